@@ -1,0 +1,95 @@
+#include "core/model/Rotor.h"
+
+#include "core/model/Json.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+bool isFresh(const std::optional<Instant>& updated, Instant at)
+{
+    return updated && at - *updated < Rotor::freshSeconds;
+}
+
+bool Rotor::fresh(Instant at) const
+{
+    return isFresh(updated, at);
+}
+
+bool Rotor::headingChanging(Instant at) const
+{
+    return lastHeadingChange && at - *lastHeadingChange < headingChangeSeconds;
+}
+
+bool Rotor::controllable() const
+{
+    static const QStringList codes{u"0"_s, u"2"_s, u"3"_s, u"4"_s, u"8"_s, u"9"_s};
+    return codes.contains(status);
+}
+
+bool Rotor::acceptsTurn() const
+{
+    static const QStringList codes{u"0"_s, u"2"_s, u"8"_s, u"9"_s};
+    return codes.contains(status);
+}
+
+QString Rotor::statusText() const
+{
+    if (status.isEmpty()) {
+        return u"Awaiting heading"_s;
+    }
+    if (status.size() == 1) {
+        switch (status.at(0).unicode()) {
+        case u'0':
+        case u'9':
+            return u"Ready"_s;
+        case u'1':
+            return u"Offline"_s;
+        case u'2':
+            return u"Stopped"_s;
+        case u'3':
+            return u"Turning clockwise"_s;
+        case u'4':
+            return u"Turning counterclockwise"_s;
+        case u'5':
+            return u"Not responding"_s;
+        case u'6':
+            return u"Read only"_s;
+        case u'7':
+            return u"Fixed antenna"_s;
+        case u'8':
+            return u"Cloned antenna"_s;
+        default:
+            break;
+        }
+    }
+    return u"Status "_s + status;
+}
+
+QString Rotor::displayStatus(Instant at) const
+{
+    const bool mayShowChange = status == u"0"_s || status == u"8"_s || status == u"9"_s;
+    if (mayShowChange && headingChanging(at)) {
+        return u"Heading changing"_s;
+    }
+    return statusText();
+}
+
+QJsonObject Rotor::toJson() const
+{
+    QJsonObject object{{u"name"_s, name}, {u"status"_s, status}};
+    Json::writeOptional(object, u"heading"_s, heading);
+    Json::writeOptional(object, u"updated"_s, updated);
+    Json::writeOptional(object, u"lastHeadingChange"_s, lastHeadingChange);
+    return object;
+}
+
+std::optional<Rotor> Rotor::fromJson(const QJsonObject& object)
+{
+    Rotor rotor;
+    if (!Json::read(object, u"name"_s, rotor.name) || !Json::read(object, u"status"_s, rotor.status)
+        || !Json::readOptional(object, u"heading"_s, rotor.heading)
+        || !Json::readOptional(object, u"updated"_s, rotor.updated)
+        || !Json::readOptional(object, u"lastHeadingChange"_s, rotor.lastHeadingChange)) {
+        return std::nullopt;
+    }
+    return rotor;
+}

@@ -6,7 +6,8 @@
 namespace {
 
 // Runs a job to completion and gives its status: 0 for success, else the keychain's error code.
-qint32 runJob(QKeychain::Job& job) {
+qint32 runJob(QKeychain::Job& job)
+{
     job.setAutoDelete(false);
     QEventLoop loop;
     QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
@@ -18,9 +19,11 @@ qint32 runJob(QKeychain::Job& job) {
 } // namespace
 
 KeychainCredentialStore::KeychainCredentialStore(QString serviceName)
-    : m_service(std::move(serviceName)) {}
+    : m_service(std::move(serviceName))
+{}
 
-CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoint) {
+CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoint)
+{
     QKeychain::ReadPasswordJob job(m_service);
     job.setKey(endpoint);
     const qint32 status = runJob(job);
@@ -39,7 +42,8 @@ CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoin
 }
 
 std::optional<KeychainError> KeychainCredentialStore::save(const QString& endpoint,
-                                                           const ServerCredentials& credentials) {
+                                                           const ServerCredentials& credentials)
+{
     QKeychain::WritePasswordJob job(m_service);
     job.setKey(endpoint);
     job.setBinaryData(credentials.toJson());
@@ -50,7 +54,8 @@ std::optional<KeychainError> KeychainCredentialStore::save(const QString& endpoi
     return std::nullopt;
 }
 
-std::optional<KeychainError> KeychainCredentialStore::remove(const QString& endpoint) {
+std::optional<KeychainError> KeychainCredentialStore::remove(const QString& endpoint)
+{
     QKeychain::DeletePasswordJob job(m_service);
     job.setKey(endpoint);
     const qint32 status = runJob(job);

@@ -3,7 +3,8 @@
 namespace {
 
 template <typename T>
-std::optional<T> typed(const QMap<QString, QVariant>& entries, const QString& key) {
+std::optional<T> typed(const QMap<QString, QVariant>& entries, const QString& key)
+{
     const auto it = entries.constFind(key);
     if (it == entries.cend() || it->metaType() != QMetaType::fromType<T>()) {
         return std::nullopt;
@@ -13,46 +14,57 @@ std::optional<T> typed(const QMap<QString, QVariant>& entries, const QString& ke
 
 } // namespace
 
-std::optional<QByteArray> MemorySettingsStore::data(const QString& key) const {
+std::optional<QByteArray> MemorySettingsStore::data(const QString& key) const
+{
     return typed<QByteArray>(m_entries, key);
 }
 
-std::optional<QString> MemorySettingsStore::text(const QString& key) const {
+std::optional<QString> MemorySettingsStore::text(const QString& key) const
+{
     return typed<QString>(m_entries, key);
 }
 
-std::optional<QStringList> MemorySettingsStore::textList(const QString& key) const {
+std::optional<QStringList> MemorySettingsStore::textList(const QString& key) const
+{
     return typed<QStringList>(m_entries, key);
 }
 
-std::optional<bool> MemorySettingsStore::flag(const QString& key) const {
+std::optional<bool> MemorySettingsStore::flag(const QString& key) const
+{
     return typed<bool>(m_entries, key);
 }
 
-void MemorySettingsStore::setData(const QString& key, const QByteArray& value) {
+void MemorySettingsStore::setData(const QString& key, const QByteArray& value)
+{
     m_entries.insert(key, value);
 }
 
-void MemorySettingsStore::setText(const QString& key, const QString& value) {
+void MemorySettingsStore::setText(const QString& key, const QString& value)
+{
     m_entries.insert(key, value);
 }
 
-void MemorySettingsStore::setTextList(const QString& key, const QStringList& value) {
+void MemorySettingsStore::setTextList(const QString& key, const QStringList& value)
+{
     m_entries.insert(key, value);
 }
 
-void MemorySettingsStore::setFlag(const QString& key, bool value) {
+void MemorySettingsStore::setFlag(const QString& key, bool value)
+{
     m_entries.insert(key, value);
 }
 
-void MemorySettingsStore::remove(const QString& key) {
+void MemorySettingsStore::remove(const QString& key)
+{
     m_entries.remove(key);
 }
 
-bool MemorySettingsStore::contains(const QString& key) const {
+bool MemorySettingsStore::contains(const QString& key) const
+{
     return m_entries.contains(key);
 }
 
-QStringList MemorySettingsStore::keys() const {
+QStringList MemorySettingsStore::keys() const
+{
     return m_entries.keys();
 }

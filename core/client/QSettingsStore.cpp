@@ -17,14 +17,17 @@ const QString flagTag = u"flag"_s;
 } // namespace
 
 QSettingsStore::QSettingsStore()
-    : m_settings(std::make_unique<QSettings>()) {}
+    : m_settings(std::make_unique<QSettings>())
+{}
 
 QSettingsStore::QSettingsStore(const QString& fileName)
-    : m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat))
+{}
 
 QSettingsStore::~QSettingsStore() = default;
 
-QString QSettingsStore::escapedKey(const QString& key) {
+QString QSettingsStore::escapedKey(const QString& key)
+{
     // Percent-encode everything QSettings treats specially, keeping the rest readable.
     QString escaped;
     escaped.reserve(key.size());
@@ -43,7 +46,8 @@ QString QSettingsStore::escapedKey(const QString& key) {
     return escaped;
 }
 
-QString QSettingsStore::unescapedKey(const QString& stored) {
+QString QSettingsStore::unescapedKey(const QString& stored)
+{
     QString key;
     key.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {
@@ -61,7 +65,8 @@ QString QSettingsStore::unescapedKey(const QString& stored) {
     return key;
 }
 
-std::optional<QVariant> QSettingsStore::entry(const QString& key, const QString& type) const {
+std::optional<QVariant> QSettingsStore::entry(const QString& key, const QString& type) const
+{
     const QVariant stored = m_settings->value(escapedKey(key));
     const QVariantList pair = stored.toList();
     if (pair.size() != 2 || pair.at(0).toString() != type) {
@@ -70,57 +75,69 @@ std::optional<QVariant> QSettingsStore::entry(const QString& key, const QString&
     return pair.at(1);
 }
 
-void QSettingsStore::setEntry(const QString& key, const QString& type, const QVariant& value) {
+void QSettingsStore::setEntry(const QString& key, const QString& type, const QVariant& value)
+{
     m_settings->setValue(escapedKey(key), QVariantList{type, value});
     m_settings->sync();
 }
 
-std::optional<QByteArray> QSettingsStore::data(const QString& key) const {
+std::optional<QByteArray> QSettingsStore::data(const QString& key) const
+{
     const auto value = entry(key, dataTag);
     return value ? std::optional(value->toByteArray()) : std::nullopt;
 }
 
-std::optional<QString> QSettingsStore::text(const QString& key) const {
+std::optional<QString> QSettingsStore::text(const QString& key) const
+{
     const auto value = entry(key, textTag);
     return value ? std::optional(value->toString()) : std::nullopt;
 }
 
-std::optional<QStringList> QSettingsStore::textList(const QString& key) const {
+std::optional<QStringList> QSettingsStore::textList(const QString& key) const
+{
     const auto value = entry(key, listTag);
     return value ? std::optional(value->toStringList()) : std::nullopt;
 }
 
-std::optional<bool> QSettingsStore::flag(const QString& key) const {
+std::optional<bool> QSettingsStore::flag(const QString& key) const
+{
     const auto value = entry(key, flagTag);
     return value ? std::optional(value->toBool()) : std::nullopt;
 }
 
-void QSettingsStore::setData(const QString& key, const QByteArray& value) {
+void QSettingsStore::setData(const QString& key, const QByteArray& value)
+{
     setEntry(key, dataTag, value);
 }
 
-void QSettingsStore::setText(const QString& key, const QString& value) {
+void QSettingsStore::setText(const QString& key, const QString& value)
+{
     setEntry(key, textTag, value);
 }
 
-void QSettingsStore::setTextList(const QString& key, const QStringList& value) {
+void QSettingsStore::setTextList(const QString& key, const QStringList& value)
+{
     setEntry(key, listTag, value);
 }
 
-void QSettingsStore::setFlag(const QString& key, bool value) {
+void QSettingsStore::setFlag(const QString& key, bool value)
+{
     setEntry(key, flagTag, value);
 }
 
-void QSettingsStore::remove(const QString& key) {
+void QSettingsStore::remove(const QString& key)
+{
     m_settings->remove(escapedKey(key));
     m_settings->sync();
 }
 
-bool QSettingsStore::contains(const QString& key) const {
+bool QSettingsStore::contains(const QString& key) const
+{
     return m_settings->contains(escapedKey(key));
 }
 
-QStringList QSettingsStore::keys() const {
+QStringList QSettingsStore::keys() const
+{
     QStringList result;
     const QStringList stored = m_settings->allKeys();
     result.reserve(stored.size());

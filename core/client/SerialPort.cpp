@@ -15,7 +15,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-speed_t lineSpeed(int baud) {
+speed_t lineSpeed(int baud)
+{
     switch (baud) {
     case 4800:
         return B4800;
@@ -36,12 +37,14 @@ speed_t lineSpeed(int baud) {
 
 } // namespace
 
-bool SerialPort::supportedBaud(int baud) {
+bool SerialPort::supportedBaud(int baud)
+{
     return lineSpeed(baud) != B0;
 }
 
 ProtocolResult<std::shared_ptr<SerialPort>> SerialPort::open(const QString& path, int baud, ReceiveHandler receive,
-                                                             FailureHandler failure) {
+                                                             FailureHandler failure)
+{
     if (!path.startsWith(u"/dev/"_s) || !supportedBaud(baud)) {
         return ProtocolFailure::invalid(u"Choose a /dev/ serial port and a supported baud rate."_s);
     }
@@ -67,7 +70,8 @@ ProtocolResult<std::shared_ptr<SerialPort>> SerialPort::open(const QString& path
 }
 
 SerialPort::SerialPort(int fd, ReceiveHandler receive, FailureHandler failure)
-    : m_thread(std::make_unique<QThread>()) {
+    : m_thread(std::make_unique<QThread>())
+{
     m_thread->setObjectName(u"org.orvane.serial"_s);
     auto* worker = new SerialPortWorker(fd, std::move(receive), std::move(failure));
     worker->moveToThread(m_thread.get());
@@ -77,13 +81,15 @@ SerialPort::SerialPort(int fd, ReceiveHandler receive, FailureHandler failure)
     QMetaObject::invokeMethod(worker, &SerialPortWorker::start, Qt::QueuedConnection);
 }
 
-SerialPort::~SerialPort() {
+SerialPort::~SerialPort()
+{
     cancel();
     m_thread->quit();
     m_thread->wait();
 }
 
-void SerialPort::send(const QByteArray& data) {
+void SerialPort::send(const QByteArray& data)
+{
     QPointer<SerialPortWorker> worker = m_worker;
     QMetaObject::invokeMethod(
         worker,
@@ -95,7 +101,8 @@ void SerialPort::send(const QByteArray& data) {
         Qt::QueuedConnection);
 }
 
-void SerialPort::cancel() {
+void SerialPort::cancel()
+{
     QPointer<SerialPortWorker> worker = m_worker;
     QMetaObject::invokeMethod(
         worker,

@@ -12,13 +12,16 @@ using namespace Qt::Literals::StringLiterals;
 SerialPortWorker::SerialPortWorker(int fd, SerialPort::ReceiveHandler receive, SerialPort::FailureHandler failure)
     : m_fd(fd)
     , m_receive(std::move(receive))
-    , m_failure(std::move(failure)) {}
+    , m_failure(std::move(failure))
+{}
 
-SerialPortWorker::~SerialPortWorker() {
+SerialPortWorker::~SerialPortWorker()
+{
     closeDescriptor();
 }
 
-void SerialPortWorker::start() {
+void SerialPortWorker::start()
+{
     if (m_stopped || m_fd < 0) {
         return;
     }
@@ -26,7 +29,8 @@ void SerialPortWorker::start() {
     connect(m_notifier, &QSocketNotifier::activated, this, &SerialPortWorker::readAvailable);
 }
 
-void SerialPortWorker::readAvailable() {
+void SerialPortWorker::readAvailable()
+{
     char buffer[SerialPort::readChunkBytes];
     const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
     if (count > 0) {
@@ -41,7 +45,8 @@ void SerialPortWorker::readAvailable() {
     m_failure(u"Serial port disconnected."_s);
 }
 
-void SerialPortWorker::send(const QByteArray& data) {
+void SerialPortWorker::send(const QByteArray& data)
+{
     if (m_stopped) {
         return;
     }
@@ -56,7 +61,8 @@ void SerialPortWorker::send(const QByteArray& data) {
     }
 }
 
-void SerialPortWorker::drain(QDeadlineTimer deadline) {
+void SerialPortWorker::drain(QDeadlineTimer deadline)
+{
     if (m_stopped) {
         return;
     }
@@ -86,14 +92,16 @@ void SerialPortWorker::drain(QDeadlineTimer deadline) {
     m_failure(u"Serial write failed or timed out."_s);
 }
 
-void SerialPortWorker::cancel() {
+void SerialPortWorker::cancel()
+{
     m_stopped = true;
     m_writing = false;
     m_outgoing.clear();
     closeDescriptor();
 }
 
-void SerialPortWorker::closeDescriptor() {
+void SerialPortWorker::closeDescriptor()
+{
     delete m_notifier;
     m_notifier = nullptr;
     if (m_fd >= 0) {

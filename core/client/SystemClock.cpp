@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
-Instant SystemClock::now() const {
+Instant SystemClock::now() const
+{
     return Instant::fromDateTime(QDateTime::currentDateTimeUtc());
 }

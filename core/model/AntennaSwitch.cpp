@@ -16,8 +16,8 @@ bool AntennaSwitch::fresh(Instant at) const
 
 bool AntennaSwitch::accepts(const QString& positionName, Instant at) const
 {
-    return operable() && status == u"0"_s && fresh(at) && positions.contains(positionName)
-           && !lockedPositions.contains(positionName);
+    return operable() && status == u"0"_s && fresh(at) && positions.contains(positionName) &&
+           !lockedPositions.contains(positionName);
 }
 
 bool AntennaSwitch::selected(const QString& positionName) const
@@ -58,12 +58,12 @@ std::optional<AntennaSwitch> AntennaSwitch::fromJson(const QJsonObject& object)
     AntennaSwitch result;
     QJsonArray metadataArray;
     QStringList locked;
-    if (!Json::read(object, u"name"_s, result.name) || !Json::read(object, u"positions"_s, result.positions)
-        || !Json::read(object, u"metadata"_s, metadataArray)
-        || !Json::read(object, u"displayType"_s, result.displayType)
-        || !Json::read(object, u"lockedPositions"_s, locked) || !Json::read(object, u"status"_s, result.status)
-        || !Json::readOptional(object, u"position"_s, result.position)
-        || !Json::readOptional(object, u"updated"_s, result.updated)) {
+    if (!Json::read(object, u"name"_s, result.name) || !Json::read(object, u"positions"_s, result.positions) ||
+        !Json::read(object, u"metadata"_s, metadataArray) ||
+        !Json::read(object, u"displayType"_s, result.displayType) ||
+        !Json::read(object, u"lockedPositions"_s, locked) || !Json::read(object, u"status"_s, result.status) ||
+        !Json::readOptional(object, u"position"_s, result.position) ||
+        !Json::readOptional(object, u"updated"_s, result.updated)) {
         return std::nullopt;
     }
     for (const QJsonValue& item : metadataArray) {

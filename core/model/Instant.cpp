@@ -2,6 +2,9 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const QDateTime& reference()
@@ -19,5 +22,9 @@ Instant Instant::fromDateTime(const QDateTime& dateTime)
 
 QDateTime Instant::toDateTime() const
 {
-    return reference().addMSecs(static_cast<qint64>(m_seconds * 1000.0)).toLocalTime();
+    // Stored instants come from files; keep the conversion defined for any number they hold.
+    // About 292,000 years either way is far beyond any date QDateTime is asked to show.
+    constexpr double limit = 9.0e18;
+    const double msecs = std::isnan(m_seconds) ? 0.0 : std::clamp(m_seconds * 1000.0, -limit, limit);
+    return reference().addMSecs(static_cast<qint64>(msecs)).toLocalTime();
 }

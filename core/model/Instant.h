@@ -10,7 +10,8 @@ class Instant final {
 public:
     constexpr Instant() = default;
     constexpr explicit Instant(double secondsSinceReference)
-        : m_seconds(secondsSinceReference) {}
+        : m_seconds(secondsSinceReference)
+    {}
 
     static Instant fromDateTime(const QDateTime& dateTime);
     QDateTime toDateTime() const;

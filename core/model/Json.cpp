@@ -32,8 +32,8 @@ bool read(const QJsonObject& object, const QString& key, int& out)
         return false;
     }
     const double number = value.toDouble();
-    if (number != std::trunc(number) || number < std::numeric_limits<int>::min()
-        || number > std::numeric_limits<int>::max()) {
+    if (number != std::trunc(number) || number < std::numeric_limits<int>::min() ||
+        number > std::numeric_limits<int>::max()) {
         return false;
     }
     out = static_cast<int>(number);

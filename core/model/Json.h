@@ -61,8 +61,7 @@ void writeOptional(QJsonObject& object, const QString& key, const std::optional<
 bool isWritable(const QJsonValue& value);
 
 // The object as JSON text, or nothing when it holds a non-finite number.
-std::optional<QByteArray> encode(const QJsonObject& object,
-                                 QJsonDocument::JsonFormat format = QJsonDocument::Compact);
+std::optional<QByteArray> encode(const QJsonObject& object, QJsonDocument::JsonFormat format = QJsonDocument::Compact);
 
 // The object held by JSON text, or nothing when the text is not a JSON object.
 std::optional<QJsonObject> decodeObject(const QByteArray& bytes);

@@ -85,10 +85,10 @@ QJsonObject Rotor::toJson() const
 std::optional<Rotor> Rotor::fromJson(const QJsonObject& object)
 {
     Rotor rotor;
-    if (!Json::read(object, u"name"_s, rotor.name) || !Json::read(object, u"status"_s, rotor.status)
-        || !Json::readOptional(object, u"heading"_s, rotor.heading)
-        || !Json::readOptional(object, u"updated"_s, rotor.updated)
-        || !Json::readOptional(object, u"lastHeadingChange"_s, rotor.lastHeadingChange)) {
+    if (!Json::read(object, u"name"_s, rotor.name) || !Json::read(object, u"status"_s, rotor.status) ||
+        !Json::readOptional(object, u"heading"_s, rotor.heading) ||
+        !Json::readOptional(object, u"updated"_s, rotor.updated) ||
+        !Json::readOptional(object, u"lastHeadingChange"_s, rotor.lastHeadingChange)) {
         return std::nullopt;
     }
     return rotor;

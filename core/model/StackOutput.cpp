@@ -20,9 +20,8 @@ QJsonObject StackOutput::toJson() const
 std::optional<StackOutput> StackOutput::fromJson(const QJsonObject& object)
 {
     StackOutput output;
-    if (!Json::read(object, u"name"_s, output.name) || !Json::read(object, u"selected"_s, output.selected)
-        || !Json::read(object, u"status"_s, output.status)
-        || !Json::readOptional(object, u"updated"_s, output.updated)) {
+    if (!Json::read(object, u"name"_s, output.name) || !Json::read(object, u"selected"_s, output.selected) ||
+        !Json::read(object, u"status"_s, output.status) || !Json::readOptional(object, u"updated"_s, output.updated)) {
         return std::nullopt;
     }
     return output;

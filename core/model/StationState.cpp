@@ -28,7 +28,8 @@ bool mapFromJson(const QJsonObject& parent, const QString& key, QMap<QString, Re
             return false;
         }
         std::optional<Record> record = Record::fromJson(it.value().toObject());
-        if (!record) {
+        // The map key is the device's identity; a record filed under another name is corrupt.
+        if (!record || record->name != it.key()) {
             return false;
         }
         out.insert(it.key(), std::move(*record));
@@ -40,8 +41,8 @@ bool mapFromJson(const QJsonObject& parent, const QString& key, QMap<QString, Re
 
 bool StationState::isEmpty() const
 {
-    return signals.isEmpty() && tuners.isEmpty() && locations.isEmpty() && stacks.isEmpty() && rotors.isEmpty()
-           && switches.isEmpty();
+    return signals.isEmpty() && tuners.isEmpty() && locations.isEmpty() && stacks.isEmpty() && rotors.isEmpty() &&
+           switches.isEmpty();
 }
 
 QJsonObject StationState::toJson() const
@@ -64,9 +65,9 @@ std::optional<StationState> StationState::fromJson(const QJsonObject& object)
 {
     StationState state;
     QJsonObject signalObject;
-    if (!Json::read(object, u"signals"_s, signalObject) || !Json::read(object, u"locations"_s, state.locations)
-        || !mapFromJson(object, u"tuners"_s, state.tuners) || !mapFromJson(object, u"stacks"_s, state.stacks)
-        || !mapFromJson(object, u"rotors"_s, state.rotors) || !mapFromJson(object, u"switches"_s, state.switches)) {
+    if (!Json::read(object, u"signals"_s, signalObject) || !Json::read(object, u"locations"_s, state.locations) ||
+        !mapFromJson(object, u"tuners"_s, state.tuners) || !mapFromJson(object, u"stacks"_s, state.stacks) ||
+        !mapFromJson(object, u"rotors"_s, state.rotors) || !mapFromJson(object, u"switches"_s, state.switches)) {
         return std::nullopt;
     }
     for (auto it = signalObject.begin(); it != signalObject.end(); ++it) {

@@ -10,8 +10,8 @@ using namespace Qt::Literals::StringLiterals;
 bool SwitchPosition::contains(double frequencyMHz) const
 {
     // A stored range with lower above upper simply contains nothing.
-    return std::isfinite(frequencyMHz) && lowerMHz && upperMHz && *lowerMHz <= frequencyMHz
-           && frequencyMHz <= *upperMHz;
+    return std::isfinite(frequencyMHz) && lowerMHz && upperMHz && *lowerMHz <= frequencyMHz &&
+           frequencyMHz <= *upperMHz;
 }
 
 std::optional<SwitchPosition> SwitchPosition::fromWire(QStringView wire, int displayType)
@@ -24,9 +24,9 @@ std::optional<SwitchPosition> SwitchPosition::fromWire(QStringView wire, int dis
         if (index >= parts.size()) {
             return std::nullopt;
         }
-        bool ok = false;
-        const double value = parts.at(index).toDouble(&ok);
-        if (!ok || !std::isfinite(value)) {
+        // Plain decimal text only: QString's own conversion would also take surrounding blanks.
+        const std::optional<double> value = OVVProtocol::decimal(parts.at(index));
+        if (!value || !std::isfinite(*value)) {
             return std::nullopt;
         }
         return value;
@@ -67,12 +67,12 @@ QJsonObject SwitchPosition::toJson() const
 std::optional<SwitchPosition> SwitchPosition::fromJson(const QJsonObject& object)
 {
     SwitchPosition position;
-    if (!Json::read(object, u"name"_s, position.name)
-        || !Json::read(object, u"bidirectional"_s, position.bidirectional)
-        || !Json::readOptional(object, u"lowerMHz"_s, position.lowerMHz)
-        || !Json::readOptional(object, u"upperMHz"_s, position.upperMHz)
-        || !Json::readOptional(object, u"bearing"_s, position.bearing)
-        || !Json::readOptional(object, u"beamWidth"_s, position.beamWidth)) {
+    if (!Json::read(object, u"name"_s, position.name) ||
+        !Json::read(object, u"bidirectional"_s, position.bidirectional) ||
+        !Json::readOptional(object, u"lowerMHz"_s, position.lowerMHz) ||
+        !Json::readOptional(object, u"upperMHz"_s, position.upperMHz) ||
+        !Json::readOptional(object, u"bearing"_s, position.bearing) ||
+        !Json::readOptional(object, u"beamWidth"_s, position.beamWidth)) {
         return std::nullopt;
     }
     return position;

@@ -28,9 +28,12 @@ QJsonObject TurvixTuner::toJson() const
         headingArray.append(heading);
     }
     QJsonObject object{
-        {u"name"_s, name},         {u"rotors"_s, QJsonArray::fromStringList(rotors)},
-        {u"positions"_s, positionArray}, {u"headings"_s, headingArray},
-        {u"position"_s, position}, {u"status"_s, status},
+        {u"name"_s, name},
+        {u"rotors"_s, QJsonArray::fromStringList(rotors)},
+        {u"positions"_s, positionArray},
+        {u"headings"_s, headingArray},
+        {u"position"_s, position},
+        {u"status"_s, status},
         {u"rssi"_s, rssi},
     };
     Json::writeOptional(object, u"updated"_s, updated);
@@ -42,10 +45,10 @@ std::optional<TurvixTuner> TurvixTuner::fromJson(const QJsonObject& object)
     TurvixTuner tuner;
     QJsonArray positionArray;
     QJsonArray headingArray;
-    if (!Json::read(object, u"name"_s, tuner.name) || !Json::read(object, u"rotors"_s, tuner.rotors)
-        || !Json::read(object, u"positions"_s, positionArray) || !Json::read(object, u"headings"_s, headingArray)
-        || !Json::read(object, u"position"_s, tuner.position) || !Json::read(object, u"status"_s, tuner.status)
-        || !Json::read(object, u"rssi"_s, tuner.rssi) || !Json::readOptional(object, u"updated"_s, tuner.updated)) {
+    if (!Json::read(object, u"name"_s, tuner.name) || !Json::read(object, u"rotors"_s, tuner.rotors) ||
+        !Json::read(object, u"positions"_s, positionArray) || !Json::read(object, u"headings"_s, headingArray) ||
+        !Json::read(object, u"position"_s, tuner.position) || !Json::read(object, u"status"_s, tuner.status) ||
+        !Json::read(object, u"rssi"_s, tuner.rssi) || !Json::readOptional(object, u"updated"_s, tuner.updated)) {
         return std::nullopt;
     }
     for (const QJsonValue& item : positionArray) {

@@ -1,6 +1,9 @@
 #include "core/protocol/OVVProtocol.h"
 
+#include <QVarLengthArray>
+
 #include <array>
+#include <charconv>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -75,21 +78,85 @@ ProtocolResult<QByteArray> textData(QStringView text)
 
 std::optional<QString> decodeText(const char* bytes, qsizetype size)
 {
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
+    // Latin-1 agrees with 1252 everywhere but 0x80 to 0x9F; the bulk conversion is vectorised,
+    // and the rare bytes of that range are fixed afterwards.
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes);
+    bool highControl = false;
     for (qsizetype i = 0; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x80 && byte < 0xA0) {
-            const char16_t unit = highControlRange[byte - 0x80];
-            if (unit == 0) {
-                return std::nullopt;
+        highControl |= (data[i] & 0xE0) == 0x80;
+    }
+    QString text = QString::fromLatin1(bytes, size);
+    if (highControl) {
+        QChar* out = text.data();
+        for (qsizetype i = 0; i < size; ++i) {
+            if ((data[i] & 0xE0) == 0x80) {
+                const char16_t unit = highControlRange[data[i] - 0x80];
+                if (unit == 0) {
+                    return std::nullopt;
+                }
+                out[i] = QChar(unit);
             }
-            out[i] = QChar(unit);
-        } else {
-            out[i] = QChar(char16_t(byte));
         }
     }
     return text;
+}
+
+namespace {
+
+// The text as ASCII for the number parsers; false when it holds anything else, which no
+// number of the wire grammar does.
+bool toAscii(QStringView text, QVarLengthArray<char, 64>& out)
+{
+    out.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (unit >= 0x80) {
+            return false;
+        }
+        out[i] = static_cast<char>(unit);
+    }
+    return true;
+}
+
+// from_chars takes no leading plus sign; a number written with one is still a number.
+const char* skipPlus(const char* begin, const char* end)
+{
+    if (end - begin >= 2 && *begin == '+' && begin[1] != '-' && begin[1] != '+') {
+        return begin + 1;
+    }
+    return begin;
+}
+
+} // namespace
+
+std::optional<double> decimal(QStringView text)
+{
+    QVarLengthArray<char, 64> ascii;
+    if (text.isEmpty() || !toAscii(text, ascii)) {
+        return std::nullopt;
+    }
+    const char* end = ascii.data() + ascii.size();
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(skipPlus(ascii.data(), end), end, value);
+    if (error != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> integer(QStringView text)
+{
+    QVarLengthArray<char, 64> ascii;
+    if (text.isEmpty() || !toAscii(text, ascii)) {
+        return std::nullopt;
+    }
+    const char* end = ascii.data() + ascii.size();
+    int value = 0;
+    const auto [ptr, error] = std::from_chars(skipPlus(ascii.data(), end), end, value);
+    if (error != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace OVVProtocol

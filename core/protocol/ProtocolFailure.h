@@ -23,9 +23,11 @@ template <typename T>
 class ProtocolResult final {
 public:
     ProtocolResult(T value)
-        : m_state(std::in_place_index<0>, std::move(value)) {}
+        : m_state(std::in_place_index<0>, std::move(value))
+    {}
     ProtocolResult(ProtocolFailure failure)
-        : m_state(std::in_place_index<1>, std::move(failure)) {}
+        : m_state(std::in_place_index<1>, std::move(failure))
+    {}
 
     bool ok() const { return m_state.index() == 0; }
     explicit operator bool() const { return ok(); }

@@ -6,7 +6,8 @@
 class ManualClock final : public Clock {
 public:
     explicit ManualClock(Instant start = Instant(800'000'000.0))
-        : m_now(start) {}
+        : m_now(start)
+    {}
 
     Instant now() const override { return m_now; }
     void set(Instant at) { m_now = at; }

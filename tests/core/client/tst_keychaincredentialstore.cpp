@@ -12,7 +12,8 @@ class TestKeychainCredentialStore final : public QObject {
 
     KeychainCredentialStore m_store{u"org.xalto.test."_s + QUuid::createUuid().toString(QUuid::WithoutBraces)};
 
-    static ServerCredentials loaded(const CredentialStore::LoadResult& result) {
+    static ServerCredentials loaded(const CredentialStore::LoadResult& result)
+    {
         const auto* credentials = std::get_if<std::optional<ServerCredentials>>(&result);
         if (!credentials) {
             qWarning("load failed: %s", qPrintable(std::get<KeychainError>(result).description()));
@@ -22,13 +23,15 @@ class TestKeychainCredentialStore final : public QObject {
     }
 
 private Q_SLOTS:
-    void missingItem_readsAsNoLogin() {
+    void missingItem_readsAsNoLogin()
+    {
         const auto result = m_store.load(u"nobody.example:4001"_s);
         QVERIFY(std::holds_alternative<std::optional<ServerCredentials>>(result));
         QVERIFY(!std::get<std::optional<ServerCredentials>>(result).has_value());
     }
 
-    void save_thenLoad_givesTheLoginPerEndpoint() {
+    void save_thenLoad_givesTheLoginPerEndpoint()
+    {
         const ServerCredentials first{u"op"_s, u"s\u00e9cret \u20ac"_s};
         const ServerCredentials second{u"guest"_s, QString()};
         QCOMPARE(m_store.save(u"shack:4001"_s, first), std::nullopt);
@@ -38,7 +41,8 @@ private Q_SLOTS:
         QCOMPARE(loaded(m_store.load(u"serial:/dev/ttyUSB0@9600"_s)), second);
     }
 
-    void saveForExistingEndpoint_replacesTheLogin() {
+    void saveForExistingEndpoint_replacesTheLogin()
+    {
         QCOMPARE(m_store.save(u"tower:4001"_s, {u"old"_s, u"1"_s}), std::nullopt);
         QCOMPARE(m_store.save(u"tower:4001"_s, {u"new"_s, u"2"_s}), std::nullopt);
         QCOMPARE(loaded(m_store.load(u"tower:4001"_s)), (ServerCredentials{u"new"_s, u"2"_s}));
@@ -46,18 +50,21 @@ private Q_SLOTS:
         QCOMPARE(loaded(m_store.load(u"tower:4001"_s)).username, u"<none>"_s);
     }
 
-    void keychainErrorDescription_namesTheStatus() {
+    void keychainErrorDescription_namesTheStatus()
+    {
         QCOMPARE(KeychainError{-25300}.description(), u"Keychain error (-25300)."_s);
     }
 
-    void credentialsJson_holdsExactlyUsernameAndPassword() {
+    void credentialsJson_holdsExactlyUsernameAndPassword()
+    {
         const QByteArray json = ServerCredentials{u"a"_s, u"b"_s}.toJson();
         QCOMPARE(json, QByteArray(R"({"password":"b","username":"a"})"));
         QCOMPARE(ServerCredentials::fromJson(R"({"username":"a"})"), std::nullopt);
         QCOMPARE(ServerCredentials::fromJson("[]"), std::nullopt);
     }
 
-    void cleanupTestCase() {
+    void cleanupTestCase()
+    {
         m_store.remove(u"shack:4001"_s);
         m_store.remove(u"serial:/dev/ttyUSB0@9600"_s);
     }

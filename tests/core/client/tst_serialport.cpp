@@ -16,7 +16,8 @@ namespace {
 // The master side of a real pseudo-terminal; the port under test opens its slave.
 class PseudoTerminal final {
 public:
-    PseudoTerminal() {
+    PseudoTerminal()
+    {
         m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0) {
             m_slavePath = QString::fromLocal8Bit(::ptsname(m_master));
@@ -25,10 +26,12 @@ public:
     ~PseudoTerminal() { closeMaster(); }
 
     const QString& slavePath() const { return m_slavePath; }
-    void write(const QByteArray& bytes) const {
+    void write(const QByteArray& bytes) const
+    {
         QCOMPARE_EQ(::write(m_master, bytes.constData(), bytes.size()), bytes.size());
     }
-    QByteArray readAvailable() const {
+    QByteArray readAvailable() const
+    {
         QByteArray all;
         char buffer[4096];
         ssize_t count = 0;
@@ -37,7 +40,8 @@ public:
         }
         return all;
     }
-    void closeMaster() {
+    void closeMaster()
+    {
         if (m_master >= 0) {
             ::close(m_master);
             m_master = -1;
@@ -56,24 +60,28 @@ struct Reports {
     QStringList failures;
     QString receiveThread;
 
-    SerialPort::ReceiveHandler receiver() {
+    SerialPort::ReceiveHandler receiver()
+    {
         return [this](const QByteArray& bytes) {
             QMutexLocker lock(&mutex);
             received += bytes;
             receiveThread = QThread::currentThread()->objectName();
         };
     }
-    SerialPort::FailureHandler failer() {
+    SerialPort::FailureHandler failer()
+    {
         return [this](const QString& text) {
             QMutexLocker lock(&mutex);
             failures.append(text);
         };
     }
-    QByteArray bytes() const {
+    QByteArray bytes() const
+    {
         QMutexLocker lock(&mutex);
         return received;
     }
-    QStringList failureList() const {
+    QStringList failureList() const
+    {
         QMutexLocker lock(&mutex);
         return failures;
     }
@@ -85,7 +93,8 @@ class TestSerialPort final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void open_refusesBadPathsAndRates_data() {
+    void open_refusesBadPathsAndRates_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("baud");
         QTest::addColumn<QString>("message");
@@ -97,7 +106,8 @@ private Q_SLOTS:
                                         << u"Cannot open serial port: No such file or directory"_s;
         QTest::newRow("not a terminal") << u"/dev/null"_s << 9600 << u"Serial port is unavailable or already in use."_s;
     }
-    void open_refusesBadPathsAndRates() {
+    void open_refusesBadPathsAndRates()
+    {
         QFETCH(QString, path);
         QFETCH(int, baud);
         QFETCH(QString, message);
@@ -106,7 +116,8 @@ private Q_SLOTS:
         QCOMPARE(result.failure().description(), message);
     }
 
-    void openedPort_carriesBytesBothWaysOnItsOwnThread() {
+    void openedPort_carriesBytesBothWaysOnItsOwnThread()
+    {
         PseudoTerminal terminal;
         Reports reports;
         auto port = SerialPort::open(terminal.slavePath(), 9600, reports.receiver(), reports.failer());
@@ -123,7 +134,8 @@ private Q_SLOTS:
         QVERIFY(reports.failureList().isEmpty());
     }
 
-    void oversizedSend_isDroppedAndLaterSendsStillWork() {
+    void oversizedSend_isDroppedAndLaterSendsStillWork()
+    {
         PseudoTerminal terminal;
         Reports reports;
         auto port = SerialPort::open(terminal.slavePath(), 115200, reports.receiver(), reports.failer());
@@ -136,7 +148,8 @@ private Q_SLOTS:
         QTRY_COMPARE((seen += terminal.readAvailable(), seen), QByteArray(";"));
     }
 
-    void peerThatNeverReads_stopsThePortAtTheWriteDeadline() {
+    void peerThatNeverReads_stopsThePortAtTheWriteDeadline()
+    {
         PseudoTerminal terminal;
         Reports reports;
         auto port = SerialPort::open(terminal.slavePath(), 9600, reports.receiver(), reports.failer());
@@ -159,7 +172,8 @@ private Q_SLOTS:
         QCOMPARE(reports.failureList().size(), failuresBefore);
     }
 
-    void peerClosing_reportsDisconnectOnce() {
+    void peerClosing_reportsDisconnectOnce()
+    {
         PseudoTerminal terminal;
         Reports reports;
         auto port = SerialPort::open(terminal.slavePath(), 4800, reports.receiver(), reports.failer());
@@ -170,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(reports.failureList().size(), 1);
     }
 
-    void cancelledPort_sendsNothing() {
+    void cancelledPort_sendsNothing()
+    {
         PseudoTerminal terminal;
         Reports reports;
         auto port = SerialPort::open(terminal.slavePath(), 19200, reports.receiver(), reports.failer());
@@ -182,7 +197,8 @@ private Q_SLOTS:
         QVERIFY(reports.failureList().isEmpty());
     }
 
-    void secondOpen_isRefusedWhileExclusive() {
+    void secondOpen_isRefusedWhileExclusive()
+    {
         PseudoTerminal terminal;
         const auto first = SerialPort::open(
             terminal.slavePath(), 9600, [](const QByteArray&) {}, [](const QString&) {});

@@ -18,11 +18,13 @@ class TestSettingsStore final : public QObject {
     QTemporaryDir m_dir;
     int m_fileCount = 0;
 
-    Factory qsettingsFactory() {
+    Factory qsettingsFactory()
+    {
         return [this] { return std::make_unique<QSettingsStore>(m_dir.filePath(u"store%1.ini"_s.arg(++m_fileCount))); };
     }
 
-    void addStores() {
+    void addStores()
+    {
         QTest::addColumn<Factory>("factory");
         QTest::newRow("memory") << Factory([] { return std::make_unique<MemorySettingsStore>(); });
         QTest::newRow("qsettings") << qsettingsFactory();
@@ -30,7 +32,8 @@ class TestSettingsStore final : public QObject {
 
 private Q_SLOTS:
     void keysWithSeparators_roundTripAndEnumerateUnchanged_data() { addStores(); }
-    void keysWithSeparators_roundTripAndEnumerateUnchanged() {
+    void keysWithSeparators_roundTripAndEnumerateUnchanged()
+    {
         QFETCH(Factory, factory);
         auto store = factory();
         const QStringList keys{u"integrations:serial:/dev/ttyUSB0@9600"_s, u"presentation:host:4001"_s,
@@ -51,7 +54,8 @@ private Q_SLOTS:
     }
 
     void typedEntries_readBackOnlyAsTheirOwnType_data() { addStores(); }
-    void typedEntries_readBackOnlyAsTheirOwnType() {
+    void typedEntries_readBackOnlyAsTheirOwnType()
+    {
         QFETCH(Factory, factory);
         auto store = factory();
         const QByteArray bytes("\x00\x01{\"a\":1}\xff", 10);
@@ -73,7 +77,8 @@ private Q_SLOTS:
         QCOMPARE(store->text(u"missing"_s), std::nullopt);
     }
 
-    void qsettingsStore_keepsEntriesAcrossInstances() {
+    void qsettingsStore_keepsEntriesAcrossInstances()
+    {
         const QString file = m_dir.filePath(u"persist.ini"_s);
         {
             QSettingsStore store(file);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The ways the client reaches a station: an OV Varnex server, or one KT-90 controller directly.
+enum class ConnectionKind { ovVarnex, kt90Terminal, kt90UDP, kt90Serial };
+
+namespace ConnectionKinds {
+
+// The stored value and user-interface label of the kind.
+QString text(ConnectionKind kind);
+
+// The kind whose text is exactly `text` (case-sensitive); nothing for any other text.
+std::optional<ConnectionKind> fromText(QStringView text);
+
+// Every kind, in picker order.
+QList<ConnectionKind> all();
+
+} // namespace ConnectionKinds

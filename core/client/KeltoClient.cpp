@@ -1,0 +1,988 @@
+#include "core/client/KeltoClient.h"
+
+#include "core/client/Clock.h"
+#include "core/client/CredentialStore.h"
+#include "core/client/ServerVerification.h"
+#include "core/client/SettingsStore.h"
+#include "core/client/SystemClock.h"
+#include "core/protocol/OVVProtocol.h"
+#include "core/protocol/ServerEvent.h"
+#include "core/protocol/TerminalProtocol.h"
+
+#include <QLocale>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <charconv>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString disconnectedMessage = u"Disconnected"_s;
+const QString liveMessage = u"Connected · live station data"_s;
+const QString snapshotKeyPrefix = u"stationSnapshot:"_s;
+
+// The user's time format with seconds and without a time zone: the long format minus its zone.
+QString timeFormat()
+{
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == u't') {
+            while (!result.isEmpty() && result.back().isSpace()) {
+                result.chop(1);
+            }
+            while (i + 1 < format.size() && format.at(i + 1) == u't') {
+                ++i;
+            }
+            continue;
+        }
+        result.append(c);
+    }
+    return result.trimmed();
+}
+
+// "%.1f" in the POSIX locale, as the command encoder writes the heading.
+QString oneDecimal(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+// A decimal 16-bit port other than 0; an optional leading "+" is accepted, nothing else.
+std::optional<quint16> parsePort(const QString& text)
+{
+    QStringView digits(text);
+    if (digits.startsWith(u'+')) {
+        digits = digits.mid(1);
+    }
+    if (digits.isEmpty() || digits.size() > 5) {
+        return std::nullopt;
+    }
+    uint value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<uint>(c.unicode() - u'0');
+    }
+    if (value == 0 || value > 65535) {
+        return std::nullopt;
+    }
+    return static_cast<quint16>(value);
+}
+
+bool holdsWhiteSpace(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+bool isTerminalKind(ConnectionKind kind)
+{
+    return kind != ConnectionKind::ovVarnex;
+}
+
+// Errors the socket reports before the connection is up that mean the server cannot be
+// reached at all, as opposed to a connection that failed.
+bool isUnavailable(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+    case QAbstractSocket::HostNotFoundError:
+    case QAbstractSocket::NetworkError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isStoppable(const QString& status)
+{
+    return status == u"0"_s || status == u"2"_s || status == u"3"_s || status == u"4"_s || status == u"8"_s ||
+           status == u"9"_s;
+}
+
+} // namespace
+
+KeltoClient::KeltoClient(CredentialStore* credentialStore, SettingsStore& defaults, const Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_credentialStore(credentialStore)
+    , m_defaults(defaults)
+    , m_message(disconnectedMessage)
+    , m_now(clock.now())
+    , m_terminalName(u"KT-90"_s)
+    , m_generation(QUuid::createUuid())
+    , m_lastReceived(m_now)
+    , m_started(m_now)
+    , m_lastPing(m_now)
+{}
+
+KeltoClient::~KeltoClient()
+{
+    // A tab closed while live keeps its last station; nothing is announced any more.
+    saveSnapshot();
+    m_generation = QUuid::createUuid();
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+    }
+}
+
+const Clock& KeltoClient::systemClock()
+{
+    static const SystemClock clock;
+    return clock;
+}
+
+ServerVerification* KeltoClient::verifyServer(const QString& host, const QString& port, ConnectionKind kind,
+                                              QObject* parent, const Clock& clock)
+{
+    auto* verification = new ServerVerification(host, port, kind, clock, parent);
+    verification->start();
+    return verification;
+}
+
+// ---- Published state ----
+
+void KeltoClient::setControlsEnabled(bool enabled)
+{
+    if (m_controlsEnabled != enabled) {
+        m_controlsEnabled = enabled;
+        Q_EMIT controlsEnabledChanged();
+    }
+}
+
+void KeltoClient::setSwitchControlsEnabled(bool enabled)
+{
+    if (m_switchControlsEnabled != enabled) {
+        m_switchControlsEnabled = enabled;
+        Q_EMIT switchControlsEnabledChanged();
+    }
+}
+
+void KeltoClient::setStation(StationState station)
+{
+    m_station = std::move(station);
+    Q_EMIT stationChanged();
+}
+
+void KeltoClient::setReceivedServerPresets(bool value)
+{
+    if (m_receivedServerPresets != value) {
+        m_receivedServerPresets = value;
+        Q_EMIT receivedServerPresetsChanged();
+    }
+}
+
+void KeltoClient::setEndpoint(const QString& endpoint)
+{
+    if (m_endpoint != endpoint) {
+        m_endpoint = endpoint;
+        Q_EMIT endpointChanged();
+    }
+}
+
+void KeltoClient::setConnected(bool value)
+{
+    if (m_connected != value) {
+        m_connected = value;
+        Q_EMIT connectedChanged();
+    }
+}
+
+void KeltoClient::setConnecting(bool value)
+{
+    if (m_connecting != value) {
+        m_connecting = value;
+        Q_EMIT connectingChanged();
+    }
+}
+
+void KeltoClient::setMessage(const QString& message)
+{
+    if (m_message != message) {
+        m_message = message;
+        Q_EMIT messageChanged();
+    }
+}
+
+void KeltoClient::setNow(Instant at)
+{
+    if (m_now != at) {
+        m_now = at;
+        Q_EMIT nowChanged();
+    }
+}
+
+void KeltoClient::setConnectionKind(ConnectionKind kind)
+{
+    if (m_connectionKind != kind) {
+        m_connectionKind = kind;
+        Q_EMIT connectionKindChanged();
+    }
+}
+
+void KeltoClient::setAuthenticationRequest(std::optional<AuthenticationRequest> request)
+{
+    if (m_authenticationRequest != request) {
+        m_authenticationRequest = std::move(request);
+        Q_EMIT authenticationRequestChanged();
+    }
+}
+
+void KeltoClient::setCredentialNotice(std::optional<QString> notice)
+{
+    if (m_credentialNotice != notice) {
+        m_credentialNotice = std::move(notice);
+        Q_EMIT credentialNoticeChanged();
+    }
+}
+
+void KeltoClient::setRotorLockRequests(QMap<QString, bool> requests)
+{
+    if (m_rotorLockRequests != requests) {
+        m_rotorLockRequests = std::move(requests);
+        Q_EMIT rotorLockRequestsChanged();
+    }
+}
+
+// ---- Lifecycle ----
+
+void KeltoClient::connectTo(const QString& host, const QString& port, const QString& user, const QString& password,
+                            ConnectionKind kind, const QString& rotorName, UdpLocalPort udpLocalPort)
+{
+    end(disconnectedMessage);
+
+    setConnectionKind(kind);
+    m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : u"KT-90"_s;
+    m_terminalPending.clear();
+
+    if (kind == ConnectionKind::kt90Serial) {
+        connectSerial(host, port);
+        return;
+    }
+
+    const QString trimmedHost = host.trimmed();
+    const std::optional<quint16> portNumber = parsePort(port);
+    if (trimmedHost.isEmpty() || holdsWhiteSpace(trimmedHost) || !portNumber) {
+        setMessage(u"Enter a hostname and a port from 1 to 65535."_s);
+        return;
+    }
+
+    if (isTerminalKind(kind)) {
+        // The TCP and UDP terminals (and the local UDP port they bind) arrive with the KT-90
+        // connections; until then the attempt ends before anything is opened.
+        Q_UNUSED(udpLocalPort);
+        end(u"KT-90 connections are not available in this build."_s);
+        return;
+    }
+
+    const QString portText = QString::number(*portNumber);
+    setEndpoint(trimmedHost.toLower() + u':' + portText);
+    m_targetHost = trimmedHost;
+    m_targetPort = portText;
+    setCredentialNotice(std::nullopt);
+    m_user = user;
+    m_password = password;
+    setReceivedServerPresets(false);
+    m_requestedInitialPresets = false;
+    setStation(StationState{});
+    m_decoder = LineDecoder{};
+
+    setConnecting(true);
+    setMessage(u"Connecting to "_s + trimmedHost + u':' + portText + u"…"_s);
+    const Instant at = m_clock.now();
+    m_started = at;
+    m_lastReceived = at;
+    m_lastPing = at;
+
+    openSocket(trimmedHost, *portNumber);
+    startTimer();
+}
+
+void KeltoClient::disconnectFromStation()
+{
+    end(disconnectedMessage);
+}
+
+void KeltoClient::openSocket(const QString& host, quint16 port)
+{
+    auto* socket = new QTcpSocket(this);
+    // Bounds what one connection can make the client hold between reads.
+    socket->setReadBufferSize(maxReadBytes);
+    m_socket = socket;
+
+    const QUuid token = m_generation;
+    const QPointer<KeltoClient> self(this);
+    connect(socket, &QAbstractSocket::connected, this, [self, token, host, port] {
+        if (self && self->m_generation == token) {
+            self->transportReady(host, port);
+        }
+    });
+    connect(socket, &QAbstractSocket::errorOccurred, this, [self, token](QAbstractSocket::SocketError error) {
+        if (self && self->m_generation == token) {
+            self->transportError(error);
+        }
+    });
+    connect(socket, &QAbstractSocket::disconnected, this, [self, token] {
+        if (self && self->m_generation == token) {
+            self->transportError(QAbstractSocket::RemoteHostClosedError);
+        }
+    });
+    connect(socket, &QIODevice::readyRead, this, [self, token] {
+        if (self && self->m_generation == token) {
+            self->readAvailable(token);
+        }
+    });
+    socket->connectToHost(host, port);
+}
+
+void KeltoClient::startTimer()
+{
+    m_timer = new QTimer(this);
+    m_timer->setInterval(1000);
+    const QUuid token = m_generation;
+    const QPointer<KeltoClient> self(this);
+    connect(m_timer, &QTimer::timeout, this, [self, token] {
+        if (self && self->m_generation == token) {
+            self->tick();
+        }
+    });
+    m_timer->start();
+}
+
+void KeltoClient::transportReady(const QString& host, quint16 port)
+{
+    m_tcpReady = true;
+    setMessage(isTerminalKind(m_connectionKind) ? u"Checking KT-90 terminal…"_s : u"Checking OV Varnex server…"_s);
+    note(u"TCP connected to "_s + host + u':' + QString::number(port));
+    if (isTerminalKind(m_connectionKind)) {
+        send(TerminalProtocol::query());
+    }
+    // Reads are armed by the socket itself: every readyRead carries this connection's token.
+}
+
+void KeltoClient::transportError(QAbstractSocket::SocketError error)
+{
+    const QString description = m_socket ? m_socket->errorString() : QString();
+    if (!m_tcpReady) {
+        end((isUnavailable(error) ? u"Connection unavailable: "_s : u"Connection failed: "_s) + description);
+        return;
+    }
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        // Whatever the server sent before it closed is still processed.
+        const QUuid token = m_generation;
+        readAvailable(token);
+        if (m_generation == token) {
+            end(u"Server closed the connection."_s);
+        }
+        return;
+    }
+    end(u"Connection lost: "_s + description);
+}
+
+void KeltoClient::readAvailable(const QUuid& token)
+{
+    while (m_generation == token && m_socket && m_socket->bytesAvailable() > 0) {
+        const QByteArray chunk = m_socket->read(maxReadBytes);
+        if (chunk.isEmpty()) {
+            return;
+        }
+        const Instant at = m_clock.now();
+        m_lastReceived = at;
+        setNow(at);
+        if (m_connectionKind == ConnectionKind::kt90Terminal) {
+            receiveTerminal(chunk);
+        } else {
+            receiveLines(chunk);
+        }
+    }
+}
+
+void KeltoClient::receiveLines(const QByteArray& chunk)
+{
+    const ProtocolResult<QStringList> lines = m_decoder.append(chunk);
+    if (!lines) {
+        end(lines.failure().description());
+        return;
+    }
+    const QUuid token = m_generation;
+    for (const QString& line : *lines) {
+        process(ServerEvent::parse(line));
+        if (m_generation != token) {
+            return;
+        }
+        applyLineRules(line);
+    }
+}
+
+// Signal levels and switch position details ride on report lines the parser reads only in part.
+void KeltoClient::applyLineRules(const QString& line)
+{
+    const QList<QStringView> fields = QStringView(line).split(OVVProtocol::us);
+    if (fields.size() >= 5 && (fields[0] == u"POINT"_s || fields[0] == u"SWITCHUPDATE"_s)) {
+        const QString device = fields[1].toString();
+        const std::optional<int> rssi = OVVProtocol::integer(fields[4]);
+        if (rssi && (m_station.rotors.contains(device) || m_station.switches.contains(device))) {
+            applyToStation(ServerEvent{ServerEvent::Signal{device, *rssi}});
+        }
+        return;
+    }
+    if (fields.size() >= 4 && fields[0] == u"SWITCHADD"_s) {
+        const std::optional<int> displayType = OVVProtocol::integer(fields[1]);
+        const QString name = fields[2].split(OVVProtocol::gs).first().toString();
+        if (!displayType || !m_station.switches.contains(name)) {
+            return;
+        }
+        QList<SwitchPosition> positions;
+        for (qsizetype i = 3; i < fields.size(); ++i) {
+            if (std::optional<SwitchPosition> position = SwitchPosition::fromWire(fields[i], *displayType)) {
+                positions.append(std::move(*position));
+            }
+        }
+        applyToStation(ServerEvent{ServerEvent::SwitchMetadata{name, positions}});
+    }
+}
+
+void KeltoClient::receiveTerminal(const QByteArray& data)
+{
+    m_terminalPending.append(data);
+    if (m_terminalPending.size() > maxReadBytes) {
+        end(u"Terminal frame exceeds size limit."_s);
+        return;
+    }
+    const QUuid token = m_generation;
+    qsizetype separator = m_terminalPending.indexOf(';');
+    while (separator >= 0) {
+        const QByteArray frame = m_terminalPending.left(separator);
+        m_terminalPending.remove(0, separator + 1);
+        if (const std::optional<QString> text = OVVProtocol::decodeText(frame)) {
+            if (const std::optional<double> heading = TerminalProtocol::heading(QStringView(*text))) {
+                process(ServerEvent{ServerEvent::Point{m_terminalName, *heading, u"0"_s}});
+                if (m_generation != token) {
+                    return;
+                }
+            }
+        }
+        separator = m_terminalPending.indexOf(';');
+    }
+}
+
+void KeltoClient::connectSerial(const QString& path, const QString& baud)
+{
+    Q_UNUSED(path);
+    Q_UNUSED(baud);
+    end(u"KT-90 connections are not available in this build."_s);
+}
+
+void KeltoClient::tick()
+{
+    const Instant at = m_clock.now();
+    setNow(at);
+    if (m_connecting && at - m_started > 10.0) {
+        end(u"No compatible server or device response within 10 seconds. Check the server address, port, LAN or VPN."_s);
+        return;
+    }
+    if (isTerminalKind(m_connectionKind) && m_tcpReady) {
+        send(TerminalProtocol::query());
+    }
+    if (!m_connected) {
+        return;
+    }
+    if (!m_lastSnapshot || at - *m_lastSnapshot >= 5.0) {
+        saveSnapshot();
+    }
+    if (at - m_lastReceived > 20.0) {
+        end(u"No server data for 20 seconds. Reconnect to refresh the station."_s);
+        return;
+    }
+    if (isTerminalKind(m_connectionKind)) {
+        return;
+    }
+    if (at - m_lastPing >= 5.0) {
+        m_lastPing = at;
+        send(QByteArray(1, '\0'));
+    }
+}
+
+void KeltoClient::send(const QByteArray& data)
+{
+    if (!m_tcpReady || !m_socket) {
+        return;
+    }
+    if (m_socket->write(data) == data.size()) {
+        return;
+    }
+    // Reported after the command that sent it has finished, as a write completion would be.
+    const QString description = m_socket->errorString();
+    const QUuid token = m_generation;
+    const QPointer<KeltoClient> self(this);
+    QTimer::singleShot(0, this, [self, token, description] {
+        if (self && self->m_generation == token) {
+            self->end(u"Send failed: "_s + description);
+        }
+    });
+}
+
+void KeltoClient::end(const QString& message)
+{
+    saveSnapshot();
+    setAuthenticationRequest(std::nullopt);
+    m_awaitingAcceptance = false;
+
+    m_generation = QUuid::createUuid();
+
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+        m_socket->deleteLater();
+        m_socket = nullptr;
+    }
+    if (m_timer) {
+        m_timer->stop();
+        m_timer->deleteLater();
+        m_timer = nullptr;
+    }
+    m_tcpReady = false;
+
+    setRotorLockRequests({});
+    setConnected(false);
+    setConnecting(false);
+    setControlsEnabled(false);
+    setSwitchControlsEnabled(false);
+
+    m_user.clear();
+    m_password.clear();
+
+    setNow(m_clock.now());
+    setMessage(message);
+    note(message);
+}
+
+void KeltoClient::note(const QString& text)
+{
+    const QString line = m_clock.now().toDateTime().time().toString(timeFormat()) + u"  "_s + text;
+    m_log.append(line);
+    Q_EMIT lineLogged(line);
+    Q_EMIT logChanged();
+}
+
+// ---- Dispatch ----
+
+void KeltoClient::process(const ServerEvent& event)
+{
+    if (const auto* add = event.as<ServerEvent::Add>()) {
+        goLive();
+        acceptedAuthentication();
+        if (m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
+            m_requestedInitialPresets = true;
+            refreshPresets();
+        }
+        applyToStation(event);
+        note(u"Discovered "_s + add->name);
+        return;
+    }
+    if (event.as<ServerEvent::Locations>()) {
+        goLive();
+        setReceivedServerPresets(true);
+        commonStep(event);
+        return;
+    }
+    if (event.as<ServerEvent::Turvix>() || event.as<ServerEvent::Point>() || event.as<ServerEvent::SwitchAdded>() ||
+        event.as<ServerEvent::SwitchUpdated>() || event.as<ServerEvent::StackAdded>() ||
+        event.as<ServerEvent::StackUpdated>()) {
+        goLive();
+        commonStep(event);
+        return;
+    }
+    if (event.as<ServerEvent::SwitchLocks>() || event.as<ServerEvent::StackRemoved>() ||
+        event.as<ServerEvent::SwitchRemoved>()) {
+        commonStep(event);
+        return;
+    }
+    if (const auto* remove = event.as<ServerEvent::Remove>()) {
+        if (m_rotorLockRequests.contains(remove->name)) {
+            QMap<QString, bool> requests = m_rotorLockRequests;
+            requests.remove(remove->name);
+            setRotorLockRequests(std::move(requests));
+        }
+        applyToStation(event);
+        note(u"Removed "_s + remove->name);
+        return;
+    }
+    if (const auto* challenge = event.as<ServerEvent::Challenge>()) {
+        answerChallenge(challenge->text);
+        return;
+    }
+    if (event.as<ServerEvent::UserRequired>()) {
+        loginRequired();
+        return;
+    }
+    if (event.as<ServerEvent::Rejected>()) {
+        loginRejected();
+        return;
+    }
+    if (event.as<ServerEvent::Full>()) {
+        end(u"Server connection limit reached."_s);
+        return;
+    }
+    if (event.as<ServerEvent::Closed>()) {
+        end(u"Server requested disconnection."_s);
+        return;
+    }
+    // Signal, SwitchMetadata and Unknown: signal levels and position details come from the
+    // line rules, anything else is dropped.
+}
+
+void KeltoClient::goLive()
+{
+    setConnected(true);
+    setConnecting(false);
+    setMessage(liveMessage);
+}
+
+void KeltoClient::commonStep(const ServerEvent& event)
+{
+    acceptedAuthentication();
+    // Only once live: a preset request before that would be refused and never repeated.
+    if (m_connected && m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
+        m_requestedInitialPresets = true;
+        refreshPresets();
+    }
+    applyToStation(event);
+    // A lock or removal report before any station data does not make the link live.
+    if (m_connected) {
+        setMessage(liveMessage);
+    }
+}
+
+void KeltoClient::applyToStation(const ServerEvent& event)
+{
+    m_station.apply(event, m_clock.now());
+    Q_EMIT stationChanged();
+}
+
+// ---- Logins ----
+
+void KeltoClient::loginRequired()
+{
+    if (m_user.isEmpty() && m_credentialStore) {
+        const CredentialStore::LoadResult loaded = m_credentialStore->load(m_endpoint);
+        if (std::holds_alternative<KeychainError>(loaded)) {
+            const QString explanation =
+                u"Saved login could not be read from the system keychain. Enter your server credentials."_s;
+            end(explanation);
+            setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
+            return;
+        }
+        if (const auto& stored = std::get<std::optional<ServerCredentials>>(loaded)) {
+            m_user = stored->username;
+            m_password = stored->password;
+        }
+    }
+    if (!m_user.isEmpty()) {
+        setMessage(u"Authenticating…"_s);
+        const ProtocolResult<QByteArray> command = OVVProtocol::username(m_user);
+        if (!command) {
+            end(command.failure().description());
+            return;
+        }
+        send(*command);
+        return;
+    }
+    const QString explanation = u"This server requires a username and password."_s;
+    end(explanation);
+    setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
+}
+
+void KeltoClient::answerChallenge(const QString& challenge)
+{
+    m_awaitingAcceptance = true;
+    const ProtocolResult<QByteArray> answer = OVVProtocol::authentication(m_user, m_password, challenge);
+    if (!answer) {
+        end(answer.failure().description());
+        return;
+    }
+    send(*answer);
+}
+
+void KeltoClient::loginRejected()
+{
+    const QString refused = m_user;
+    const QString explanation = u"Server rejected the username or password. Please try again."_s;
+    end(explanation);
+    setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, refused, explanation));
+}
+
+void KeltoClient::acceptedAuthentication()
+{
+    if (!m_awaitingAcceptance) {
+        return;
+    }
+    m_awaitingAcceptance = false;
+    if (m_credentialStore && m_credentialStore->save(m_endpoint, ServerCredentials{m_user, m_password})) {
+        setCredentialNotice(
+            u"Connected, but the login could not be saved in the system keychain. You may be asked again next time."_s);
+    }
+    m_user.clear();
+    m_password.clear();
+}
+
+void KeltoClient::submitCredentials(const QString& username, const QString& password)
+{
+    if (!m_authenticationRequest || username.isEmpty()) {
+        return;
+    }
+    // Copies: the connect rewrites the fields they are read from.
+    const QString host = m_targetHost;
+    const QString port = m_targetPort;
+    connectTo(host, port, username, password, ConnectionKind::ovVarnex, u"KT-90"_s, std::nullopt);
+}
+
+void KeltoClient::cancelAuthentication()
+{
+    if (m_authenticationRequest) {
+        end(disconnectedMessage);
+    }
+}
+
+// ---- Guards and commands ----
+
+bool KeltoClient::canTurn(const Rotor& rotor) const
+{
+    const Instant at = m_clock.now();
+    return m_connected && m_controlsEnabled && rotor.fresh(at) && rotor.acceptsTurn() && !rotor.headingChanging(at);
+}
+
+bool KeltoClient::canStop(const Rotor& rotor) const
+{
+    return m_connected && m_controlsEnabled && isStoppable(rotor.status);
+}
+
+bool KeltoClient::canRequestRotorLock(const Rotor& rotor) const
+{
+    return m_connectionKind == ConnectionKind::ovVarnex && m_connected && m_controlsEnabled &&
+           isStoppable(rotor.status) && rotor.fresh(m_clock.now());
+}
+
+bool KeltoClient::canSetStack(const StackOutput& stack) const
+{
+    return m_connected && m_switchControlsEnabled && stack.status == u"0"_s && stack.fresh(m_clock.now());
+}
+
+bool KeltoClient::canSelectSwitch(const AntennaSwitch& antennaSwitch, const QString& position) const
+{
+    return m_connected && m_switchControlsEnabled && antennaSwitch.accepts(position, m_clock.now());
+}
+
+bool KeltoClient::canControlTuner(const TurvixTuner& tuner) const
+{
+    return m_connected && m_switchControlsEnabled && (tuner.status == u"0"_s || tuner.status == u"9"_s) &&
+           tuner.fresh(m_clock.now());
+}
+
+bool KeltoClient::sendCommand(const ProtocolResult<QByteArray>& command)
+{
+    if (!command) {
+        note(command.failure().description());
+        return false;
+    }
+    send(*command);
+    return true;
+}
+
+void KeltoClient::turn(const QString& name, double heading)
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
+        note(u"Turn blocked: control is disabled or heading is stale."_s);
+        return;
+    }
+    const ProtocolResult<QByteArray> command =
+        m_connectionKind == ConnectionKind::ovVarnex  ? OVVProtocol::turn(name, heading)
+        : m_connectionKind == ConnectionKind::kt90UDP ? TerminalProtocol::udpTurn(heading)
+                                                      : TerminalProtocol::turn(heading);
+    if (sendCommand(command)) {
+        note(u"Turn requested: "_s + name + u" → "_s + oneDecimal(heading) + u"°"_s);
+    }
+}
+
+void KeltoClient::stop(const QString& name)
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend() || !canStop(*rotor)) {
+        return;
+    }
+    const ProtocolResult<QByteArray> command =
+        m_connectionKind == ConnectionKind::ovVarnex ? OVVProtocol::stop(name) : TerminalProtocol::stop();
+    if (sendCommand(command)) {
+        note(u"Stop requested: "_s + name);
+    }
+}
+
+void KeltoClient::stopAll()
+{
+    // QMap keeps its keys in ascending order.
+    const QStringList names = m_station.rotors.keys();
+    for (const QString& name : names) {
+        stop(name);
+    }
+}
+
+void KeltoClient::jog(const QString& name, bool clockwise)
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (m_connectionKind != ConnectionKind::ovVarnex || rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
+        note(u"Jog blocked: control disabled, stale or moving."_s);
+        return;
+    }
+    if (sendCommand(OVVProtocol::jog(name, clockwise))) {
+        note(u"Jog requested: "_s + name + (clockwise ? u" CW"_s : u" CCW"_s));
+    }
+}
+
+void KeltoClient::turnToPreset(const QString& name, const QString& preset)
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend() || !canTurn(*rotor) || !m_station.locations.contains(preset)) {
+        note(u"Preset turn blocked: controls disabled, stale heading, or unknown preset."_s);
+        return;
+    }
+    if (sendCommand(OVVProtocol::preset(name, preset))) {
+        note(u"Preset turn requested: "_s + name + u" → "_s + preset);
+    }
+}
+
+void KeltoClient::refreshPresets()
+{
+    if (!m_connected || m_connectionKind != ConnectionKind::ovVarnex) {
+        return;
+    }
+    send(OVVProtocol::getLocations());
+    note(u"Requested server presets"_s);
+}
+
+void KeltoClient::requestRotorLock(const QString& name, bool locked)
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    const bool allowed = m_connectionKind == ConnectionKind::ovVarnex && rotor != m_station.rotors.cend() &&
+                         m_connected && (locked ? canRequestRotorLock(*rotor) : m_rotorLockRequests.contains(name));
+    if (!allowed) {
+        note(u"Rotor lock request blocked: control is disabled or rotor is unavailable."_s);
+        return;
+    }
+    const ProtocolResult<QByteArray> command = OVVProtocol::rotorLock(name, locked);
+    if (!command) {
+        note(command.failure().description());
+        return;
+    }
+    QMap<QString, bool> requests = m_rotorLockRequests;
+    requests.insert(name, locked);
+    setRotorLockRequests(std::move(requests));
+    send(*command);
+    note((locked ? u"Lock"_s : u"Unlock"_s) + u" requested: "_s + name +
+         u". Server does not confirm ownership; other clients at the same IP share the lock."_s);
+}
+
+void KeltoClient::setStack(const QString& name, bool enabled)
+{
+    const auto stack = m_station.stacks.constFind(name);
+    if (stack == m_station.stacks.cend() || !canSetStack(*stack)) {
+        note(u"Stack command blocked: controls disabled or unavailable status."_s);
+        return;
+    }
+    if (sendCommand(OVVProtocol::setStack(name, enabled))) {
+        note(u"Stack requested: "_s + name + (enabled ? u" on"_s : u" off"_s));
+    }
+}
+
+void KeltoClient::selectSwitch(const QString& name, const QString& position, std::optional<bool> enabled)
+{
+    const auto antennaSwitch = m_station.switches.constFind(name);
+    if (antennaSwitch == m_station.switches.cend() || !canSelectSwitch(*antennaSwitch, position) ||
+        enabled.has_value() != (antennaSwitch->displayType == 4)) {
+        note(u"Switch blocked: controls disabled, stale status, locked position, or incompatible command."_s);
+        return;
+    }
+    if (sendCommand(OVVProtocol::selectSwitch(name, position, enabled))) {
+        const QString suffix = enabled ? (*enabled ? u" on"_s : u" off"_s) : QString();
+        note(u"Switch requested: "_s + name + u" → "_s + position + suffix);
+    }
+}
+
+void KeltoClient::selectTuner(const QString& name, const QString& position)
+{
+    const auto tuner = m_station.tuners.constFind(name);
+    if (tuner == m_station.tuners.cend() || !canControlTuner(*tuner) ||
+        std::none_of(tuner->positions.cbegin(), tuner->positions.cend(),
+                     [&](const SwitchPosition& candidate) { return candidate.name == position; })) {
+        return;
+    }
+    if (sendCommand(OVVProtocol::turvixPosition(name, position))) {
+        note(u"Tuner position requested: "_s + name + u" → "_s + position);
+    }
+}
+
+void KeltoClient::adjustTuner(const QString& name, const QString& rotor, std::optional<bool> clockwise)
+{
+    const auto tuner = m_station.tuners.constFind(name);
+    if (tuner == m_station.tuners.cend() || !canControlTuner(*tuner) || !tuner->rotors.contains(rotor)) {
+        return;
+    }
+    const ProtocolResult<QByteArray> command =
+        clockwise ? OVVProtocol::turvixJog(name, rotor, *clockwise) : OVVProtocol::turvixCalibrate(name, rotor);
+    if (sendCommand(command)) {
+        note(u"Tuner "_s + (clockwise ? u"adjustment"_s : u"calibration"_s) + u" requested: "_s + name + u" / "_s +
+             rotor);
+    }
+}
+
+// ---- Offline snapshot ----
+
+void KeltoClient::saveSnapshot()
+{
+    if (!m_connected || m_endpoint.isEmpty()) {
+        return;
+    }
+    const std::optional<QByteArray> encoded = m_station.encoded();
+    if (!encoded) {
+        return;
+    }
+    m_defaults.setData(snapshotKeyPrefix + m_endpoint, *encoded);
+    m_lastSnapshot = m_clock.now();
+}
+
+void KeltoClient::loadOfflineStation(const QString& endpoint, ConnectionKind kind)
+{
+    if (m_connected || m_connecting) {
+        return;
+    }
+    setEndpoint(endpoint);
+    setConnectionKind(kind);
+    std::optional<StationState> stored;
+    if (const std::optional<QByteArray> data = m_defaults.data(snapshotKeyPrefix + endpoint)) {
+        stored = StationState::decoded(*data);
+    }
+    setStation(stored.value_or(StationState{}));
+    setControlsEnabled(false);
+    setSwitchControlsEnabled(false);
+    setNow(m_clock.now());
+    setMessage(u"Disconnected · last known station"_s);
+}
+
+void KeltoClient::clearStation()
+{
+    end(disconnectedMessage);
+    setStation(StationState{});
+    setEndpoint(QString());
+    setReceivedServerPresets(false);
+}

@@ -1,0 +1,239 @@
+#pragma once
+
+#include "core/client/AuthenticationRequest.h"
+#include "core/model/Instant.h"
+#include "core/model/StationState.h"
+#include "core/protocol/ConnectionKind.h"
+#include "core/protocol/LineDecoder.h"
+#include "core/protocol/ProtocolFailure.h"
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+
+#include <optional>
+
+class Clock;
+class CredentialStore;
+class ServerEvent;
+class ServerVerification;
+class SettingsStore;
+class QTimer;
+
+// The one object that owns a connection to one station: it runs the connect sequence, watches
+// the link once a second, turns received lines into station updates, answers logins, guards
+// every control command and keeps the offline snapshot. Lives on the main thread.
+//
+// Every callback of a connection (socket signals, the timer, deferred send failures) captures
+// the generation token current when it was armed and returns at once when it has changed;
+// `end` renews the token before it cancels anything, so nothing of an old connection can reach
+// a new one.
+//
+// The connect and disconnect members are named `connectTo` and `disconnectFromStation`: a
+// member called `connect` or `disconnect` would hide QObject's static functions in this class.
+class KeltoClient final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(KeltoClient)
+
+    Q_PROPERTY(bool connected READ connected NOTIFY connectedChanged)
+    Q_PROPERTY(bool connecting READ connecting NOTIFY connectingChanged)
+    Q_PROPERTY(QString message READ message NOTIFY messageChanged)
+    Q_PROPERTY(QString endpoint READ endpoint NOTIFY endpointChanged)
+    Q_PROPERTY(QStringList log READ log NOTIFY logChanged)
+    Q_PROPERTY(bool receivedServerPresets READ receivedServerPresets NOTIFY receivedServerPresetsChanged)
+    Q_PROPERTY(bool controlsEnabled READ controlsEnabled WRITE setControlsEnabled NOTIFY controlsEnabledChanged)
+    Q_PROPERTY(bool switchControlsEnabled READ switchControlsEnabled WRITE setSwitchControlsEnabled NOTIFY
+                   switchControlsEnabledChanged)
+
+public:
+    // The local port of a KT-90 UDP terminal, when it differs from the remote one.
+    using UdpLocalPort = std::optional<quint16>;
+
+    // At most this many bytes are taken from the socket per read.
+    static constexpr qint64 maxReadBytes = 65536;
+
+    // `credentialStore` may be null: the client then never loads or saves a login. The store,
+    // the settings and the clock must outlive the client.
+    KeltoClient(CredentialStore* credentialStore, SettingsStore& defaults, const Clock& clock = systemClock(),
+                QObject* parent = nullptr);
+    ~KeltoClient() override;
+
+    // A process-wide wall clock for clients that are not given one.
+    static const Clock& systemClock();
+
+    // Starts the one-shot server check of the profile editor; the caller owns the result
+    // (through `parent`) and may cancel it.
+    static ServerVerification* verifyServer(const QString& host, const QString& port, ConnectionKind kind,
+                                            QObject* parent, const Clock& clock = systemClock());
+
+    // Published state.
+    const StationState& station() const { return m_station; }
+    bool receivedServerPresets() const { return m_receivedServerPresets; }
+    const QString& endpoint() const { return m_endpoint; }
+    bool connected() const { return m_connected; }
+    bool connecting() const { return m_connecting; }
+    const QString& message() const { return m_message; }
+    Instant now() const { return m_now; }
+    const QStringList& log() const { return m_log; }
+    bool controlsEnabled() const { return m_controlsEnabled; }
+    bool switchControlsEnabled() const { return m_switchControlsEnabled; }
+    const QMap<QString, bool>& rotorLockRequests() const { return m_rotorLockRequests; }
+    ConnectionKind connectionKind() const { return m_connectionKind; }
+    const std::optional<AuthenticationRequest>& authenticationRequest() const { return m_authenticationRequest; }
+    const std::optional<QString>& credentialNotice() const { return m_credentialNotice; }
+
+    // The user's own switches: rotor controls, and switch, stack-output and tuner controls.
+    void setControlsEnabled(bool enabled);
+    void setSwitchControlsEnabled(bool enabled);
+
+    // Lifecycle. The outcome of a connect is published in `message`, `connecting`, `connected`
+    // and the log.
+    void connectTo(const QString& host, const QString& port, const QString& user = {}, const QString& password = {},
+                   ConnectionKind kind = ConnectionKind::ovVarnex, const QString& rotorName = QStringLiteral("KT-90"),
+                   UdpLocalPort udpLocalPort = std::nullopt);
+    // The user's disconnect.
+    void disconnectFromStation();
+    // The one-second heartbeat: the 10 and 20 second limits, the KT-90 poll, the snapshot and
+    // the keep-alive. Driven by the client's timer; public so the time rules can be driven
+    // with a manual clock.
+    void tick();
+
+    // Logins.
+    void submitCredentials(const QString& username, const QString& password);
+    void cancelAuthentication();
+
+    // Guards, offered on their own so views grey out controls by the same rule.
+    bool canTurn(const Rotor& rotor) const;
+    bool canStop(const Rotor& rotor) const;
+    bool canRequestRotorLock(const Rotor& rotor) const;
+    bool canSetStack(const StackOutput& stack) const;
+    bool canSelectSwitch(const AntennaSwitch& antennaSwitch, const QString& position) const;
+    bool canControlTuner(const TurvixTuner& tuner) const;
+
+    // Commands. None fails to its caller: a refused command writes its "blocked" line (where
+    // it has one), an accepted one its "requested" line.
+    void turn(const QString& name, double heading);
+    void stop(const QString& name);
+    // Every rotor, in ascending name order.
+    void stopAll();
+    void jog(const QString& name, bool clockwise);
+    void turnToPreset(const QString& name, const QString& preset);
+    void refreshPresets();
+    void requestRotorLock(const QString& name, bool locked);
+    void setStack(const QString& name, bool enabled);
+    // `enabled` is given exactly for a multi-select switch (display type 4).
+    void selectSwitch(const QString& name, const QString& position, std::optional<bool> enabled = std::nullopt);
+    void selectTuner(const QString& name, const QString& position);
+    // `clockwise` absent calibrates the tuner rotor; present, it moves it that way.
+    void adjustTuner(const QString& name, const QString& rotor, std::optional<bool> clockwise = std::nullopt);
+
+    // Offline snapshot.
+    void loadOfflineStation(const QString& endpoint, ConnectionKind kind);
+    void clearStation();
+
+Q_SIGNALS:
+    void stationChanged();
+    void receivedServerPresetsChanged();
+    void endpointChanged();
+    void connectedChanged();
+    void connectingChanged();
+    void messageChanged();
+    void nowChanged();
+    void logChanged();
+    // The line just appended to the log, for merged logs.
+    void lineLogged(const QString& line);
+    void controlsEnabledChanged();
+    void switchControlsEnabledChanged();
+    void rotorLockRequestsChanged();
+    void connectionKindChanged();
+    void authenticationRequestChanged();
+    void credentialNoticeChanged();
+
+private:
+    // The single tear-down path.
+    void end(const QString& message);
+    void note(const QString& text);
+    void send(const QByteArray& data);
+    void process(const ServerEvent& event);
+
+    void openSocket(const QString& host, quint16 port);
+    void transportReady(const QString& host, quint16 port);
+    void transportError(QAbstractSocket::SocketError error);
+    void readAvailable(const QUuid& token);
+    void receiveLines(const QByteArray& chunk);
+    void applyLineRules(const QString& line);
+    void startTimer();
+
+    // KT-90 controllers: the serial port, and the stream framing of the TCP terminal and the
+    // serial port. Terminal connections are not offered yet; `connectTo` ends those kinds at once.
+    void connectSerial(const QString& path, const QString& baud);
+    void receiveTerminal(const QByteArray& data);
+
+    void goLive();
+    void commonStep(const ServerEvent& event);
+    void applyToStation(const ServerEvent& event);
+
+    void loginRequired();
+    void answerChallenge(const QString& challenge);
+    void loginRejected();
+    void acceptedAuthentication();
+
+    void saveSnapshot();
+
+    // Builds and sends a command whose guard passed, or logs why it could not be built.
+    bool sendCommand(const ProtocolResult<QByteArray>& command);
+
+    void setStation(StationState station);
+    void setReceivedServerPresets(bool value);
+    void setEndpoint(const QString& endpoint);
+    void setConnected(bool value);
+    void setConnecting(bool value);
+    void setMessage(const QString& message);
+    void setNow(Instant at);
+    void setConnectionKind(ConnectionKind kind);
+    void setAuthenticationRequest(std::optional<AuthenticationRequest> request);
+    void setCredentialNotice(std::optional<QString> notice);
+    void setRotorLockRequests(QMap<QString, bool> requests);
+
+    const Clock& m_clock;
+    CredentialStore* m_credentialStore;
+    SettingsStore& m_defaults;
+
+    StationState m_station;
+    bool m_receivedServerPresets = false;
+    QString m_endpoint;
+    bool m_connected = false;
+    bool m_connecting = false;
+    QString m_message;
+    Instant m_now;
+    QStringList m_log;
+    bool m_controlsEnabled = false;
+    bool m_switchControlsEnabled = false;
+    QMap<QString, bool> m_rotorLockRequests;
+    ConnectionKind m_connectionKind = ConnectionKind::ovVarnex;
+    std::optional<AuthenticationRequest> m_authenticationRequest;
+    std::optional<QString> m_credentialNotice;
+
+    QString m_terminalName;
+    QByteArray m_terminalPending;
+    bool m_tcpReady = false;
+    QAbstractSocket* m_socket = nullptr;
+    QUuid m_generation;
+    LineDecoder m_decoder;
+    QTimer* m_timer = nullptr;
+    Instant m_lastReceived;
+    Instant m_started;
+    Instant m_lastPing;
+    QString m_user;
+    QString m_password;
+    QString m_targetHost;
+    QString m_targetPort;
+    bool m_awaitingAcceptance = false;
+    bool m_requestedInitialPresets = false;
+    // Nothing until the first write: the distant past.
+    std::optional<Instant> m_lastSnapshot;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/client/CredentialStore.h"
+
+#include <QMap>
+
+// A login store in memory that can be told to fail, so tests reach the unreadable-login and
+// unsaved-login paths without a keychain.
+class MemoryCredentialStore final : public CredentialStore {
+public:
+    LoadResult load(const QString& endpoint) override
+    {
+        ++loads;
+        if (failLoads) {
+            return KeychainError{-25293};
+        }
+        const auto found = entries.constFind(endpoint);
+        if (found == entries.cend()) {
+            return std::optional<ServerCredentials>();
+        }
+        return std::optional<ServerCredentials>(*found);
+    }
+
+    std::optional<KeychainError> save(const QString& endpoint, const ServerCredentials& credentials) override
+    {
+        ++saves;
+        if (failSaves) {
+            return KeychainError{-25299};
+        }
+        entries.insert(endpoint, credentials);
+        return std::nullopt;
+    }
+
+    QMap<QString, ServerCredentials> entries;
+    bool failLoads = false;
+    bool failSaves = false;
+    int loads = 0;
+    int saves = 0;
+};

@@ -1,0 +1,521 @@
+#include "app/profiles/SettingsBackup.h"
+
+#include "app/profiles/CanonicalText.h"
+#include "app/profiles/ServerProfiles.h"
+#include "app/profiles/SettingsKeys.h"
+#include "app/profiles/SettingsNotifications.h"
+#include "app/profiles/UuidText.h"
+#include "core/client/SettingsStore.h"
+#include "core/integrations/LoggerKind.h"
+#include "core/model/Json.h"
+#include "core/protocol/OVVProtocol.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+ProtocolFailure failure(const QString& message)
+{
+    return ProtocolFailure::invalid(message);
+}
+
+ProtocolFailure unreadable(const QString& part)
+{
+    return failure(u"The settings file could not be read: %1 is missing or not in the expected form."_s.arg(part));
+}
+
+ProtocolFailure tooLarge()
+{
+    return failure(u"Settings file exceeds the 10 MB limit."_s);
+}
+
+bool finiteWithin(double value, double lower, double upper)
+{
+    return std::isfinite(value) && value >= lower && value <= upper;
+}
+
+// Copies `key` into `out` when `in` holds it with the type `check` accepts.
+template <typename Check>
+bool copy(const QJsonObject& in, QJsonObject& out, const QString& key, Check check)
+{
+    const QJsonValue value = in.value(key);
+    if (!check(in, key)) {
+        return false;
+    }
+    out.insert(key, value);
+    return true;
+}
+
+bool isText(const QJsonObject& object, const QString& key)
+{
+    return object.value(key).isString();
+}
+
+bool isFlag(const QJsonObject& object, const QString& key)
+{
+    return object.value(key).isBool();
+}
+
+bool isNumber(const QJsonObject& object, const QString& key)
+{
+    return object.value(key).isDouble();
+}
+
+bool isInteger(const QJsonObject& object, const QString& key)
+{
+    int number = 0;
+    return Json::read(object, key, number);
+}
+
+// A map from device name to radio number.
+bool isRadioMap(const QJsonObject& object, const QString& key)
+{
+    const QJsonValue value = object.value(key);
+    if (!value.isObject()) {
+        return false;
+    }
+    const QJsonObject map = value.toObject();
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        if (!isInteger(map, it.key())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QJsonObject> keyBinding(const QJsonValue& value)
+{
+    if (!value.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject in = value.toObject();
+    QJsonObject out;
+    const std::optional<QUuid> id = UuidText::parse(in.value(u"id"_s).toString());
+    if (!id || !isText(in, u"id"_s)) {
+        return std::nullopt;
+    }
+    out.insert(u"id"_s, UuidText::text(*id));
+    for (const QString& key : {u"key"_s, u"rotor"_s, u"action"_s, u"position"_s}) {
+        if (!copy(in, out, key, isText)) {
+            return std::nullopt;
+        }
+    }
+    if (!copy(in, out, u"heading"_s, isNumber)) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+template <typename T, typename Decode>
+ProtocolResult<QList<T>> storedList(const SettingsStore& defaults, const QString& key, const QString& what,
+                                    Decode decode)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(defaults.text(key).value_or(u"[]"_s).toUtf8());
+    const std::optional<QList<T>> list = document.isArray() ? decode(document.array()) : std::nullopt;
+    if (!list) {
+        return failure(u"The saved %1 could not be read."_s.arg(what));
+    }
+    return *list;
+}
+
+} // namespace
+
+std::optional<QJsonObject> SettingsBackup::integrationRecord(const QJsonObject& object)
+{
+    QJsonObject out;
+    if (!isText(object, u"kind"_s) || !loggerKind(object.value(u"kind"_s).toString())) {
+        return std::nullopt;
+    }
+    out.insert(u"kind"_s, object.value(u"kind"_s));
+    for (const QString& key : {u"host"_s, u"port"_s, u"station"_s, u"rotorA"_s, u"rotorB"_s, u"keyboardPort"_s,
+                               u"encoderSerial"_s, u"encoderTarget"_s}) {
+        if (!copy(object, out, key, isText)) {
+            return std::nullopt;
+        }
+    }
+    if (!copy(object, out, u"switchRadios"_s, isRadioMap) || !copy(object, out, u"tunerRadios"_s, isRadioMap) ||
+        !copy(object, out, u"globalKeys"_s, isFlag) || !copy(object, out, u"encoderChannel"_s, isInteger) ||
+        !copy(object, out, u"encoderButton"_s, isInteger) || !copy(object, out, u"encoderStep"_s, isNumber)) {
+        return std::nullopt;
+    }
+    const QJsonValue commands = object.value(u"keyCommands"_s);
+    if (!commands.isArray()) {
+        return std::nullopt;
+    }
+    QJsonArray bindings;
+    for (const QJsonValue& value : commands.toArray()) {
+        const std::optional<QJsonObject> binding = keyBinding(value);
+        if (!binding) {
+            return std::nullopt;
+        }
+        bindings.append(*binding);
+    }
+    out.insert(u"keyCommands"_s, bindings);
+    return out;
+}
+
+ProtocolResult<SettingsBackup> SettingsBackup::capture(const QList<ServerProfile>& servers,
+                                                       const SettingsStore& defaults)
+{
+    SettingsBackup backup;
+    backup.format = formatMarker;
+    backup.version = currentVersion;
+    backup.servers = servers;
+
+    ProtocolResult<QList<RotorLocation>> locations = storedList<RotorLocation>(
+        defaults, SettingsKeys::rotorLocations, u"tower locations"_s, &RotorLocation::fromJsonArray);
+    if (!locations) {
+        return locations.failure();
+    }
+    backup.towerLocations = std::move(locations).value();
+
+    ProtocolResult<QList<HeadingPreset>> presets = storedList<HeadingPreset>(
+        defaults, SettingsKeys::headingPresets, u"heading presets"_s, &HeadingPreset::fromJsonArray);
+    if (!presets) {
+        return presets.failure();
+    }
+    backup.presets = std::move(presets).value();
+
+    const QStringList keys = defaults.keys();
+    for (const QString& key : keys) {
+        const bool layout = key.startsWith(SettingsKeys::presentationPrefix);
+        if (!layout && !key.startsWith(SettingsKeys::integrationsPrefix)) {
+            continue;
+        }
+        const std::optional<QByteArray> data = defaults.data(key);
+        if (!data) {
+            continue;
+        }
+        // Both prefixes are 13 characters long.
+        const QString endpoint = key.mid(SettingsKeys::presentationPrefix.size());
+        if (layout) {
+            const std::optional<PresentationSettings> settings = PresentationSettings::decoded(*data);
+            if (!settings) {
+                return failure(u"The saved layout of %1 could not be read."_s.arg(endpoint));
+            }
+            backup.layouts.insert(endpoint, *settings);
+        } else {
+            const std::optional<QJsonObject> stored = Json::decodeObject(*data);
+            const std::optional<QJsonObject> record = stored ? integrationRecord(*stored) : std::nullopt;
+            if (!record) {
+                return failure(u"The saved integration settings of %1 could not be read."_s.arg(endpoint));
+            }
+            backup.integrations.insert(endpoint, *record);
+        }
+    }
+
+    backup.selectedServerID = defaults.text(SettingsKeys::selectedServerProfileID).value_or(QString());
+    backup.lastConnectedServerIDs =
+        defaults.textList(SettingsKeys::lastConnectedServerProfiles).value_or(QStringList{backup.selectedServerID});
+
+    if (const std::optional<ProtocolFailure> problem = backup.validate()) {
+        return *problem;
+    }
+    return backup;
+}
+
+ProtocolResult<QByteArray> SettingsBackup::encoded() const
+{
+    if (const std::optional<ProtocolFailure> problem = validate()) {
+        return *problem;
+    }
+    // QJsonObject keeps its keys sorted, so the file comes out sorted at every level.
+    const std::optional<QByteArray> bytes = Json::encode(toJson(), QJsonDocument::Indented);
+    if (!bytes) {
+        return failure(u"The settings hold a number that cannot be written."_s);
+    }
+    return *bytes;
+}
+
+ProtocolResult<SettingsBackup> SettingsBackup::read(const QByteArray& bytes)
+{
+    if (bytes.size() > maximumFileBytes) {
+        return tooLarge();
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return failure(
+            u"The settings file is not valid JSON: %1 at character %2."_s.arg(error.errorString()).arg(error.offset));
+    }
+    if (!document.isObject()) {
+        return unreadable(u"the settings record"_s);
+    }
+    ProtocolResult<SettingsBackup> backup = fromJson(document.object());
+    if (!backup) {
+        return backup;
+    }
+    if (const std::optional<ProtocolFailure> problem = backup->validate()) {
+        return *problem;
+    }
+    return backup;
+}
+
+ProtocolResult<SettingsBackup> SettingsBackup::readFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (QFileInfo(file).size() > maximumFileBytes) {
+        return tooLarge();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failure(u"The settings file could not be opened: %1."_s.arg(file.errorString()));
+    }
+    // One byte past the limit is enough to tell that the file grew since it was measured.
+    const QByteArray bytes = file.read(maximumFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return failure(u"The settings file could not be read: %1."_s.arg(file.errorString()));
+    }
+    return read(bytes);
+}
+
+std::optional<ProtocolFailure> SettingsBackup::writeFile(const QString& fileName, const QByteArray& bytes)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return failure(u"The settings file could not be written: %1."_s.arg(file.errorString()));
+    }
+    return std::nullopt;
+}
+
+std::optional<ProtocolFailure> SettingsBackup::validate() const
+{
+    if (format != formatMarker || version != currentVersion) {
+        return failure(u"This is not a supported station settings file."_s);
+    }
+
+    QSet<QUuid> serverIDs;
+    for (const ServerProfile& server : servers) {
+        if (serverIDs.contains(server.id)) {
+            return failure(u"Duplicate server identifiers in settings file."_s);
+        }
+        serverIDs.insert(server.id);
+    }
+
+    for (const ServerProfile& server : servers) {
+        const bool hostHasSpace = std::ranges::any_of(server.host, [](QChar c) { return c.isSpace(); });
+        if (!OVVProtocol::validField(server.name) || !OVVProtocol::validField(server.host) || hostHasSpace) {
+            return failure(u"Invalid server name or address."_s);
+        }
+        if (!ServerProfile::validPort(server.kind(), server.port)) {
+            return failure(u"Invalid server port or baud rate."_s);
+        }
+        if (server.latitude.has_value() != server.longitude.has_value()) {
+            return failure(u"Both site coordinates are required."_s);
+        }
+        if (server.latitude && !ServerProfile::validSite(*server.latitude, *server.longitude)) {
+            return failure(u"Invalid site coordinates."_s);
+        }
+    }
+
+    if (!std::ranges::all_of(towerLocations, &RotorLocation::valid) ||
+        !std::ranges::all_of(presets, &HeadingPreset::valid)) {
+        return failure(u"Invalid tower location or preset."_s);
+    }
+
+    QSet<QUuid> presetIDs;
+    for (const HeadingPreset& preset : presets) {
+        if (presetIDs.contains(preset.id)) {
+            return failure(u"Duplicate preset identifiers."_s);
+        }
+        presetIDs.insert(preset.id);
+    }
+
+    QSet<QString> towers;
+    for (const RotorLocation& location : towerLocations) {
+        const QString pair = CanonicalText::key(location.endpoint + OVVProtocol::us + location.rotor);
+        if (towers.contains(pair)) {
+            return failure(u"Duplicate tower locations."_s);
+        }
+        towers.insert(pair);
+    }
+
+    for (auto it = layouts.cbegin(); it != layouts.cend(); ++it) {
+        if (!it.value().validFor(it.key())) {
+            return failure(u"Invalid layout settings."_s);
+        }
+    }
+
+    for (auto it = integrations.cbegin(); it != integrations.cend(); ++it) {
+        const QJsonArray bindings = it.value().value(u"keyCommands"_s).toArray();
+        const bool headingsValid = std::ranges::all_of(bindings, [](const QJsonValue& binding) {
+            const QJsonValue heading = binding.toObject().value(u"heading"_s);
+            return heading.isDouble() && finiteWithin(heading.toDouble(), 0, 360);
+        });
+        const QJsonValue step = it.value().value(u"encoderStep"_s);
+        if (!OVVProtocol::validField(it.key()) || !step.isDouble() || !std::isfinite(step.toDouble()) ||
+            !headingsValid) {
+            return failure(u"Invalid integration settings."_s);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, SettingsStore& defaults) const
+{
+    if (const std::optional<ProtocolFailure> problem = validate()) {
+        return problem;
+    }
+
+    // Everything that could fail to encode is encoded before the first change.
+    const ProtocolFailure unwritable = failure(u"The settings hold a number that cannot be written."_s);
+    const std::optional<QString> locationText = RotorLocation::encode(towerLocations);
+    const QJsonArray presetArray = HeadingPreset::toJsonArray(presets);
+    if (!locationText || !Json::isWritable(presetArray)) {
+        return unwritable;
+    }
+    const QString presetText = QString::fromUtf8(QJsonDocument(presetArray).toJson(QJsonDocument::Compact));
+    QMap<QString, QByteArray> entries;
+    for (auto it = layouts.cbegin(); it != layouts.cend(); ++it) {
+        const std::optional<QByteArray> data = it.value().encoded();
+        if (!data) {
+            return unwritable;
+        }
+        entries.insert(SettingsKeys::presentation(it.key()), *data);
+    }
+    for (auto it = integrations.cbegin(); it != integrations.cend(); ++it) {
+        const std::optional<QByteArray> data = Json::encode(it.value());
+        if (!data) {
+            return unwritable;
+        }
+        entries.insert(SettingsKeys::integrations(it.key()), *data);
+    }
+
+    SettingsNotifications& notifications = SettingsNotifications::instance();
+    Q_EMIT notifications.settingsWillImport();
+
+    const QStringList keys = defaults.keys();
+    for (const QString& key : keys) {
+        if (key.startsWith(SettingsKeys::presentationPrefix) || key.startsWith(SettingsKeys::integrationsPrefix)) {
+            defaults.remove(key);
+        }
+    }
+    defaults.setText(SettingsKeys::rotorLocations, *locationText);
+    defaults.setText(SettingsKeys::headingPresets, presetText);
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        defaults.setData(it.key(), it.value());
+    }
+
+    profiles.setItems(servers);
+
+    QString selected;
+    if (!servers.isEmpty()) {
+        const auto match = std::ranges::find_if(
+            servers, [this](const ServerProfile& server) { return UuidText::text(server.id) == selectedServerID; });
+        selected = UuidText::text(match != servers.cend() ? match->id : servers.first().id);
+    }
+    defaults.setText(SettingsKeys::selectedServerProfileID, selected);
+    defaults.setTextList(SettingsKeys::lastConnectedServerProfiles,
+                         lastConnectedServerIDs.value_or(QStringList{selected}));
+    defaults.remove(SettingsKeys::serverHost);
+    defaults.remove(SettingsKeys::serverPort);
+
+    Q_EMIT notifications.settingsDidImport();
+    return std::nullopt;
+}
+
+QJsonObject SettingsBackup::toJson() const
+{
+    QJsonObject layoutObject;
+    for (auto it = layouts.cbegin(); it != layouts.cend(); ++it) {
+        layoutObject.insert(it.key(), it.value().toJson());
+    }
+    QJsonObject integrationObject;
+    for (auto it = integrations.cbegin(); it != integrations.cend(); ++it) {
+        integrationObject.insert(it.key(), it.value());
+    }
+    QJsonObject object{
+        {u"format"_s, format},
+        {u"version"_s, version},
+        {u"servers"_s, ServerProfile::toJsonArray(servers)},
+        {u"towerLocations"_s, RotorLocation::toJsonArray(towerLocations)},
+        {u"presets"_s, HeadingPreset::toJsonArray(presets)},
+        {u"layouts"_s, layoutObject},
+        {u"integrations"_s, integrationObject},
+        {u"selectedServerID"_s, selectedServerID},
+    };
+    Json::writeOptional(object, u"lastConnectedServerIDs"_s, lastConnectedServerIDs);
+    return object;
+}
+
+ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& object)
+{
+    SettingsBackup backup;
+    if (!Json::read(object, u"format"_s, backup.format)) {
+        return unreadable(u"“format”"_s);
+    }
+    if (!Json::read(object, u"version"_s, backup.version)) {
+        return unreadable(u"“version”"_s);
+    }
+
+    // Reads the array under `key` element by element so a failure can say which one.
+    const auto readArray =
+        [&object]<typename T>(const QString& key, QList<T>& out,
+                              std::optional<T> (*decode)(const QJsonObject&)) -> std::optional<ProtocolFailure> {
+        QJsonArray array;
+        if (!Json::read(object, key, array)) {
+            return unreadable(u"“%1”"_s.arg(key));
+        }
+        for (qsizetype index = 0; index < array.size(); ++index) {
+            const QJsonValue value = array.at(index);
+            std::optional<T> element = value.isObject() ? decode(value.toObject()) : std::nullopt;
+            if (!element) {
+                return unreadable(u"item %1 of “%2”"_s.arg(index + 1).arg(key));
+            }
+            out.append(std::move(*element));
+        }
+        return std::nullopt;
+    };
+    if (auto problem = readArray(u"servers"_s, backup.servers, &ServerProfile::fromJson)) {
+        return *problem;
+    }
+    if (auto problem = readArray(u"towerLocations"_s, backup.towerLocations, &RotorLocation::fromJson)) {
+        return *problem;
+    }
+    if (auto problem = readArray(u"presets"_s, backup.presets, &HeadingPreset::fromJson)) {
+        return *problem;
+    }
+
+    QJsonObject layoutObject;
+    if (!Json::read(object, u"layouts"_s, layoutObject)) {
+        return unreadable(u"“layouts”"_s);
+    }
+    for (auto it = layoutObject.begin(); it != layoutObject.end(); ++it) {
+        const std::optional<PresentationSettings> layout =
+            it.value().isObject() ? PresentationSettings::fromJson(it.value().toObject()) : std::nullopt;
+        if (!layout) {
+            return unreadable(u"the layout of “%1”"_s.arg(it.key()));
+        }
+        backup.layouts.insert(it.key(), *layout);
+    }
+
+    QJsonObject integrationObject;
+    if (!Json::read(object, u"integrations"_s, integrationObject)) {
+        return unreadable(u"“integrations”"_s);
+    }
+    for (auto it = integrationObject.begin(); it != integrationObject.end(); ++it) {
+        const std::optional<QJsonObject> record =
+            it.value().isObject() ? integrationRecord(it.value().toObject()) : std::nullopt;
+        if (!record) {
+            return unreadable(u"the integration settings of “%1”"_s.arg(it.key()));
+        }
+        backup.integrations.insert(it.key(), *record);
+    }
+
+    if (!Json::read(object, u"selectedServerID"_s, backup.selectedServerID)) {
+        return unreadable(u"“selectedServerID”"_s);
+    }
+    if (!Json::readOptional(object, u"lastConnectedServerIDs"_s, backup.lastConnectedServerIDs)) {
+        return unreadable(u"“lastConnectedServerIDs”"_s);
+    }
+    return backup;
+}

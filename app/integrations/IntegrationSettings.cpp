@@ -1,0 +1,130 @@
+#include "app/integrations/IntegrationSettings.h"
+
+#include "core/model/Json.h"
+
+#include <QJsonArray>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QJsonObject radioMapToJson(const QMap<QString, int>& radios)
+{
+    QJsonObject object;
+    for (auto it = radios.cbegin(); it != radios.cend(); ++it) {
+        object.insert(it.key(), it.value());
+    }
+    return object;
+}
+
+bool readRadioMap(const QJsonObject& object, const QString& key, QMap<QString, int>& out)
+{
+    QJsonObject map;
+    if (!Json::read(object, key, map)) {
+        return false;
+    }
+    QMap<QString, int> radios;
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        int radio = 0;
+        if (!Json::read(map, it.key(), radio)) {
+            return false;
+        }
+        radios.insert(it.key(), radio);
+    }
+    out = std::move(radios);
+    return true;
+}
+
+bool readBindings(const QJsonObject& object, QList<KeyBinding>& out)
+{
+    QJsonArray array;
+    if (!Json::read(object, u"keyCommands"_s, array)) {
+        return false;
+    }
+    QList<KeyBinding> bindings;
+    bindings.reserve(array.size());
+    for (const QJsonValue& value : array) {
+        std::optional<KeyBinding> binding = value.isObject() ? KeyBinding::fromJson(value.toObject()) : std::nullopt;
+        if (!binding) {
+            return false;
+        }
+        bindings.append(std::move(*binding));
+    }
+    out = std::move(bindings);
+    return true;
+}
+
+} // namespace
+
+QString IntegrationSettings::storageKey(const QString& endpoint)
+{
+    return u"integrations:"_s + endpoint;
+}
+
+QJsonObject IntegrationSettings::toJson() const
+{
+    QJsonArray bindings;
+    for (const KeyBinding& binding : keyCommands) {
+        bindings.append(binding.toJson());
+    }
+    return {
+        {u"kind"_s, rawValue(kind)},
+        {u"host"_s, host},
+        {u"port"_s, port},
+        {u"station"_s, station},
+        {u"rotorA"_s, rotorA},
+        {u"rotorB"_s, rotorB},
+        {u"switchRadios"_s, radioMapToJson(switchRadios)},
+        {u"tunerRadios"_s, radioMapToJson(tunerRadios)},
+        {u"keyCommands"_s, bindings},
+        {u"keyboardPort"_s, keyboardPort},
+        {u"globalKeys"_s, globalKeys},
+        {u"encoderSerial"_s, encoderSerial},
+        {u"encoderChannel"_s, encoderChannel},
+        {u"encoderButton"_s, encoderButton},
+        {u"encoderTarget"_s, encoderTarget},
+        {u"encoderStep"_s, encoderStep},
+    };
+}
+
+std::optional<IntegrationSettings> IntegrationSettings::fromJson(const QJsonObject& object)
+{
+    IntegrationSettings settings;
+    QString kindText;
+    if (!Json::read(object, u"kind"_s, kindText)) {
+        return std::nullopt;
+    }
+    const std::optional<LoggerKind> kind = loggerKind(kindText);
+    if (!kind) {
+        return std::nullopt;
+    }
+    settings.kind = *kind;
+    const bool complete =
+        Json::read(object, u"host"_s, settings.host) && Json::read(object, u"port"_s, settings.port) &&
+        Json::read(object, u"station"_s, settings.station) && Json::read(object, u"rotorA"_s, settings.rotorA) &&
+        Json::read(object, u"rotorB"_s, settings.rotorB) &&
+        readRadioMap(object, u"switchRadios"_s, settings.switchRadios) &&
+        readRadioMap(object, u"tunerRadios"_s, settings.tunerRadios) && readBindings(object, settings.keyCommands) &&
+        Json::read(object, u"keyboardPort"_s, settings.keyboardPort) &&
+        Json::read(object, u"globalKeys"_s, settings.globalKeys) &&
+        Json::read(object, u"encoderSerial"_s, settings.encoderSerial) &&
+        Json::read(object, u"encoderChannel"_s, settings.encoderChannel) &&
+        Json::read(object, u"encoderButton"_s, settings.encoderButton) &&
+        Json::read(object, u"encoderTarget"_s, settings.encoderTarget) &&
+        Json::read(object, u"encoderStep"_s, settings.encoderStep);
+    if (!complete) {
+        return std::nullopt;
+    }
+    return settings;
+}
+
+std::optional<QByteArray> IntegrationSettings::encoded() const
+{
+    return Json::encode(toJson());
+}
+
+std::optional<IntegrationSettings> IntegrationSettings::decoded(const QByteArray& bytes)
+{
+    const std::optional<QJsonObject> object = Json::decodeObject(bytes);
+    return object ? fromJson(*object) : std::nullopt;
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "app/integrations/IntegrationSettings.h"
+#include "core/client/KeltoClient.h"
+#include "core/integrations/LoggerEvent.h"
+#include "core/model/Instant.h"
+
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <utility>
+
+class Clock;
+class LoggerTransport;
+class SettingsStore;
+
+// The integration controller of one tab: turns logger events and key tokens into the guarded
+// commands of the tab's client. Rotor turns and stops go to the rotor assigned to the logger's
+// radio, frequency reports drive band automation of the switches and tuners assigned to a
+// radio, and key tokens fire the server's key bindings. Events are always described and kept in
+// the history; commands go out only while `enabled` is on and the client is connected, and the
+// client's own guards still apply. Lives on the main thread.
+//
+// Inputs hold the controller and the client weakly: an event that arrives after either is gone
+// is dropped.
+class StationIntegrations final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StationIntegrations)
+    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY enabledChanged)
+    Q_PROPERTY(bool foreground READ foreground WRITE setForeground NOTIFY foregroundChanged)
+    Q_PROPERTY(int focus READ focus NOTIFY focusChanged)
+    Q_PROPERTY(QString lastEvent READ lastEvent NOTIFY lastEventChanged)
+    Q_PROPERTY(QString eventHistory READ eventHistory NOTIFY eventHistoryChanged)
+    Q_PROPERTY(QString endpoint READ endpoint NOTIFY endpointChanged)
+
+public:
+    // An automatic selection repeated within this many seconds is not sent again.
+    static constexpr double repeatSeconds = 3.0;
+
+    // The store and the clock must outlive the controller.
+    explicit StationIntegrations(SettingsStore& defaults, const Clock& clock = KeltoClient::systemClock(),
+                                 QObject* parent = nullptr);
+    ~StationIntegrations() override;
+
+    const IntegrationSettings& settings() const { return m_settings; }
+    // Edits stay in memory until the next `save()`.
+    void setSettings(IntegrationSettings settings);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    // Whether this tab is the selected one; key presses reach only that tab.
+    bool foreground() const { return m_foreground; }
+    void setForeground(bool foreground);
+    // Last reported frequency per radio, in megahertz.
+    const QMap<int, double>& frequencies() const { return m_frequencies; }
+    int focus() const { return m_focus; }
+    const QString& lastEvent() const { return m_lastEvent; }
+    // One line per received event, oldest first: local time, " · ", the description.
+    const QString& eventHistory() const { return m_eventHistory; }
+    const QString& endpoint() const { return m_endpoint; }
+
+    // The logger input and the keyboard UDP input; their `message` and `running` are shown in
+    // the settings view.
+    LoggerTransport& transport() { return *m_transport; }
+    const LoggerTransport& transport() const { return *m_transport; }
+    LoggerTransport& keyboardTransport() { return *m_keyboardTransport; }
+    const LoggerTransport& keyboardTransport() const { return *m_keyboardTransport; }
+
+    // Makes the record of `endpoint` current, stopping the inputs and commands of the previous
+    // server. Loading the current endpoint again does nothing.
+    void load(const QString& endpoint);
+    // Stores the current record under the current endpoint; nothing without one.
+    void save() const;
+    // After the client's connection dropped: commands off, radio data and repeats forgotten.
+    void reset();
+    // Stops every input; before a settings import replaces the records.
+    void stopInputs();
+
+    // Saves the record and starts the configured logger input for `client`.
+    void start(KeltoClient& client);
+
+    // One event from any input.
+    void receive(const LoggerEvent& event, KeltoClient& client);
+    // A key token from a key press: taken only while this tab is in the foreground.
+    void receiveKeyPress(const QString& token, KeltoClient& client);
+
+    // False when the same position was sent under `key` less than `repeatSeconds` ago;
+    // otherwise records it as sent now.
+    bool shouldSend(const QString& key, const QString& position);
+
+    // The description of an event shown as the last event and in the history.
+    static QString describe(const LoggerEvent& event);
+
+Q_SIGNALS:
+    void settingsChanged();
+    void enabledChanged(bool enabled);
+    void foregroundChanged(bool foreground);
+    void frequenciesChanged();
+    void focusChanged(int focus);
+    void lastEventChanged(const QString& lastEvent);
+    void eventHistoryChanged();
+    void endpointChanged(const QString& endpoint);
+
+private:
+    // Hands every event of `source` to `receive` with `client`, replacing the previous route.
+    void route(LoggerTransport& source, QMetaObject::Connection& connection, KeltoClient& client);
+    void record(const LoggerEvent& event);
+    void automateBands(KeltoClient& client, int radio, double mhz);
+    bool takesPart(int assignment, int radio) const;
+    void turnOrStop(const LoggerEvent& event, KeltoClient& client);
+    void applyBindings(const QString& token, KeltoClient& client);
+    void applyBinding(const KeyBinding& binding, KeltoClient& client);
+    void setFocus(int radio);
+    void forgetRadios();
+
+    SettingsStore& m_defaults;
+    const Clock& m_clock;
+
+    IntegrationSettings m_settings;
+    bool m_enabled = false;
+    bool m_foreground = true;
+    QMap<int, double> m_frequencies;
+    int m_focus = 1;
+    QString m_lastEvent;
+    QString m_eventHistory;
+    QString m_endpoint;
+    // Automatic selections sent, by device key ("S:" or "T:" + name): position and time.
+    QHash<QString, std::pair<QString, Instant>> m_lastCommands;
+
+    LoggerTransport* m_transport;
+    LoggerTransport* m_keyboardTransport;
+    QMetaObject::Connection m_loggerRoute;
+};

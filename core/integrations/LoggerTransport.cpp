@@ -1,6 +1,7 @@
 #include "core/integrations/LoggerTransport.h"
 
 #include "core/integrations/LoggerProtocol.h"
+#include "core/protocol/PortNumber.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -34,30 +35,6 @@ QByteArray LoggerTransport::subscriptionRequest()
     return "<CMD><SETUPDATESTATE><VALUE>TRUE</VALUE></CMD>\r\n<CMD><READBMF></CMD>\r\n"_ba;
 }
 
-std::optional<quint16> LoggerTransport::parsePort(QStringView text)
-{
-    if (text.startsWith(u'+')) {
-        text = text.sliced(1);
-    }
-    if (text.isEmpty()) {
-        return std::nullopt;
-    }
-    unsigned value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > 65535) {
-            return std::nullopt;
-        }
-    }
-    if (value == 0) {
-        return std::nullopt;
-    }
-    return static_cast<quint16>(value);
-}
-
 LoggerTransport::LoggerTransport(QObject* parent)
     : QObject(parent)
     , m_message(stoppedMessage)
@@ -81,7 +58,7 @@ int LoggerTransport::connectionCount() const
 void LoggerTransport::start(LoggerKind kind, const QString& host, const QString& port, const QString& station)
 {
     stop();
-    const auto portNumber = parsePort(port);
+    const auto portNumber = parsePortNumber(port);
     if (!portNumber || host.isEmpty()) {
         setMessage(u"Enter a valid host and port."_s);
         return;

@@ -43,8 +43,6 @@ public:
 
     // Sent once per N3FJP connection: updates on, then the current band, mode and frequency.
     static QByteArray subscriptionRequest();
-    // Decimal 1...65535 with an optional leading "+"; no blanks.
-    static std::optional<quint16> parsePort(QStringView text);
 
     explicit LoggerTransport(QObject* parent = nullptr);
     ~LoggerTransport() override;

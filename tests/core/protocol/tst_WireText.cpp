@@ -1,4 +1,5 @@
 #include "core/protocol/OVVProtocol.h"
+#include "core/protocol/PortNumber.h"
 
 #include <QTest>
 
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void decimal_acceptsOnlyPlainNumberText();
     void integer_acceptsOnlyPlainIntegerText_data();
     void integer_acceptsOnlyPlainIntegerText();
+    void portNumber_acceptsDecimalOneTo65535_data();
+    void portNumber_acceptsDecimalOneTo65535();
 };
 
 void WireTextTest::validField_limitsBytesAndControlCharacters_data()
@@ -151,6 +154,31 @@ void WireTextTest::integer_acceptsOnlyPlainIntegerText()
     QFETCH(QString, text);
     QFETCH(OptionalInt, value);
     QCOMPARE(OVVProtocol::integer(text), value);
+}
+
+void WireTextTest::portNumber_acceptsDecimalOneTo65535_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<OptionalInt>("port");
+    QTest::newRow("plain") << u"4001"_s << OptionalInt(4001);
+    QTest::newRow("plus sign") << u"+4001"_s << OptionalInt(4001);
+    QTest::newRow("leading zeros") << u"040123"_s << OptionalInt(40123);
+    QTest::newRow("highest") << u"65535"_s << OptionalInt(65535);
+    QTest::newRow("zero") << u"0"_s << OptionalInt();
+    QTest::newRow("too high") << u"65536"_s << OptionalInt();
+    QTest::newRow("blank inside") << u"40 01"_s << OptionalInt();
+    QTest::newRow("trailing blank") << u"4001 "_s << OptionalInt();
+    QTest::newRow("minus") << u"-1"_s << OptionalInt();
+    QTest::newRow("plus alone") << u"+"_s << OptionalInt();
+    QTest::newRow("letters") << u"port"_s << OptionalInt();
+}
+
+void WireTextTest::portNumber_acceptsDecimalOneTo65535()
+{
+    QFETCH(QString, text);
+    QFETCH(OptionalInt, port);
+    const std::optional<quint16> parsed = parsePortNumber(text);
+    QCOMPARE(parsed ? OptionalInt(*parsed) : OptionalInt(), port);
 }
 
 QTEST_GUILESS_MAIN(WireTextTest)

@@ -2,10 +2,12 @@
 
 #include "core/client/Clock.h"
 #include "core/client/CredentialStore.h"
+#include "core/client/SerialPort.h"
 #include "core/client/ServerVerification.h"
 #include "core/client/SettingsStore.h"
 #include "core/client/SystemClock.h"
 #include "core/protocol/OVVProtocol.h"
+#include "core/protocol/PortNumber.h"
 #include "core/protocol/ServerEvent.h"
 #include "core/protocol/TerminalProtocol.h"
 
@@ -13,6 +15,7 @@
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUdpSocket>
 
 #include <charconv>
 #include <utility>
@@ -55,29 +58,6 @@ QString oneDecimal(double value)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-// A decimal 16-bit port other than 0; an optional leading "+" is accepted, nothing else.
-std::optional<quint16> parsePort(const QString& text)
-{
-    QStringView digits(text);
-    if (digits.startsWith(u'+')) {
-        digits = digits.mid(1);
-    }
-    if (digits.isEmpty() || digits.size() > 5) {
-        return std::nullopt;
-    }
-    uint value = 0;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<uint>(c.unicode() - u'0');
-    }
-    if (value == 0 || value > 65535) {
-        return std::nullopt;
-    }
-    return static_cast<quint16>(value);
 }
 
 bool holdsWhiteSpace(const QString& text)
@@ -131,6 +111,10 @@ KeltoClient::~KeltoClient()
     // A tab closed while live keeps its last station; nothing is announced any more.
     saveSnapshot();
     m_generation = QUuid::createUuid();
+    if (m_serial) {
+        m_serial->cancel();
+        m_serial.reset();
+    }
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
@@ -272,17 +256,9 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     }
 
     const QString trimmedHost = host.trimmed();
-    const std::optional<quint16> portNumber = parsePort(port);
+    const std::optional<quint16> portNumber = parsePortNumber(port);
     if (trimmedHost.isEmpty() || holdsWhiteSpace(trimmedHost) || !portNumber) {
         setMessage(u"Enter a hostname and a port from 1 to 65535."_s);
-        return;
-    }
-
-    if (isTerminalKind(kind)) {
-        // The TCP and UDP terminals (and the local UDP port they bind) arrive with the KT-90
-        // connections; until then the attempt ends before anything is opened.
-        Q_UNUSED(udpLocalPort);
-        end(u"KT-90 connections are not available in this build."_s);
         return;
     }
 
@@ -305,8 +281,12 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     m_lastReceived = at;
     m_lastPing = at;
 
-    openSocket(trimmedHost, *portNumber);
-    startTimer();
+    const QUuid token = m_generation;
+    openSocket(trimmedHost, *portNumber, udpLocalPort);
+    // A UDP socket that cannot be bound ends the attempt before it starts.
+    if (m_generation == token) {
+        startTimer();
+    }
 }
 
 void KeltoClient::disconnectFromStation()
@@ -314,11 +294,27 @@ void KeltoClient::disconnectFromStation()
     end(disconnectedMessage);
 }
 
-void KeltoClient::openSocket(const QString& host, quint16 port)
+void KeltoClient::openSocket(const QString& host, quint16 port, UdpLocalPort udpLocalPort)
 {
-    auto* socket = new QTcpSocket(this);
-    // Bounds what one connection can make the client hold between reads.
-    socket->setReadBufferSize(maxReadBytes);
+    const bool udp = m_connectionKind == ConnectionKind::kt90UDP;
+    QAbstractSocket* socket = nullptr;
+    if (udp) {
+        // The profile's local port or, by default, the controller's own, shared so that another
+        // program on this host can bind it as well.
+        auto* udpSocket = new QUdpSocket(this);
+        if (!udpSocket->bind(QHostAddress(QHostAddress::AnyIPv4), udpLocalPort.value_or(port),
+                             QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+            const QString description = udpSocket->errorString();
+            delete udpSocket;
+            end(u"Connection failed: "_s + description);
+            return;
+        }
+        socket = udpSocket;
+    } else {
+        socket = new QTcpSocket(this);
+        // Bounds what one connection can make the client hold between reads.
+        socket->setReadBufferSize(maxReadBytes);
+    }
     m_socket = socket;
 
     const QUuid token = m_generation;
@@ -333,16 +329,25 @@ void KeltoClient::openSocket(const QString& host, quint16 port)
             self->transportError(error);
         }
     });
-    connect(socket, &QAbstractSocket::disconnected, this, [self, token] {
-        if (self && self->m_generation == token) {
-            self->transportError(QAbstractSocket::RemoteHostClosedError);
-        }
-    });
-    connect(socket, &QIODevice::readyRead, this, [self, token] {
-        if (self && self->m_generation == token) {
-            self->readAvailable(token);
-        }
-    });
+    if (udp) {
+        connect(socket, &QIODevice::readyRead, this, [self, token] {
+            if (self && self->m_generation == token) {
+                self->readDatagrams(token);
+            }
+        });
+    } else {
+        connect(socket, &QAbstractSocket::disconnected, this, [self, token] {
+            if (self && self->m_generation == token) {
+                self->transportError(QAbstractSocket::RemoteHostClosedError);
+            }
+        });
+        connect(socket, &QIODevice::readyRead, this, [self, token] {
+            if (self && self->m_generation == token) {
+                self->readAvailable(token);
+            }
+        });
+    }
+    // A UDP socket is connected at once, before this returns, for an address given as digits.
     socket->connectToHost(host, port);
 }
 
@@ -364,7 +369,8 @@ void KeltoClient::transportReady(const QString& host, quint16 port)
 {
     m_tcpReady = true;
     setMessage(isTerminalKind(m_connectionKind) ? u"Checking KT-90 terminal…"_s : u"Checking OV Varnex server…"_s);
-    note(u"TCP connected to "_s + host + u':' + QString::number(port));
+    note((m_connectionKind == ConnectionKind::kt90UDP ? u"UDP ready to "_s : u"TCP connected to "_s) + host + u':' +
+         QString::number(port));
     if (isTerminalKind(m_connectionKind)) {
         send(TerminalProtocol::query());
     }
@@ -376,6 +382,11 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
     const QString description = m_socket ? m_socket->errorString() : QString();
     if (!m_tcpReady) {
         end((isUnavailable(error) ? u"Connection unavailable: "_s : u"Connection failed: "_s) + description);
+        return;
+    }
+    if (m_connectionKind == ConnectionKind::kt90UDP) {
+        // Once ready, a UDP socket reports only failed writes here; `send` and `readDatagrams`
+        // end the connection with their own messages.
         return;
     }
     if (error == QAbstractSocket::RemoteHostClosedError) {
@@ -453,10 +464,62 @@ void KeltoClient::applyLineRules(const QString& line)
     }
 }
 
+void KeltoClient::readDatagrams(const QUuid& token)
+{
+    // Large enough for any datagram, so the size rule sees each one whole. Reading a connected
+    // UDP socket also collects its pending error (an unreachable port) and re-arms its
+    // notifier, which a readiness without a datagram would otherwise leave switched off.
+    QByteArray buffer(maxReadBytes, Qt::Uninitialized);
+    while (m_generation == token && m_socket) {
+        const qint64 count = m_socket->read(buffer.data(), buffer.size());
+        if (count < 0) {
+            end(u"UDP connection lost: "_s + m_socket->errorString());
+            return;
+        }
+        if (count == 0) {
+            // Nothing more for now, or an empty datagram; either way the next one signals anew.
+            return;
+        }
+        receiveDatagram(QByteArrayView(buffer.constData(), count));
+    }
+}
+
+// A datagram holds whole replies only: it must end with ";", and each of its parts is read on
+// its own. Anything else leaves the connection as it was, the time of the last receipt included,
+// so the time limits also catch a controller that answers only with garbage.
+void KeltoClient::receiveDatagram(QByteArrayView datagram)
+{
+    if (datagram.size() > maxDatagramBytes) {
+        return;
+    }
+    const std::optional<QString> text = OVVProtocol::decodeText(datagram.data(), datagram.size());
+    if (!text || !text->endsWith(u';')) {
+        return;
+    }
+    const QUuid token = m_generation;
+    const QList<QStringView> parts = QStringView(*text).chopped(1).split(u';');
+    for (const QStringView part : parts) {
+        if (const std::optional<double> heading = TerminalProtocol::heading(part)) {
+            const Instant at = m_clock.now();
+            m_lastReceived = at;
+            setNow(at);
+            terminalHeading(*heading);
+            if (m_generation != token) {
+                return;
+            }
+        }
+    }
+}
+
+void KeltoClient::terminalHeading(double heading)
+{
+    process(ServerEvent{ServerEvent::Point{m_terminalName, heading, u"0"_s}});
+}
+
 void KeltoClient::receiveTerminal(const QByteArray& data)
 {
     m_terminalPending.append(data);
-    if (m_terminalPending.size() > maxReadBytes) {
+    if (m_terminalPending.size() > maxTerminalPendingBytes) {
         end(u"Terminal frame exceeds size limit."_s);
         return;
     }
@@ -467,7 +530,7 @@ void KeltoClient::receiveTerminal(const QByteArray& data)
         m_terminalPending.remove(0, separator + 1);
         if (const std::optional<QString> text = OVVProtocol::decodeText(frame)) {
             if (const std::optional<double> heading = TerminalProtocol::heading(QStringView(*text))) {
-                process(ServerEvent{ServerEvent::Point{m_terminalName, *heading, u"0"_s}});
+                terminalHeading(*heading);
                 if (m_generation != token) {
                     return;
                 }
@@ -479,9 +542,61 @@ void KeltoClient::receiveTerminal(const QByteArray& data)
 
 void KeltoClient::connectSerial(const QString& path, const QString& baud)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(baud);
-    end(u"KT-90 connections are not available in this build."_s);
+    setEndpoint(u"serial:"_s + path + u'@' + baud);
+    setStation(StationState{});
+    setReceivedServerPresets(false);
+    m_requestedInitialPresets = false;
+    const Instant at = m_clock.now();
+    m_started = at;
+    m_lastReceived = at;
+    m_lastPing = at;
+    setConnecting(true);
+    setMessage(u"Checking KT-90 serial port…"_s);
+
+    // Unreadable text becomes 0, which the port refuses with its own message.
+    const int baudRate = OVVProtocol::integer(baud).value_or(0);
+
+    // The handlers run on the port's thread. The client is a safe target for the hop: the port
+    // is dropped, and its thread joined, before the client goes away, and posted calls die with
+    // the client. The token and the weak pointer are checked on the main thread only.
+    const QUuid token = m_generation;
+    const QPointer<KeltoClient> self(this);
+    KeltoClient* const target = this;
+    auto receive = [target, self, token](const QByteArray& bytes) {
+        QMetaObject::invokeMethod(
+            target,
+            [self, token, bytes] {
+                if (self && self->m_generation == token) {
+                    const Instant received = self->m_clock.now();
+                    self->m_lastReceived = received;
+                    self->setNow(received);
+                    self->receiveTerminal(bytes);
+                }
+            },
+            Qt::QueuedConnection);
+    };
+    auto failure = [target, self, token](const QString& text) {
+        QMetaObject::invokeMethod(
+            target,
+            [self, token, text] {
+                if (self && self->m_generation == token) {
+                    self->end(text);
+                }
+            },
+            Qt::QueuedConnection);
+    };
+
+    ProtocolResult<std::shared_ptr<SerialPort>> opened =
+        SerialPort::open(path, baudRate, std::move(receive), std::move(failure));
+    if (!opened) {
+        end(opened.failure().description());
+        return;
+    }
+    m_serial = std::move(opened).value();
+    m_tcpReady = true;
+    note(u"Opened serial port "_s + path + u" at "_s + baud + u" baud"_s);
+    send(TerminalProtocol::query());
+    startTimer();
 }
 
 void KeltoClient::tick()
@@ -516,7 +631,14 @@ void KeltoClient::tick()
 
 void KeltoClient::send(const QByteArray& data)
 {
-    if (!m_tcpReady || !m_socket) {
+    if (!m_tcpReady) {
+        return;
+    }
+    if (m_serial) {
+        m_serial->send(data);
+        return;
+    }
+    if (!m_socket) {
         return;
     }
     if (m_socket->write(data) == data.size()) {
@@ -541,6 +663,10 @@ void KeltoClient::end(const QString& message)
 
     m_generation = QUuid::createUuid();
 
+    if (m_serial) {
+        m_serial->cancel();
+        m_serial.reset();
+    }
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();

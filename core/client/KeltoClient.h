@@ -9,17 +9,20 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
 
+#include <memory>
 #include <optional>
 
 class Clock;
 class CredentialStore;
 class ServerEvent;
+class SerialPort;
 class ServerVerification;
 class SettingsStore;
 class QTimer;
@@ -55,6 +58,10 @@ public:
 
     // At most this many bytes are taken from the socket per read.
     static constexpr qint64 maxReadBytes = 65536;
+    // A KT-90 stream that sends more than this without a ";" is ended.
+    static constexpr qsizetype maxTerminalPendingBytes = 65536;
+    // Longer KT-90 UDP datagrams are ignored.
+    static constexpr qsizetype maxDatagramBytes = 1024;
 
     // `credentialStore` may be null: the client then never loads or saves a login. The store,
     // the settings and the clock must outlive the client.
@@ -160,18 +167,22 @@ private:
     void send(const QByteArray& data);
     void process(const ServerEvent& event);
 
-    void openSocket(const QString& host, quint16 port);
+    void openSocket(const QString& host, quint16 port, UdpLocalPort udpLocalPort);
     void transportReady(const QString& host, quint16 port);
     void transportError(QAbstractSocket::SocketError error);
     void readAvailable(const QUuid& token);
+    void readDatagrams(const QUuid& token);
     void receiveLines(const QByteArray& chunk);
     void applyLineRules(const QString& line);
     void startTimer();
 
-    // KT-90 controllers: the serial port, and the stream framing of the TCP terminal and the
-    // serial port. Terminal connections are not offered yet; `connectTo` ends those kinds at once.
+    // KT-90 controllers: the serial port, the stream framing of the TCP terminal and the serial
+    // port, and the datagrams of the UDP terminal. Every heading becomes a position report of
+    // the one rotor `m_terminalName`.
     void connectSerial(const QString& path, const QString& baud);
     void receiveTerminal(const QByteArray& data);
+    void receiveDatagram(QByteArrayView datagram);
+    void terminalHeading(double heading);
 
     void goLive();
     void commonStep(const ServerEvent& event);
@@ -222,6 +233,9 @@ private:
     QByteArray m_terminalPending;
     bool m_tcpReady = false;
     QAbstractSocket* m_socket = nullptr;
+    // Owned by the client alone: dropping it joins the port's thread, so no handler of the port
+    // can run once the client is gone.
+    std::shared_ptr<SerialPort> m_serial;
     QUuid m_generation;
     LineDecoder m_decoder;
     QTimer* m_timer = nullptr;

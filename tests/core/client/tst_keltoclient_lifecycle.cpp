@@ -299,25 +299,6 @@ private Q_SLOTS:
         QCOMPARE(bench.client->message(), u"Disconnected"_s);
     }
 
-    void terminalKinds_endAtOnceUntilAvailable_data()
-    {
-        QTest::addColumn<ConnectionKind>("kind");
-        QTest::newRow("TCP terminal") << ConnectionKind::kt90Terminal;
-        QTest::newRow("UDP terminal") << ConnectionKind::kt90UDP;
-        QTest::newRow("serial") << ConnectionKind::kt90Serial;
-    }
-    void terminalKinds_endAtOnceUntilAvailable()
-    {
-        QFETCH(ConnectionKind, kind);
-        Bench bench;
-        bench.client->connectTo(u"127.0.0.1"_s, portOf(*bench.simulator), {}, {}, kind);
-        QCOMPARE(bench.client->connectionKind(), kind);
-        QVERIFY(!bench.client->connecting());
-        QCOMPARE(bench.client->message(), u"KT-90 connections are not available in this build."_s);
-        QCOMPARE(lastLogText(*bench.client), bench.client->message());
-        QCOMPARE(bench.simulator->clientCount(), 0);
-    }
-
     void logLines_carryLocalTimeWithSecondsAndTwoBlanks_data()
     {
         QTest::addColumn<QLocale>("locale");

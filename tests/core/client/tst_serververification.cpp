@@ -59,8 +59,9 @@ private Q_SLOTS:
                                  << u"Connection unavailable: Connection refused"_s;
         QTest::newRow("invalid input") << u"bad host"_s << u"4001"_s << ConnectionKind::ovVarnex
                                        << u"Enter a hostname and a port from 1 to 65535."_s;
-        QTest::newRow("terminal kind") << u"127.0.0.1"_s << u"4001"_s << ConnectionKind::kt90Terminal
-                                       << u"KT-90 connections are not available in this build."_s;
+        QTest::newRow("terminal kind") << u"127.0.0.1"_s << QString::number(closedPort())
+                                       << ConnectionKind::kt90Terminal
+                                       << u"Connection unavailable: Connection refused"_s;
     }
     void failingCheck_reportsReason()
     {

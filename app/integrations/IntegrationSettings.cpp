@@ -56,11 +56,6 @@ bool readBindings(const QJsonObject& object, QList<KeyBinding>& out)
 
 } // namespace
 
-QString IntegrationSettings::storageKey(const QString& endpoint)
-{
-    return u"integrations:"_s + endpoint;
-}
-
 QJsonObject IntegrationSettings::toJson() const
 {
     QJsonArray bindings;

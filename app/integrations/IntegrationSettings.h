@@ -13,7 +13,7 @@
 
 // The integration choices of one server: the logger input, which rotors the logger's radios
 // turn, which switches and tuners follow which radio's band, the key bindings and the encoder.
-// Stored per server as JSON under "integrations:" + the endpoint key.
+// Stored per server as JSON under "integrations:" + the endpoint key (`SettingsKeys::integrations`).
 struct IntegrationSettings {
     // Values of `switchRadios` and `tunerRadios`; a device without an entry is manual.
     static constexpr int manual = 0;
@@ -39,8 +39,6 @@ struct IntegrationSettings {
     QString encoderTarget;
     // Degrees or positions per encoder count; negative reverses the direction.
     double encoderStep = 1.0;
-
-    static QString storageKey(const QString& endpoint);
 
     QJsonObject toJson() const;
     // Every key must be present with its type, in the record and in each key binding.

@@ -1,31 +1,9 @@
 #include "app/integrations/KeyBinding.h"
 
+#include "app/profiles/UuidText.h"
 #include "core/model/Json.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// QUuid::fromString also takes braces and turns rubbish into the null id, so the stored form is
-// checked first.
-std::optional<QUuid> parseId(QStringView text)
-{
-    if (text.size() != 36) {
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text.at(i).unicode();
-        const bool hyphen = i == 8 || i == 13 || i == 18 || i == 23;
-        const bool hex =
-            (unit >= u'0' && unit <= u'9') || (unit >= u'a' && unit <= u'f') || (unit >= u'A' && unit <= u'F');
-        if (hyphen ? unit != u'-' : !hex) {
-            return std::nullopt;
-        }
-    }
-    return QUuid::fromString(text);
-}
-
-} // namespace
 
 QStringList KeyBinding::actions()
 {
@@ -35,12 +13,8 @@ QStringList KeyBinding::actions()
 QJsonObject KeyBinding::toJson() const
 {
     return {
-        {u"id"_s, id.toString(QUuid::WithoutBraces).toUpper()},
-        {u"key"_s, key},
-        {u"rotor"_s, rotor},
-        {u"action"_s, action},
-        {u"heading"_s, heading},
-        {u"position"_s, position},
+        {u"id"_s, UuidText::text(id)}, {u"key"_s, key},         {u"rotor"_s, rotor},
+        {u"action"_s, action},         {u"heading"_s, heading}, {u"position"_s, position},
     };
 }
 
@@ -53,7 +27,7 @@ std::optional<KeyBinding> KeyBinding::fromJson(const QJsonObject& object)
         !Json::read(object, u"heading"_s, binding.heading) || !Json::read(object, u"position"_s, binding.position)) {
         return std::nullopt;
     }
-    const std::optional<QUuid> id = parseId(idText);
+    const std::optional<QUuid> id = UuidText::parse(idText);
     if (!id) {
         return std::nullopt;
     }

@@ -1,14 +1,18 @@
 #include "app/integrations/StationIntegrations.h"
 
+#include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/profiles/SettingsKeys.h"
 #include "core/client/Clock.h"
 #include "core/client/SettingsStore.h"
 #include "core/integrations/BandAutomation.h"
 #include "core/integrations/LoggerTransport.h"
+#include "core/integrations/PhidgetEncoder.h"
 
 #include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -53,6 +57,21 @@ QString radioText(const std::optional<int>& radio)
     return radio ? QString::number(*radio) : u"focused"_s;
 }
 
+// The serial number as typed: decimal with an optional sign, within 32 bits. Anything else is
+// -1, which the encoder refuses like every serial below 1.
+qint32 serialNumber(const QString& text)
+{
+    QStringView digits = text;
+    if (digits.startsWith(u'+') || digits.startsWith(u'-')) {
+        digits = digits.mid(1);
+    }
+    const bool decimal =
+        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool ok = false;
+    const qint32 serial = decimal ? text.toInt(&ok, 10) : 0;
+    return ok ? serial : -1;
+}
+
 } // namespace
 
 StationIntegrations::StationIntegrations(SettingsStore& defaults, const Clock& clock, QObject* parent)
@@ -62,9 +81,15 @@ StationIntegrations::StationIntegrations(SettingsStore& defaults, const Clock& c
     , m_lastEvent(u"No logger data yet"_s)
     , m_transport(new LoggerTransport(this))
     , m_keyboardTransport(new LoggerTransport(this))
+    , m_keyboard(new NativeKeyboard(this))
+    , m_encoder(new PhidgetEncoder(this))
 {}
 
-StationIntegrations::~StationIntegrations() = default;
+// The key handlers call into this object: they go before its members do.
+StationIntegrations::~StationIntegrations()
+{
+    stopInputs();
+}
 
 void StationIntegrations::setSettings(IntegrationSettings settings)
 {
@@ -102,6 +127,24 @@ void StationIntegrations::setFocus(int radio)
     Q_EMIT focusChanged(m_focus);
 }
 
+void StationIntegrations::setEncoderHeading(double heading)
+{
+    if (heading == m_encoderHeading) {
+        return;
+    }
+    m_encoderHeading = heading;
+    Q_EMIT encoderHeadingChanged(m_encoderHeading);
+}
+
+void StationIntegrations::setEncoderSelection(const QString& selection)
+{
+    if (selection == m_encoderSelection) {
+        return;
+    }
+    m_encoderSelection = selection;
+    Q_EMIT encoderSelectionChanged(m_encoderSelection);
+}
+
 void StationIntegrations::forgetRadios()
 {
     m_lastCommands.clear();
@@ -126,7 +169,7 @@ void StationIntegrations::load(const QString& endpoint)
 
     std::optional<IntegrationSettings> stored;
     if (!endpoint.isEmpty()) {
-        if (const std::optional<QByteArray> data = m_defaults.data(IntegrationSettings::storageKey(endpoint))) {
+        if (const std::optional<QByteArray> data = m_defaults.data(SettingsKeys::integrations(endpoint))) {
             stored = IntegrationSettings::decoded(*data);
         }
     }
@@ -139,12 +182,13 @@ void StationIntegrations::save() const
         return;
     }
     if (const std::optional<QByteArray> data = m_settings.encoded()) {
-        m_defaults.setData(IntegrationSettings::storageKey(m_endpoint), *data);
+        m_defaults.setData(SettingsKeys::integrations(m_endpoint), *data);
     }
 }
 
 void StationIntegrations::reset()
 {
+    m_encoder->stop();
     setEnabled(false);
     forgetRadios();
 }
@@ -153,6 +197,8 @@ void StationIntegrations::stopInputs()
 {
     m_transport->stop();
     m_keyboardTransport->stop();
+    m_keyboard->stop();
+    m_encoder->stop();
 }
 
 // ---- Inputs ----
@@ -161,7 +207,34 @@ void StationIntegrations::start(KeltoClient& client)
 {
     save();
     route(*m_transport, m_loggerRoute, client);
+    m_keyboard->stop();
+    if (m_settings.kind == LoggerKind::keyboard) {
+        m_keyboard->start(keyHandler(client));
+    }
     m_transport->start(m_settings.kind, m_settings.host, m_settings.port, m_settings.station);
+}
+
+void StationIntegrations::startKeyboard(KeltoClient& client)
+{
+    save();
+    route(*m_keyboardTransport, m_keyboardRoute, client);
+    const NativeKeyboard::Handler handler = keyHandler(client);
+    m_keyboard->start(handler);
+    if (m_settings.globalKeys) {
+        m_keyboard->enableGlobal(handler);
+    }
+    // Local senders only: key tokens from the network would be remote control without a login.
+    m_keyboardTransport->start(LoggerKind::keyboard, u"127.0.0.1"_s, m_settings.keyboardPort, {});
+}
+
+NativeKeyboard::Handler StationIntegrations::keyHandler(KeltoClient& client)
+{
+    // The monitors belong to this object and stop before it goes; only the client can vanish.
+    return [this, weakClient = QPointer<KeltoClient>(&client)](const QString& token) {
+        if (weakClient) {
+            receiveKeyPress(token, *weakClient);
+        }
+    };
 }
 
 void StationIntegrations::route(LoggerTransport& source, QMetaObject::Connection& connection, KeltoClient& client)
@@ -355,5 +428,149 @@ void StationIntegrations::applyBinding(const KeyBinding& binding, KeltoClient& c
         client.jog(rotor, false);
     } else {
         client.stop(rotor);
+    }
+}
+
+// ---- Encoder ----
+
+void StationIntegrations::startEncoder(KeltoClient& client)
+{
+    save();
+    const QString& target = m_settings.encoderTarget;
+    if (target.startsWith(u"R:"_s)) {
+        const StationState& station = client.station();
+        const auto rotor = station.rotors.constFind(target.mid(2));
+        const bool known = rotor != station.rotors.cend() && rotor->heading && std::isfinite(*rotor->heading);
+        setEncoderHeading(known ? *rotor->heading : 0.0);
+    }
+
+    disconnect(m_encoderDelta);
+    disconnect(m_encoderPress);
+    const QPointer<KeltoClient> weakClient(&client);
+    m_encoderDelta = connect(m_encoder, &PhidgetEncoder::deltaReceived, this, [this, weakClient](qint64 delta) {
+        if (weakClient) {
+            turnEncoder(delta, *weakClient);
+        }
+    });
+    m_encoderPress = connect(m_encoder, &PhidgetEncoder::pressReceived, this, [this, weakClient] {
+        if (weakClient) {
+            applyEncoder(*weakClient);
+        }
+    });
+    // The channels are ints already; a serial that does not read as one is refused by `start`.
+    m_encoder->start(serialNumber(m_settings.encoderSerial), m_settings.encoderChannel, m_settings.encoderButton);
+}
+
+void StationIntegrations::turnEncoder(qint64 delta, KeltoClient& client)
+{
+    if (!m_enabled || !client.connected()) {
+        return;
+    }
+    const QString& target = m_settings.encoderTarget;
+    if (target.startsWith(u"R:"_s)) {
+        const double step = m_settings.encoderStep;
+        if (!std::isfinite(step)) {
+            return;
+        }
+        double heading = std::fmod(m_encoderHeading + step * static_cast<double>(delta), 360.0);
+        if (heading < 0) {
+            heading += 360.0;
+        }
+        // A remainder a hair below zero lands on 360 when shifted up.
+        if (heading == 360.0) {
+            heading = 0.0;
+        }
+        // A turn too large for a double leaves the preview where it was.
+        if (std::isfinite(heading)) {
+            setEncoderHeading(heading);
+        }
+        return;
+    }
+
+    const std::optional<QStringList> choices = encoderChoices(target, client);
+    if (!choices || choices->isEmpty()) {
+        return;
+    }
+    // The raw count, not the step: one detent moves one entry. The remainder keeps the sum
+    // within 64 bits whatever the count.
+    const qint64 count = choices->size();
+    const qint64 index = std::max<qint64>(choices->indexOf(m_encoderSelection), 0);
+    setEncoderSelection(choices->at((index + delta % count + count) % count));
+}
+
+std::optional<QStringList> StationIntegrations::encoderChoices(const QString& target, const KeltoClient& client) const
+{
+    const StationState& station = client.station();
+    const QString name = target.mid(2);
+    if (target.startsWith(u"P:"_s)) {
+        QStringList names;
+        for (const HeadingPreset& preset : presetsOf(client.endpoint(), name)) {
+            names.append(preset.name);
+        }
+        return names;
+    }
+    if (target.startsWith(u"T:"_s)) {
+        const auto tuner = station.tuners.constFind(name);
+        if (tuner == station.tuners.cend()) {
+            return std::nullopt;
+        }
+        QStringList names;
+        for (const SwitchPosition& position : tuner->positions) {
+            names.append(position.name);
+        }
+        return names;
+    }
+    if (target.startsWith(u"S:"_s)) {
+        const auto device = station.switches.constFind(name);
+        if (device == station.switches.cend()) {
+            return std::nullopt;
+        }
+        return device->positions;
+    }
+    return std::nullopt;
+}
+
+QList<HeadingPreset> StationIntegrations::presetsOf(const QString& endpoint, const QString& rotor) const
+{
+    QList<HeadingPreset> presets =
+        HeadingPreset::decode(m_defaults.text(SettingsKeys::headingPresets).value_or(u"[]"_s));
+    presets.removeIf([&](const HeadingPreset& preset) { return preset.endpoint != endpoint || preset.rotor != rotor; });
+    return presets;
+}
+
+void StationIntegrations::applyEncoder(KeltoClient& client)
+{
+    if (!m_enabled || !client.connected()) {
+        return;
+    }
+    const QString& target = m_settings.encoderTarget;
+    const QString name = target.mid(2);
+    // A copy: a command whose send fails can end the connection and empty the client's station.
+    const StationState station = client.station();
+
+    if (target.startsWith(u"R:"_s)) {
+        client.turn(name, m_encoderHeading);
+    } else if (target.startsWith(u"P:"_s)) {
+        const QList<HeadingPreset> presets = presetsOf(client.endpoint(), name);
+        const auto preset = std::find_if(presets.cbegin(), presets.cend(),
+                                         [&](const HeadingPreset& p) { return p.name == m_encoderSelection; });
+        if (preset != presets.cend()) {
+            client.turn(name, preset->degrees);
+        }
+    } else if (target.startsWith(u"T:"_s)) {
+        client.selectTuner(name, m_encoderSelection);
+    } else if (target.startsWith(u"K:"_s)) {
+        const auto stack = station.stacks.constFind(name);
+        if (stack != station.stacks.cend()) {
+            client.setStack(stack->name, !stack->selected);
+        }
+    } else if (target.startsWith(u"S:"_s)) {
+        const auto device = station.switches.constFind(name);
+        if (device != station.switches.cend()) {
+            // A multi-select switch toggles the position instead of selecting it alone.
+            const std::optional<bool> enabled =
+                device->displayType == 4 ? std::optional<bool>(!device->selected(m_encoderSelection)) : std::nullopt;
+            client.selectSwitch(device->name, m_encoderSelection, enabled);
+        }
     }
 }

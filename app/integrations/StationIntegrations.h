@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/integrations/IntegrationSettings.h"
+#include "app/profiles/HeadingPreset.h"
 #include "core/client/KeltoClient.h"
 #include "core/integrations/LoggerEvent.h"
 #include "core/model/Instant.h"
@@ -9,19 +10,27 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
+#include <optional>
 #include <utility>
 
 class Clock;
 class LoggerTransport;
+class NativeKeyboard;
+class PhidgetEncoder;
 class SettingsStore;
 
-// The integration controller of one tab: turns logger events and key tokens into the guarded
-// commands of the tab's client. Rotor turns and stops go to the rotor assigned to the logger's
-// radio, frequency reports drive band automation of the switches and tuners assigned to a
-// radio, and key tokens fire the server's key bindings. Events are always described and kept in
+// The integration controller of one tab: turns logger events, key tokens and the rotary encoder
+// into the guarded commands of the tab's client. Rotor turns and stops go to the rotor assigned
+// to the logger's radio, frequency reports drive band automation of the switches and tuners
+// assigned to a radio, and key tokens fire the server's key bindings. Events are always described and kept in
 // the history; commands go out only while `enabled` is on and the client is connected, and the
 // client's own guards still apply. Lives on the main thread.
+//
+// The encoder previews: turning it moves `encoderHeading` or `encoderSelection`, and only its
+// button (or `applyEncoder`) sends the previewed command.
 //
 // Inputs hold the controller and the client weakly: an event that arrives after either is gone
 // is dropped.
@@ -34,6 +43,8 @@ class StationIntegrations final : public QObject {
     Q_PROPERTY(QString lastEvent READ lastEvent NOTIFY lastEventChanged)
     Q_PROPERTY(QString eventHistory READ eventHistory NOTIFY eventHistoryChanged)
     Q_PROPERTY(QString endpoint READ endpoint NOTIFY endpointChanged)
+    Q_PROPERTY(double encoderHeading READ encoderHeading NOTIFY encoderHeadingChanged)
+    Q_PROPERTY(QString encoderSelection READ encoderSelection NOTIFY encoderSelectionChanged)
 
 public:
     // An automatic selection repeated within this many seconds is not sent again.
@@ -59,6 +70,10 @@ public:
     // One line per received event, oldest first: local time, " · ", the description.
     const QString& eventHistory() const { return m_eventHistory; }
     const QString& endpoint() const { return m_endpoint; }
+    // The heading the encoder previews for an "R:" target, in degrees from 0 up to 360.
+    double encoderHeading() const { return m_encoderHeading; }
+    // The preset, tuner position or switch position the encoder previews.
+    const QString& encoderSelection() const { return m_encoderSelection; }
 
     // The logger input and the keyboard UDP input; their `message` and `running` are shown in
     // the settings view.
@@ -66,19 +81,35 @@ public:
     const LoggerTransport& transport() const { return *m_transport; }
     LoggerTransport& keyboardTransport() { return *m_keyboardTransport; }
     const LoggerTransport& keyboardTransport() const { return *m_keyboardTransport; }
+    // The key monitors and the encoder, for the settings view's status and stop buttons.
+    NativeKeyboard& keyboard() { return *m_keyboard; }
+    const NativeKeyboard& keyboard() const { return *m_keyboard; }
+    PhidgetEncoder& encoder() { return *m_encoder; }
+    const PhidgetEncoder& encoder() const { return *m_encoder; }
 
     // Makes the record of `endpoint` current, stopping the inputs and commands of the previous
     // server. Loading the current endpoint again does nothing.
     void load(const QString& endpoint);
     // Stores the current record under the current endpoint; nothing without one.
     void save() const;
-    // After the client's connection dropped: commands off, radio data and repeats forgotten.
+    // After the client's connection dropped: encoder stopped, commands off, radio data and
+    // repeats forgotten.
     void reset();
     // Stops every input; before a settings import replaces the records.
     void stopInputs();
 
-    // Saves the record and starts the configured logger input for `client`.
+    // Saves the record and starts the configured logger input for `client`; a keyboard logger
+    // also watches the main window's keys.
     void start(KeltoClient& client);
+    // Saves the record and starts the key inputs for `client`: the main window's keys, other
+    // programs' keys when `globalKeys` is on and permitted, and key tokens over UDP on
+    // 127.0.0.1.
+    void startKeyboard(KeltoClient& client);
+    // Saves the record and starts the encoder for `client`; an "R:" target begins its preview
+    // at the rotor's current heading.
+    void startEncoder(KeltoClient& client);
+    // Sends the previewed encoder command; nothing unless enabled and connected.
+    void applyEncoder(KeltoClient& client);
 
     // One event from any input.
     void receive(const LoggerEvent& event, KeltoClient& client);
@@ -101,6 +132,8 @@ Q_SIGNALS:
     void lastEventChanged(const QString& lastEvent);
     void eventHistoryChanged();
     void endpointChanged(const QString& endpoint);
+    void encoderHeadingChanged(double encoderHeading);
+    void encoderSelectionChanged(const QString& encoderSelection);
 
 private:
     // Hands every event of `source` to `receive` with `client`, replacing the previous route.
@@ -113,6 +146,16 @@ private:
     void applyBinding(const KeyBinding& binding, KeltoClient& client);
     void setFocus(int radio);
     void forgetRadios();
+    // The key handler of the monitors; it holds the client weakly.
+    std::function<void(const QString& token)> keyHandler(KeltoClient& client);
+    void turnEncoder(qint64 delta, KeltoClient& client);
+    // The entries an encoder target chooses among; nothing for a missing device or a target
+    // without a list.
+    std::optional<QStringList> encoderChoices(const QString& target, const KeltoClient& client) const;
+    // This server's presets of one rotor, in stored order.
+    QList<HeadingPreset> presetsOf(const QString& endpoint, const QString& rotor) const;
+    void setEncoderHeading(double heading);
+    void setEncoderSelection(const QString& selection);
 
     SettingsStore& m_defaults;
     const Clock& m_clock;
@@ -131,4 +174,12 @@ private:
     LoggerTransport* m_transport;
     LoggerTransport* m_keyboardTransport;
     QMetaObject::Connection m_loggerRoute;
+    QMetaObject::Connection m_keyboardRoute;
+
+    NativeKeyboard* m_keyboard;
+    PhidgetEncoder* m_encoder;
+    QMetaObject::Connection m_encoderDelta;
+    QMetaObject::Connection m_encoderPress;
+    double m_encoderHeading = 0.0;
+    QString m_encoderSelection;
 };

@@ -1,17 +1,28 @@
 #include "app/integrations/StationIntegrations.h"
+#include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/profiles/HeadingPreset.h"
+#include "app/profiles/SettingsKeys.h"
 #include "core/integrations/LoggerTransport.h"
+#include "core/integrations/PhidgetEncoder.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/core/integrations/LoggerTestSupport.h"
+#include "tests/core/integrations/fakephidget/FakePhidgetDevice.h"
 
 #include <QUdpSocket>
+#include <QWidget>
+#include <QWindow>
 
 #include <functional>
+#include <limits>
 
 using namespace ClientTest;
 
 namespace {
 
 using Bytes = QList<QByteArray>;
+using Counts = QList<qint64>;
+
+const QString fakeLibrary = QString::fromUtf8(FAKEPHIDGET_PATH);
 
 // One command line; "|" stands for the field separator.
 QByteArray wire(const char* fields)
@@ -25,6 +36,13 @@ QByteArray radioInfo(int radio, const QByteArray& freq)
 }
 
 const QByteArray focus2 = n1mmRadioInfo("<FocusRadioNr>2</FocusRadioNr>");
+
+QString freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return QString::number(probe.localPort());
+}
 
 // A live simulated station, its client and a controller listening for logger datagrams.
 struct Rig {
@@ -40,16 +58,17 @@ struct Rig {
     StationIntegrations integrations{bench.defaults, bench.clock};
     QUdpSocket sender;
     quint16 port = 0;
+    // The encoder's reports as the controller received them; the device starts far from zero.
+    Counts counts;
+    int presses = 0;
+    qint64 position = 1000;
 
     void open(IntegrationSettings settings)
     {
         bench.connectLive();
         bench.client->setControlsEnabled(true);
         bench.client->setSwitchControlsEnabled(true);
-        QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
-        port = probe.localPort();
-        probe.close();
+        port = freeUdpPort().toUShort();
         settings.port = QString::number(port);
         integrations.load(bench.client->endpoint());
         integrations.setSettings(settings);
@@ -83,10 +102,59 @@ struct Rig {
         bench.simulator->sendRaw(wireLine(fields));
         QTRY_VERIFY(applied());
     }
+
+    // The first reading after the device attaches must not count as a turn.
+    void startEncoder(FakePhidgetDevice& fake)
+    {
+        PhidgetEncoder& encoder = integrations.encoder();
+        QObject::connect(&encoder, &PhidgetEncoder::deltaReceived, &encoder, [this](qint64 d) { counts.append(d); });
+        QObject::connect(&encoder, &PhidgetEncoder::pressReceived, &encoder, [this] { ++presses; });
+        encoder.setLibraryCandidates({fakeLibrary});
+        integrations.startEncoder(*bench.client);
+        QTRY_VERIFY(encoder.message().startsWith(u"Waiting for Phidget"_s));
+        fake.set(true, position);
+        QTRY_COMPARE(encoder.message(), u"Phidget connected"_s);
+        fake.settle();
+        QCOMPARE(counts, Counts());
+    }
+
+    void turn(FakePhidgetDevice& fake, qint64 by)
+    {
+        fake.set(true, position += by);
+        QTRY_COMPARE(counts, Counts{by});
+        counts.clear();
+    }
+
+    void press(FakePhidgetDevice& fake)
+    {
+        fake.set(true, position, 1);
+        fake.settle();
+        fake.set(true, position, 0);
+        QTRY_COMPARE(presses, 1);
+    }
 };
 
 using Setup = std::function<void(Rig&)>;
 const Setup none = [](Rig&) {};
+const Setup disabled = [](Rig& r) { r.integrations.setEnabled(false); };
+const Setup disconnected = [](Rig& r) {
+    r.bench.client->disconnectFromStation();
+    QTRY_VERIFY(!r.bench.client->connected());
+};
+// Three presets of "Rotor 1" on this server, in stored order, among presets of another rotor and
+// another server that must not count.
+const Setup presets = [](Rig& r) {
+    const QString here = r.bench.client->endpoint();
+    const auto preset = [](const QString& endpoint, const QString& rotor, const QString& name, double degrees) {
+        return HeadingPreset::make(endpoint, rotor, name, degrees).value();
+    };
+    r.bench.defaults.setText(
+        SettingsKeys::headingPresets,
+        HeadingPreset::encode({preset(here, u"Rotor 1"_s, u"Europe"_s, 45), preset(here, u"Rotor 2"_s, u"Asia"_s, 60),
+                               preset(u"10.0.0.9:4001"_s, u"Rotor 1"_s, u"Elsewhere"_s, 90),
+                               preset(here, u"Rotor 1"_s, u"Japan"_s, 330),
+                               preset(here, u"Rotor 1"_s, u"Pacific"_s, 250.5)}));
+};
 
 // Rotors for both radios; "Switch 3" (bands 160m locked, 80m, 40m, 20m selected, 15m, 10m),
 // the plain "Switch 1" and the tuner (40m, 20m selected, 15m, 10m) follow `radio`.
@@ -120,12 +188,28 @@ KeyBinding binding(const QString& device, const QString& action, const QString& 
     return result;
 }
 
+IntegrationSettings encoderOn(const QString& target, double step = 1.0)
+{
+    IntegrationSettings settings;
+    settings.encoderSerial = u"7"_s;
+    settings.encoderTarget = target;
+    settings.encoderStep = step;
+    return settings;
+}
+
+enum class KeySource { udp, mainWindow, keyboardLogger, loggerRestarted };
+
 } // namespace
 
-// The controller between real datagrams on loopback and a client connected to the station
-// simulator: each case must put exactly these commands on the wire.
+Q_DECLARE_METATYPE(KeySource)
+
+// The controller between real datagrams, key events and the stand-in encoder library on one
+// side and a client connected to the station simulator on the other: each case must put exactly
+// these commands on the wire.
 class TestStationIntegrations final : public QObject {
     Q_OBJECT
+
+    FakePhidgetDevice m_fake{FAKEPHIDGET_PATH};
 
     static void columns()
     {
@@ -149,6 +233,10 @@ class TestStationIntegrations final : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_fake.loaded(), "stand-in encoder library not loadable"); }
+    void init() { m_fake.reset(); }
+    void cleanup() { QTRY_COMPARE(m_fake.liveHandles(), 0); }
+
     void rotorEvent_movesTheRadiosRotor_data()
     {
         columns();
@@ -316,7 +404,149 @@ private Q_SLOTS:
             QCOMPARE(integrations.frequencies(), (QMap<int, double>{{frequency->radio, frequency->mhz}}));
         }
     }
+    void startEncoder_readsTheSerialStrictly_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("message");
+        const QString refused = u"Enter a device serial number and valid channel."_s;
+        QTest::newRow("signed") << u"+4711"_s
+                                << u"Waiting for Phidget 4711. Legacy HID devices may require the vendor USB driver."_s;
+        QTest::newRow("not a number") << u"47x"_s << refused;
+        // 2^32 + 4711 must not wrap to 4711.
+        QTest::newRow("beyond 32 bits") << u"4294971007"_s << refused;
+    }
+    void startEncoder_readsTheSerialStrictly()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QString, message);
+        ManualClock clock;
+        MemorySettingsStore defaults;
+        KeltoClient client(nullptr, defaults, clock);
+        StationIntegrations integrations(defaults, clock);
+        integrations.load(u"127.0.0.1:4001"_s);
+        IntegrationSettings settings = encoderOn(u"R:Rotor 1"_s);
+        settings.encoderSerial = serial;
+        integrations.setSettings(settings);
+        integrations.encoder().setLibraryCandidates({fakeLibrary});
+        integrations.startEncoder(client);
+        QTRY_COMPARE(integrations.encoder().message(), message);
+        QCOMPARE(IntegrationSettings::decoded(defaults.data(SettingsKeys::integrations(u"127.0.0.1:4001"_s)).value()),
+                 settings);
+    }
+
+    void turnThenPress_previewsThenSends_data()
+    {
+        QTest::addColumn<IntegrationSettings>("settings");
+        QTest::addColumn<double>("rotorHeading");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<Counts>("turns");
+        QTest::addColumn<double>("heading");
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<Bytes>("sent");
+        // Rotor 1 reports `rotor` degrees before the encoder starts.
+        const auto row = [](const char* name, const IntegrationSettings& settings, const Counts& turns, double heading,
+                            const QString& selection, const Bytes& sent, const Setup& setup = none,
+                            double rotor = 45.0) {
+            QTest::newRow(name) << settings << rotor << setup << turns << heading << selection << sent;
+        };
+        const auto r1 = [](double step) { return encoderOn(u"R:Rotor 1"_s, step); };
+        const double infinite = std::numeric_limits<double>::infinity();
+
+        row("step 5 past north", r1(5), {1}, 3.0, {}, {wire("TURN|Rotor 1|3.0")}, none, 358.0);
+        row("negative step reverses", r1(-1), {1}, 359.0, {}, {wire("TURN|Rotor 1|359.0")}, none, 0.0);
+        row("infinite step keeps the heading", r1(infinite), {1}, 45.0, {}, {wire("TURN|Rotor 1|45.0")});
+        row("switch: unlisted starts at the first", encoderOn(u"S:Switch 1"_s), {1}, 0.0, u"Dipole"_s,
+            {wire("SET_SWITCH|Switch 1|Dipole")});
+        row("switch: back from the first is the last", encoderOn(u"S:Switch 1"_s), {-1}, 0.0, u"Beverage"_s,
+            {wire("SET_SWITCH|Switch 1|Beverage")});
+        row("multi-select switch toggles", encoderOn(u"S:Switch 4"_s), {2}, 0.0, u"RX 3"_s,
+            {wire("SET_SWITCH|Switch 4|RX 3|false")});
+        row("presets: +7 of three moves one", encoderOn(u"P:Rotor 1"_s), {1, 7}, 0.0, u"Pacific"_s,
+            {wire("TURN|Rotor 1|250.5")}, presets);
+        row("presets: -7 of three moves one back", encoderOn(u"P:Rotor 1"_s), {-7}, 0.0, u"Pacific"_s,
+            {wire("TURN|Rotor 1|250.5")}, presets);
+        row("tuner positions", encoderOn(u"T:Tuner"_s), {3, -1}, 0.0, u"15m"_s, {wire("SET_TURVIX|Tuner|15m")});
+        row("stack toggles without a preview", encoderOn(u"K:Middle"_s), {1}, 0.0, {}, {wire("SET_STACK|Middle|true")});
+        row("disabled", r1(1), {5}, 45.0, {}, {}, disabled);
+        row("disconnected", r1(1), {5}, 45.0, {}, {}, disconnected);
+    }
+    void turnThenPress_previewsThenSends()
+    {
+        QFETCH(IntegrationSettings, settings);
+        QFETCH(double, rotorHeading);
+        QFETCH(Setup, setup);
+        QFETCH(Counts, turns);
+        QFETCH(double, heading);
+        QFETCH(QString, selection);
+        QFETCH(Bytes, sent);
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open(settings));
+        const StationState& station = rig.bench.client->station();
+        CLIENT_TEST_CHECK(rig.stationLine({u"POINT"_s, u"Rotor 1"_s, QString::number(rotorHeading), u"0"_s, u"-73"_s},
+                                          [&] { return station.rotors.value(u"Rotor 1"_s).heading == rotorHeading; }));
+        // The client turns a rotor only once its heading has been still for 3 seconds.
+        rig.bench.clock.advance(3.1);
+        CLIENT_TEST_CHECK(rig.startEncoder(m_fake));
+        CLIENT_TEST_CHECK(setup(rig));
+        rig.bench.simulator->clearReceived();
+        for (const qint64 by : turns) {
+            CLIENT_TEST_CHECK(rig.turn(m_fake, by));
+        }
+        QCOMPARE(rig.integrations.encoderHeading(), heading);
+        QCOMPARE(rig.integrations.encoderSelection(), selection);
+
+        const qsizetype logged = rig.bench.client->log().size();
+        CLIENT_TEST_CHECK(rig.press(m_fake));
+        if (rig.bench.client->connected()) {
+            rig.expectSent(sent);
+        } else {
+            // A command refused for want of a connection would still be logged as blocked.
+            QCOMPARE(rig.bench.client->log().size(), logged);
+        }
+    }
+
+    void keyInputs_fireBindings_data()
+    {
+        QTest::addColumn<KeySource>("source");
+        QTest::addColumn<Bytes>("expected");
+        const Bytes turned{wire("TURN|Rotor 2|200.0")};
+        QTest::newRow("UDP token on 127.0.0.1") << KeySource::udp << turned;
+        QTest::newRow("key in the main window") << KeySource::mainWindow << turned;
+        QTest::newRow("keyboard logger watches keys") << KeySource::keyboardLogger << turned;
+        QTest::newRow("another logger stops watching") << KeySource::loggerRestarted << Bytes{};
+    }
+    void keyInputs_fireBindings()
+    {
+        QFETCH(KeySource, source);
+        QFETCH(Bytes, expected);
+        QWidget mainWindow;
+        mainWindow.setObjectName(NativeKeyboard::mainWindowName);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+
+        Rig rig;
+        IntegrationSettings settings = bound({binding(u"R:Rotor 2"_s, u"Rotate"_s, {}, u"CTRL R"_s)});
+        settings.kind = source == KeySource::keyboardLogger ? LoggerKind::keyboard : LoggerKind::n1mm;
+        settings.keyboardPort = freeUdpPort();
+        // Opening starts the logger input, which watches keys only for the keyboard logger.
+        CLIENT_TEST_CHECK(rig.open(settings));
+        if (source != KeySource::keyboardLogger) {
+            rig.integrations.startKeyboard(*rig.bench.client);
+            QTRY_VERIFY(rig.integrations.keyboardTransport().message().startsWith(u"Listening on 127.0.0.1"_s));
+        }
+        if (source == KeySource::loggerRestarted) {
+            rig.integrations.start(*rig.bench.client);
+        }
+
+        if (source == KeySource::udp) {
+            rig.sender.writeDatagram("CTRL R", QHostAddress::LocalHost, settings.keyboardPort.toUShort());
+            QTRY_COMPARE(rig.integrations.lastEvent(), u"Key: CTRL R"_s);
+        } else {
+            QTest::keyClick(mainWindow.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+        }
+        rig.expectSent(expected);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestStationIntegrations)
+QTEST_MAIN(TestStationIntegrations)
 #include "tst_stationintegrations.moc"

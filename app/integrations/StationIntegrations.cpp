@@ -3,6 +3,7 @@
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/client/Clock.h"
+#include "core/client/LocalTimeText.h"
 #include "core/client/SettingsStore.h"
 #include "core/integrations/BandAutomation.h"
 #include "core/integrations/LoggerTransport.h"
@@ -18,27 +19,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The user's time format with seconds and without a time zone: the long format minus its zone.
-QString historyTime(Instant at)
-{
-    const QString format = QLocale().timeFormat(QLocale::LongFormat);
-    QString kept;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c == u'\'') {
-            quoted = !quoted;
-        } else if (!quoted && c == u't') {
-            while (!kept.isEmpty() && kept.back().isSpace()) {
-                kept.chop(1);
-            }
-            continue;
-        }
-        kept.append(c);
-    }
-    return at.toDateTime().time().toString(kept.trimmed());
-}
 
 // The shortest text that reads back as the same double, always with a decimal point for whole
 // numbers (123 is written 123.0).
@@ -300,7 +280,7 @@ void StationIntegrations::record(const LoggerEvent& event)
 {
     m_lastEvent = describe(event);
     Q_EMIT lastEventChanged(m_lastEvent);
-    m_eventHistory += historyTime(m_clock.now()) + u" · "_s + m_lastEvent + u'\n';
+    m_eventHistory += localTimeText(m_clock.now()) + u" · "_s + m_lastEvent + u'\n';
     Q_EMIT eventHistoryChanged();
 }
 

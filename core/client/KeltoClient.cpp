@@ -2,6 +2,7 @@
 
 #include "core/client/Clock.h"
 #include "core/client/CredentialStore.h"
+#include "core/client/LocalTimeText.h"
 #include "core/client/SerialPort.h"
 #include "core/client/ServerVerification.h"
 #include "core/client/SettingsStore.h"
@@ -27,30 +28,6 @@ namespace {
 const QString disconnectedMessage = u"Disconnected"_s;
 const QString liveMessage = u"Connected · live station data"_s;
 const QString snapshotKeyPrefix = u"stationSnapshot:"_s;
-
-// The user's time format with seconds and without a time zone: the long format minus its zone.
-QString timeFormat()
-{
-    const QString format = QLocale().timeFormat(QLocale::LongFormat);
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c == u'\'') {
-            quoted = !quoted;
-        } else if (!quoted && c == u't') {
-            while (!result.isEmpty() && result.back().isSpace()) {
-                result.chop(1);
-            }
-            while (i + 1 < format.size() && format.at(i + 1) == u't') {
-                ++i;
-            }
-            continue;
-        }
-        result.append(c);
-    }
-    return result.trimmed();
-}
 
 // "%.1f" in the POSIX locale, as the command encoder writes the heading.
 QString oneDecimal(double value)
@@ -696,7 +673,7 @@ void KeltoClient::end(const QString& message)
 
 void KeltoClient::note(const QString& text)
 {
-    const QString line = m_clock.now().toDateTime().time().toString(timeFormat()) + u"  "_s + text;
+    const QString line = localTimeText(m_clock.now()) + u"  "_s + text;
     m_log.append(line);
     Q_EMIT lineLogged(line);
     Q_EMIT logChanged();

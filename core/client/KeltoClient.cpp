@@ -116,18 +116,12 @@ ServerVerification* KeltoClient::verifyServer(const QString& host, const QString
 
 void KeltoClient::setControlsEnabled(bool enabled)
 {
-    if (m_controlsEnabled != enabled) {
-        m_controlsEnabled = enabled;
-        Q_EMIT controlsEnabledChanged();
-    }
+    publish(m_controlsEnabled, enabled, &KeltoClient::controlsEnabledChanged);
 }
 
 void KeltoClient::setSwitchControlsEnabled(bool enabled)
 {
-    if (m_switchControlsEnabled != enabled) {
-        m_switchControlsEnabled = enabled;
-        Q_EMIT switchControlsEnabledChanged();
-    }
+    publish(m_switchControlsEnabled, enabled, &KeltoClient::switchControlsEnabledChanged);
 }
 
 void KeltoClient::setStation(StationState station)
@@ -138,82 +132,52 @@ void KeltoClient::setStation(StationState station)
 
 void KeltoClient::setReceivedServerPresets(bool value)
 {
-    if (m_receivedServerPresets != value) {
-        m_receivedServerPresets = value;
-        Q_EMIT receivedServerPresetsChanged();
-    }
+    publish(m_receivedServerPresets, value, &KeltoClient::receivedServerPresetsChanged);
 }
 
 void KeltoClient::setEndpoint(const QString& endpoint)
 {
-    if (m_endpoint != endpoint) {
-        m_endpoint = endpoint;
-        Q_EMIT endpointChanged();
-    }
+    publish(m_endpoint, endpoint, &KeltoClient::endpointChanged);
 }
 
 void KeltoClient::setConnected(bool value)
 {
-    if (m_connected != value) {
-        m_connected = value;
-        Q_EMIT connectedChanged();
-    }
+    publish(m_connected, value, &KeltoClient::connectedChanged);
 }
 
 void KeltoClient::setConnecting(bool value)
 {
-    if (m_connecting != value) {
-        m_connecting = value;
-        Q_EMIT connectingChanged();
-    }
+    publish(m_connecting, value, &KeltoClient::connectingChanged);
 }
 
 void KeltoClient::setMessage(const QString& message)
 {
-    if (m_message != message) {
-        m_message = message;
-        Q_EMIT messageChanged();
-    }
+    publish(m_message, message, &KeltoClient::messageChanged);
 }
 
 void KeltoClient::setNow(Instant at)
 {
-    if (m_now != at) {
-        m_now = at;
-        Q_EMIT nowChanged();
-    }
+    publish(m_now, at, &KeltoClient::nowChanged);
 }
 
 void KeltoClient::setConnectionKind(ConnectionKind kind)
 {
-    if (m_connectionKind != kind) {
-        m_connectionKind = kind;
-        Q_EMIT connectionKindChanged();
-    }
+    publish(m_connectionKind, kind, &KeltoClient::connectionKindChanged);
 }
 
 void KeltoClient::setAuthenticationRequest(std::optional<AuthenticationRequest> request)
 {
-    if (m_authenticationRequest != request) {
-        m_authenticationRequest = std::move(request);
-        Q_EMIT authenticationRequestChanged();
-    }
+    publish(m_authenticationRequest, std::move(request), &KeltoClient::authenticationRequestChanged);
 }
 
 void KeltoClient::setCredentialNotice(std::optional<QString> notice)
 {
-    if (m_credentialNotice != notice) {
-        m_credentialNotice = std::move(notice);
-        Q_EMIT credentialNoticeChanged();
-    }
+    publish(m_credentialNotice, std::move(notice), &KeltoClient::credentialNoticeChanged);
 }
 
 void KeltoClient::setRotorLockRequests(QMap<QString, bool> requests)
 {
-    if (m_rotorLockRequests != requests) {
-        m_rotorLockRequests = std::move(requests);
-        Q_EMIT rotorLockRequestsChanged();
-    }
+    publish(m_rotorLockRequests, std::move(requests), &KeltoClient::rotorLockRequestsChanged);
 }
 
 // ---- Lifecycle ----

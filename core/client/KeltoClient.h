@@ -198,6 +198,16 @@ private:
     // Builds and sends a command whose guard passed, or logs why it could not be built.
     bool sendCommand(const ProtocolResult<QByteArray>& command);
 
+    // Sets a published field and announces the change; nothing happens when the value is equal.
+    template <typename T, typename U>
+    void publish(T& field, U&& value, void (KeltoClient::*changed)())
+    {
+        if (field != value) {
+            field = std::forward<U>(value);
+            Q_EMIT(this->*changed)();
+        }
+    }
+
     void setStation(StationState station);
     void setReceivedServerPresets(bool value);
     void setEndpoint(const QString& endpoint);

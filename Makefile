@@ -28,8 +28,9 @@ test: build
 
 bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
+	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

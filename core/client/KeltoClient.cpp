@@ -611,12 +611,12 @@ void KeltoClient::end(const QString& message)
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
-        m_socket->deleteLater();
+        retire(m_socket);
         m_socket = nullptr;
     }
     if (m_timer) {
         m_timer->stop();
-        m_timer->deleteLater();
+        retire(m_timer);
         m_timer = nullptr;
     }
     m_tcpReady = false;
@@ -635,6 +635,36 @@ void KeltoClient::end(const QString& message)
     note(message);
 }
 
+void KeltoClient::retire(QObject* transport)
+{
+    if (m_storeCalls > 0) {
+        m_retired.append(transport);
+    } else {
+        transport->deleteLater();
+    }
+}
+
+bool KeltoClient::callStore(const std::function<void()>& call)
+{
+    const QPointer<KeltoClient> self(this);
+    const QUuid token = m_generation;
+    ++m_storeCalls;
+    call();
+    if (!self) {
+        return false;
+    }
+    if (--m_storeCalls > 0) {
+        return m_generation == token;
+    }
+    // Posted from here, the deletions wait until the socket signal that led here has returned.
+    for (const QPointer<QObject>& transport : std::exchange(m_retired, {})) {
+        if (transport) {
+            transport->deleteLater();
+        }
+    }
+    return m_generation == token;
+}
+
 void KeltoClient::note(const QString& text)
 {
     const QString line = localTimeText(m_clock.now()) + u"  "_s + text;
@@ -649,7 +679,9 @@ void KeltoClient::process(const ServerEvent& event)
 {
     if (const auto* add = event.as<ServerEvent::Add>()) {
         goLive();
-        acceptedAuthentication();
+        if (!acceptedAuthentication()) {
+            return;
+        }
         if (m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
             m_requestedInitialPresets = true;
             refreshPresets();
@@ -719,7 +751,9 @@ void KeltoClient::goLive()
 
 void KeltoClient::commonStep(const ServerEvent& event)
 {
-    acceptedAuthentication();
+    if (!acceptedAuthentication()) {
+        return;
+    }
     // Only once live: a preset request before that would be refused and never repeated.
     if (m_connected && m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
         m_requestedInitialPresets = true;
@@ -743,7 +777,11 @@ void KeltoClient::applyToStation(const ServerEvent& event)
 void KeltoClient::loginRequired()
 {
     if (m_user.isEmpty() && m_credentialStore) {
-        const CredentialStore::LoadResult loaded = m_credentialStore->load(m_endpoint);
+        const QString endpoint = m_endpoint;
+        CredentialStore::LoadResult loaded;
+        if (!callStore([&] { loaded = m_credentialStore->load(endpoint); })) {
+            return;
+        }
         if (std::holds_alternative<KeychainError>(loaded)) {
             const QString explanation =
                 u"Saved login could not be read from the system keychain. Enter your server credentials."_s;
@@ -790,18 +828,27 @@ void KeltoClient::loginRejected()
     setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, refused, explanation));
 }
 
-void KeltoClient::acceptedAuthentication()
+bool KeltoClient::acceptedAuthentication()
 {
     if (!m_awaitingAcceptance) {
-        return;
+        return true;
     }
     m_awaitingAcceptance = false;
-    if (m_credentialStore && m_credentialStore->save(m_endpoint, ServerCredentials{m_user, m_password})) {
-        setCredentialNotice(
-            u"Connected, but the login could not be saved in the system keychain. You may be asked again next time."_s);
+    if (m_credentialStore) {
+        const QString endpoint = m_endpoint;
+        const ServerCredentials credentials{m_user, m_password};
+        std::optional<KeychainError> failure;
+        if (!callStore([&] { failure = m_credentialStore->save(endpoint, credentials); })) {
+            return false;
+        }
+        if (failure) {
+            setCredentialNotice(u"Connected, but the login could not be saved in the system keychain. "
+                                u"You may be asked again next time."_s);
+        }
     }
     m_user.clear();
     m_password.clear();
+    return true;
 }
 
 void KeltoClient::submitCredentials(const QString& username, const QString& password)

@@ -10,12 +10,15 @@
 #include <QAbstractSocket>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -191,7 +194,16 @@ private:
     void loginRequired();
     void answerChallenge(const QString& challenge);
     void loginRejected();
-    void acceptedAuthentication();
+    // False when the connection ended while the login was being saved.
+    bool acceptedAuthentication();
+
+    // Runs one call of the credential store. The keychain answers asynchronously and its store
+    // waits in a nested event loop, where the timer or a caller may end the connection: a
+    // transport ended meanwhile is deleted only after the call, never under the socket signal
+    // that led into it. True when the same connection is still current afterwards.
+    bool callStore(const std::function<void()>& call);
+    // Deletes an ended transport once no store call is under way.
+    void retire(QObject* transport);
 
     void saveSnapshot();
 
@@ -260,4 +272,7 @@ private:
     bool m_requestedInitialPresets = false;
     // Nothing until the first write: the distant past.
     std::optional<Instant> m_lastSnapshot;
+
+    int m_storeCalls = 0;
+    QList<QPointer<QObject>> m_retired;
 };

@@ -6,14 +6,34 @@
 namespace {
 
 // Runs a job to completion and gives its status: 0 for success, else the keychain's error code.
-qint32 runJob(QKeychain::Job& job)
+// When the wait is cut short (the application quits meanwhile) the job is left to finish and
+// delete itself, and the call fails rather than reporting an unfinished save as done.
+template <typename JobType>
+std::pair<qint32, QByteArray> runJob(JobType* job)
 {
-    job.setAutoDelete(false);
+    job->setAutoDelete(false);
+    bool finished = false;
     QEventLoop loop;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
-    job.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return static_cast<qint32>(job.error());
+    QObject::connect(job, &QKeychain::Job::finished, &loop, [&finished, &loop] {
+        finished = true;
+        loop.quit();
+    });
+    job->start();
+    if (!finished) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!finished) {
+        QObject::disconnect(job, nullptr, &loop, nullptr);
+        QObject::connect(job, &QKeychain::Job::finished, job, &QObject::deleteLater);
+        return {QKeychain::OtherError, {}};
+    }
+    QByteArray data;
+    if constexpr (std::is_same_v<JobType, QKeychain::ReadPasswordJob>) {
+        data = job->binaryData();
+    }
+    const auto status = static_cast<qint32>(job->error());
+    delete job;
+    return {status, data};
 }
 
 } // namespace
@@ -24,16 +44,16 @@ KeychainCredentialStore::KeychainCredentialStore(QString serviceName)
 
 CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoint)
 {
-    QKeychain::ReadPasswordJob job(m_service);
-    job.setKey(endpoint);
-    const qint32 status = runJob(job);
+    auto* job = new QKeychain::ReadPasswordJob(m_service);
+    job->setKey(endpoint);
+    const auto [status, data] = runJob(job);
     if (status == QKeychain::EntryNotFound) {
         return std::optional<ServerCredentials>();
     }
     if (status != QKeychain::NoError) {
         return KeychainError{status};
     }
-    std::optional<ServerCredentials> credentials = ServerCredentials::fromJson(job.binaryData());
+    std::optional<ServerCredentials> credentials = ServerCredentials::fromJson(data);
     if (!credentials) {
         // An item that is not a login reads as a failure, never as "no login".
         return KeychainError{0};
@@ -44,10 +64,10 @@ CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoin
 std::optional<KeychainError> KeychainCredentialStore::save(const QString& endpoint,
                                                            const ServerCredentials& credentials)
 {
-    QKeychain::WritePasswordJob job(m_service);
-    job.setKey(endpoint);
-    job.setBinaryData(credentials.toJson());
-    const qint32 status = runJob(job);
+    auto* job = new QKeychain::WritePasswordJob(m_service);
+    job->setKey(endpoint);
+    job->setBinaryData(credentials.toJson());
+    const qint32 status = runJob(job).first;
     if (status != QKeychain::NoError) {
         return KeychainError{status};
     }
@@ -56,9 +76,9 @@ std::optional<KeychainError> KeychainCredentialStore::save(const QString& endpoi
 
 std::optional<KeychainError> KeychainCredentialStore::remove(const QString& endpoint)
 {
-    QKeychain::DeletePasswordJob job(m_service);
-    job.setKey(endpoint);
-    const qint32 status = runJob(job);
+    auto* job = new QKeychain::DeletePasswordJob(m_service);
+    job->setKey(endpoint);
+    const qint32 status = runJob(job).first;
     if (status != QKeychain::NoError && status != QKeychain::EntryNotFound) {
         return KeychainError{status};
     }

@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+#include <functional>
+
 // A login store in memory that can be told to fail, so tests reach the unreadable-login and
 // unsaved-login paths without a keychain.
 class MemoryCredentialStore final : public CredentialStore {
@@ -11,6 +13,9 @@ public:
     LoadResult load(const QString& endpoint) override
     {
         ++loads;
+        if (whileAnswering) {
+            whileAnswering();
+        }
         if (failLoads) {
             return KeychainError{-25293};
         }
@@ -24,6 +29,9 @@ public:
     std::optional<KeychainError> save(const QString& endpoint, const ServerCredentials& credentials) override
     {
         ++saves;
+        if (whileAnswering) {
+            whileAnswering();
+        }
         if (failSaves) {
             return KeychainError{-25299};
         }
@@ -31,6 +39,9 @@ public:
         return std::nullopt;
     }
 
+    // Runs inside every load and save, where the keychain store waits for its answer in an
+    // event loop.
+    std::function<void()> whileAnswering;
     QMap<QString, ServerCredentials> entries;
     bool failLoads = false;
     bool failSaves = false;

@@ -1,7 +1,11 @@
 #include "ClientTestSupport.h"
 
+#include <QAbstractSocket>
+#include <QEventLoop>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace ClientTest;
 
@@ -173,6 +177,57 @@ private Q_SLOTS:
         const QStringList log = bench.client->log();
         bench.client->cancelAuthentication();
         QCOMPARE(bench.client->log(), log);
+    }
+
+    // The keychain store waits for its answer in an event loop, in which the client's own timer
+    // can end the connection.
+    void connectionEndedWhileStoreAnswers_staysEnded_data()
+    {
+        QTest::addColumn<bool>("saving");
+        QTest::addColumn<double>("silence");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("reading the stored login")
+            << false << 10.5
+            << u"No compatible server or device response within 10 seconds. Check the server address, port, LAN or VPN."_s;
+        QTest::newRow("saving the accepted login")
+            << true << 20.5 << u"No server data for 20 seconds. Reconnect to refresh the station."_s;
+    }
+    void connectionEndedWhileStoreAnswers_staysEnded()
+    {
+        QFETCH(bool, saving);
+        QFETCH(double, silence);
+        QFETCH(QString, message);
+        Bench bench(loginOptions());
+        if (!saving) {
+            bench.credentials.entries.insert(endpointOf(*bench.simulator), ServerCredentials{u"op"_s, u"s3cret-Pw"_s});
+        }
+        bool socketKept = false;
+        bench.credentials.whileAnswering = [&] {
+            const QPointer<QAbstractSocket> socket = bench.client->findChild<QAbstractSocket*>();
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, [&] {
+                bench.clock.advance(silence);
+                bench.client->tick();
+                // The answer comes later, after whatever the tick left to the loop.
+                QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            });
+            loop.exec();
+            // The signal that led into the store is still running on it.
+            socketKept = !socket.isNull();
+        };
+
+        if (saving) {
+            bench.connect(u"op"_s, u"s3cret-Pw"_s);
+        } else {
+            bench.connect();
+        }
+        QTRY_COMPARE(saving ? bench.credentials.saves : bench.credentials.loads, 1);
+        QVERIFY(socketKept);
+        QCOMPARE(bench.client->message(), message);
+        QCOMPARE(lastLogText(*bench.client), message);
+        QVERIFY(!bench.client->connecting());
+        QVERIFY(!bench.client->connected());
+        QTRY_COMPARE(bench.simulator->clientCount(), 0);
     }
 
     void passwords_neverReachLogSettingsOrSnapshot()

@@ -9,10 +9,11 @@
 #include "core/integrations/LoggerTransport.h"
 #include "core/integrations/PhidgetEncoder.h"
 
-#include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -20,16 +21,37 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The shortest text that reads back as the same double, always with a decimal point for whole
-// numbers (123 is written 123.0).
+// The shortest text that reads back as the same double: plain decimals with a decimal point
+// even for whole numbers (123 is written 123.0, 0.0005 stays 0.0005), and the exponent form only
+// below 0.0001 or above 2^54 (1e-05).
 QString doubleText(double value)
 {
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
-    const bool wholeNumber = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() || c == u'-'; });
-    if (wholeNumber) {
+    if (!std::isfinite(value)) {
+        return QString::number(value);
+    }
+    const double magnitude = std::fabs(value);
+    const bool exponent = (magnitude != 0.0 && magnitude < 1e-4) || magnitude > 0x1p54;
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      exponent ? std::chars_format::scientific : std::chars_format::fixed);
+    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    if (!exponent && !text.contains(u'.')) {
         text += u".0"_s;
     }
     return text;
+}
+
+// "%.Nf" as printf writes it: the exact binary value rounded to `decimals` places, ties to even
+// (QString::number rounds ties away from zero).
+QString fixedText(double value, int decimals)
+{
+    std::array<char, 400> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc{}) {
+        return QString::number(value, 'f', decimals);
+    }
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
 QString radioText(const std::optional<int>& radio)
@@ -243,7 +265,7 @@ QString StationIntegrations::describe(const LoggerEvent& event)
         return u"Focused radio: "_s + QString::number(focus->radio);
     }
     if (const auto* frequency = event.as<LoggerEvent::Frequency>()) {
-        return u"Radio %1 · %2 MHz"_s.arg(frequency->radio).arg(QString::number(frequency->mhz, 'f', 5));
+        return u"Radio %1 · %2 MHz"_s.arg(frequency->radio).arg(fixedText(frequency->mhz, 5));
     }
     if (const auto* turn = event.as<LoggerEvent::Turn>()) {
         return u"Rotor heading: "_s + doubleText(turn->degrees) + u"° · radio "_s + radioText(turn->radio);

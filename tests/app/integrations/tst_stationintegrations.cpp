@@ -373,9 +373,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("focus") << LoggerEvent::focus(2) << u"Focused radio: 2"_s;
         QTest::newRow("frequency") << LoggerEvent::frequency(1, 14.025) << u"Radio 1 · 14.02500 MHz"_s;
+        // 14.015625 is exact in binary: the tie goes to the even digit.
+        QTest::newRow("frequency on a tie") << LoggerEvent::frequency(2, 14.015625) << u"Radio 2 · 14.01562 MHz"_s;
         QTest::newRow("whole heading") << LoggerEvent::turn(std::nullopt, 123)
                                        << u"Rotor heading: 123.0° · radio focused"_s;
         QTest::newRow("heading") << LoggerEvent::turn(2, 123.45) << u"Rotor heading: 123.45° · radio 2"_s;
+        QTest::newRow("small heading") << LoggerEvent::turn(1, 0.0005) << u"Rotor heading: 0.0005° · radio 1"_s;
+        QTest::newRow("tiny heading") << LoggerEvent::turn(1, 0.00001) << u"Rotor heading: 1e-05° · radio 1"_s;
         QTest::newRow("stop") << LoggerEvent::stop(1) << u"Rotor stop · radio 1"_s;
         QTest::newRow("stop focused") << LoggerEvent::stop(std::nullopt) << u"Rotor stop · radio focused"_s;
         QTest::newRow("key") << LoggerEvent::key(u"CTRL R"_s) << u"Key: CTRL R"_s;

@@ -1,5 +1,6 @@
 #include "app/workspace/StationWorkspace.h"
 
+#include "app/profiles/CanonicalText.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/UuidText.h"
@@ -305,13 +306,15 @@ void StationWorkspace::saveRestoration()
 
 QString StationWorkspace::addressKey(const QString& host, const QString& port, ConnectionKind kind)
 {
+    // Composed and decomposed spellings of one host name are one server, so the key is kept in
+    // one canonical form and compared as plain text.
     if (kind == ConnectionKind::kt90Serial) {
-        return u"serial:"_s + host.trimmed();
+        return CanonicalText::key(u"serial:"_s + host.trimmed());
     }
     QString name = host.trimmed().toLower();
     if (name.endsWith(u'.')) {
         name.chop(1);
     }
     const std::optional<quint16> number = ServerProfile::portNumber(port);
-    return name + u':' + (number ? QString::number(*number) : port);
+    return CanonicalText::key(name + u':' + (number ? QString::number(*number) : port));
 }

@@ -137,6 +137,8 @@ private Q_SLOTS:
         QTest::newRow("serial 9600") << u" /dev/ttyUSB0\t"_s << u"9600"_s << serial << u"serial:/dev/ttyUSB0"_s;
         QTest::newRow("serial 115200") << u"/dev/ttyUSB0"_s << u"115200"_s << serial << u"serial:/dev/ttyUSB0"_s;
         QTest::newRow("serial keeps case and dot") << u"/dev/TTY."_s << u"9600"_s << serial << u"serial:/dev/TTY."_s;
+        QTest::newRow("decomposed host") << u"Cafe\u0301.example"_s << u"1"_s << ovv << u"caf\u00e9.example:1"_s;
+        QTest::newRow("decomposed device") << u"/dev/Cafe\u0301"_s << u"9600"_s << serial << u"serial:/dev/Caf\u00e9"_s;
     }
     void addressKey()
     {

@@ -48,6 +48,10 @@ ProtocolFailure invalid(const char16_t* message)
 // the even digit. QString::number rounds such ties up, so the standard library writes it.
 QString oneDecimal(double value)
 {
+    // Negative zero passes the range check, but its sign would reach the wire as "-0.0".
+    if (value == 0.0) {
+        value = 0.0;
+    }
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return QString::fromLatin1(buffer, result.ptr - buffer);

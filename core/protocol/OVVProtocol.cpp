@@ -51,6 +51,10 @@ bool validField(QStringView text)
         } else if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             utf8Bytes += 4;
             ++i;
+        } else if (QChar::isSurrogate(unit)) {
+            // Not text at all (a JSON file can carry one as an escape): it would be stored or sent
+            // as a replacement character, no longer the name that was checked.
+            return false;
         } else {
             utf8Bytes += 3;
         }

@@ -20,7 +20,8 @@ inline constexpr QChar gs{29};
 
 inline constexpr qsizetype maxFieldBytes = 512;
 
-// Not empty, at most 512 bytes of UTF-8, no character below 32 and none equal to 127.
+// Not empty, at most 512 bytes of UTF-8, no character below 32 and none equal to 127, and no
+// unpaired surrogate.
 bool validField(QStringView text);
 
 // The text as Windows-1252 bytes, or the Windows-encoding failure for a character without a

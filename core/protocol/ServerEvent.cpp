@@ -2,6 +2,8 @@
 
 #include "core/protocol/OVVProtocol.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
@@ -162,16 +164,16 @@ ServerEvent parseSwitchAdded(const QList<QStringView>& fields)
     }
     ServerEvent::SwitchAdded added;
     added.positions.reserve(fields.size() - 3);
+    // A set, not a list search: one line may carry thousands of positions.
+    QSet<QStringView> seen;
+    seen.reserve(fields.size() - 3);
     for (qsizetype i = 3; i < fields.size(); ++i) {
         const QStringView position = itemName(fields.at(i));
-        if (!OVVProtocol::validField(position)) {
+        if (!OVVProtocol::validField(position) || seen.contains(position)) {
             return unknown();
         }
-        QString text = position.toString();
-        if (added.positions.contains(text)) {
-            return unknown();
-        }
-        added.positions.append(std::move(text));
+        seen.insert(position);
+        added.positions.append(position.toString());
     }
     added.name = name.toString();
     added.displayType = *displayType;

@@ -158,6 +158,7 @@ void CommandsTest::turn_writesOneDecimalRoundingTiesToEven_data()
     QTest::newRow("123.45 is stored above") << 123.45 << QByteArray("123.5");
     QTest::newRow("359.96") << 359.96 << QByteArray("360.0");
     QTest::newRow("360") << 360.0 << QByteArray("360.0");
+    QTest::newRow("negative zero loses its sign") << -0.0 << QByteArray("0.0");
 }
 
 void CommandsTest::turn_writesOneDecimalRoundingTiesToEven()

@@ -51,6 +51,8 @@ void WireTextTest::validField_limitsBytesAndControlCharacters_data()
         QTest::addRow("holds character %d", int(control)) << u"North"_s + QChar(control) + u"East"_s << false;
     }
     QTest::newRow("C1 character") << u"A\u0085B"_s << true;
+    QTest::newRow("unpaired high surrogate") << u"A"_s + QChar(0xD83D) + u"B"_s << false;
+    QTest::newRow("unpaired low surrogate at the end") << u"A"_s + QChar(0xDCE1) << false;
 }
 
 void WireTextTest::validField_limitsBytesAndControlCharacters()

@@ -1,13 +1,19 @@
 #include "core/client/KeychainCredentialStore.h"
 
 #include <QEventLoop>
+#include <QTimer>
 #include <qt6keychain/keychain.h>
 
 namespace {
 
+// A keyring that never answers (say, an unlock prompt nobody sees) must not hold the client
+// for ever; a minute leaves time to answer a real prompt.
+constexpr int answerTimeoutMilliseconds = 60'000;
+
 // Runs a job to completion and gives its status: 0 for success, else the keychain's error code.
-// When the wait is cut short (the application quits meanwhile) the job is left to finish and
-// delete itself, and the call fails rather than reporting an unfinished save as done.
+// When the wait is cut short (the time-out, or the application quitting meanwhile) the job is
+// left to finish and delete itself, and the call fails rather than reporting an unfinished
+// save as done.
 template <typename JobType>
 std::pair<qint32, QByteArray> runJob(JobType* job)
 {
@@ -20,6 +26,7 @@ std::pair<qint32, QByteArray> runJob(JobType* job)
     });
     job->start();
     if (!finished) {
+        QTimer::singleShot(answerTimeoutMilliseconds, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (!finished) {

@@ -411,7 +411,12 @@ void KeltoClient::readDatagrams(const QUuid& token)
     // UDP socket also collects its pending error (an unreachable port) and re-arms its
     // notifier, which a readiness without a datagram would otherwise leave switched off.
     QByteArray buffer(maxReadBytes, Qt::Uninitialized);
-    while (m_generation == token && m_socket) {
+    for (int taken = 0; m_generation == token && m_socket; ++taken) {
+        if (taken == datagramsPerTurn) {
+            // A peer that floods the port must not keep the main thread from everything else.
+            // The notifier, re-armed by these reads, signals again for the rest.
+            return;
+        }
         const qint64 count = m_socket->read(buffer.data(), buffer.size());
         if (count < 0) {
             end(u"UDP connection lost: "_s + m_socket->errorString());

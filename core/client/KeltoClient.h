@@ -65,6 +65,8 @@ public:
     static constexpr qsizetype maxTerminalPendingBytes = 65536;
     // Longer KT-90 UDP datagrams are ignored.
     static constexpr qsizetype maxDatagramBytes = 1024;
+    // KT-90 UDP datagrams handled in one turn of the event loop.
+    static constexpr int datagramsPerTurn = 64;
 
     // `credentialStore` may be null: the client then never loads or saves a login. The store,
     // the settings and the clock must outlive the client.

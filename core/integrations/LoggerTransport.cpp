@@ -216,7 +216,12 @@ void LoggerTransport::listen(const QHostAddress& address, const QString& host, q
 
 void LoggerTransport::readDatagrams(const QPointer<QUdpSocket>& socket, QUuid generation)
 {
-    while (socket && socket->hasPendingDatagrams()) {
+    for (int taken = 0; socket && socket->hasPendingDatagrams(); ++taken) {
+        if (taken == datagramsPerTurn) {
+            // A flood on the port must not keep the main thread from everything else; the
+            // socket signals again for what is left once this turn of the event loop is over.
+            return;
+        }
         // One byte over the parser's limit is enough to know a datagram is too long.
         const QNetworkDatagram datagram = socket->receiveDatagram(LoggerProtocol::maxMessageBytes + 1);
         if (!datagram.isValid()) {

@@ -36,6 +36,8 @@ public:
     static constexpr qsizetype maxPendingBytes = 65536;
     // Bytes taken from the stream per read.
     static constexpr qsizetype maxReadBytes = 8192;
+    // Datagrams handled in one turn of the event loop.
+    static constexpr int datagramsPerTurn = 64;
     static constexpr std::chrono::milliseconds defaultStartTimeout{3000};
     // A peer silent this long gives up its flow when a new sender needs one, so that key
     // senders that open a fresh socket per message do not lock the input after 32 messages.

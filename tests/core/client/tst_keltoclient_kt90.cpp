@@ -239,6 +239,26 @@ private Q_SLOTS:
         QTRY_COMPARE(bench.client->station().rotors.value(u"Mast"_s).heading, std::optional(77.0));
     }
 
+    void udpBurst_isHandledInTurnsAndToTheLast()
+    {
+        Kt90Bench bench(ConnectionKind::kt90UDP);
+        QUdpSocket controller;
+        QVERIFY(controller.bind(QHostAddress(u"127.0.0.2"_s), 0, shared));
+        bench.client->connectTo(u"127.0.0.2"_s, QString::number(controller.localPort()), {}, {},
+                                ConnectionKind::kt90UDP, u"Mast"_s, KeltoClient::UdpLocalPort(freeUdpPort()));
+        QTRY_VERIFY(controller.hasPendingDatagrams());
+        const QNetworkDatagram query = controller.receiveDatagram();
+
+        // More than one turn's worth, all queued before the client reads any of them.
+        const int burst = KeltoClient::datagramsPerTurn * 3 + 5;
+        for (int i = 1; i <= burst; ++i) {
+            controller.writeDatagram(QByteArray("AI2") + QByteArray::number(i % 360) + ';', query.senderAddress(),
+                                     quint16(query.senderPort()));
+        }
+        QTRY_COMPARE(bench.client->station().rotors.value(u"Mast"_s).heading, std::optional(double(burst % 360)));
+        QVERIFY(bench.client->connected());
+    }
+
     void failedConnect_endsWithTransportMessage_data()
     {
         QTest::addColumn<ConnectionKind>("kind");

@@ -209,6 +209,24 @@ private Q_SLOTS:
         QVERIFY(transport.connectionCount() <= LoggerTransport::maxFlows);
     }
 
+    void udpBurst_isDeliveredWholeAndInOrder()
+    {
+        LoggerTransport transport;
+        Recorder recorder(transport);
+        const quint16 port = freeUdpPort();
+        transport.start(LoggerKind::keyboard, u"127.0.0.1"_s, QString::number(port), QString());
+        QUdpSocket sender;
+        // More than one turn's worth, all queued before the transport reads any of them.
+        const int burst = LoggerTransport::datagramsPerTurn * 3 + 5;
+        Events expected;
+        for (int i = 1; i <= burst; ++i) {
+            sender.writeDatagram("K" + QByteArray::number(i), loopback, port);
+            expected.append(LoggerEvent::key(u"K"_s + QString::number(i)));
+        }
+        QTRY_COMPARE(recorder.events.size(), burst);
+        QCOMPARE(recorder.events, expected);
+    }
+
     void restart_dropsWhatTheOldListenerHadQueued()
     {
         LoggerTransport transport;

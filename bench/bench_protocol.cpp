@@ -196,6 +196,31 @@ long peakKiB()
 
 } // namespace
 
+// The worst single line a server can send: a switch announcement filling the 64 KiB line limit
+// with short, distinct position names. Its cost must stay linear in the number of positions.
+double largestSwitchLineMicroseconds(qsizetype& positions)
+{
+    QByteArray line = "SWITCHADD\x1f"
+                      "1\x1f"
+                      "Big";
+    positions = 0;
+    while (line.size() < 65536 - 8) {
+        line += '\x1f' + QByteArray::number(positions++, 36);
+    }
+    const std::optional<QString> text = OVVProtocol::decodeText(line);
+    double best = 1e9;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        const ServerEvent event = ServerEvent::parse(*text);
+        const auto end = std::chrono::steady_clock::now();
+        if (!event.as<ServerEvent::SwitchAdded>()) {
+            return -1;
+        }
+        best = std::min(best, std::chrono::duration<double, std::micro>(end - start).count());
+    }
+    return best;
+}
+
 int main()
 {
     const Stream stream = makeStream();
@@ -228,6 +253,14 @@ int main()
     std::printf("baseline (line feeds only):       %12.0f lines/s  (%.3f s, best of %d)\n", baselineRate, bestBaseline,
                 rounds);
     std::printf("full path / baseline:             %12.4f\n", fullRate / baselineRate);
+    qsizetype positions = 0;
+    const double largest = largestSwitchLineMicroseconds(positions);
+    if (largest < 0) {
+        std::fprintf(stderr, "the largest switch line was not parsed as a switch\n");
+        return 1;
+    }
+    std::printf("largest SWITCHADD line (%lld positions): %9.0f us to parse\n", static_cast<long long>(positions),
+                largest);
     std::printf("peak memory (ru_maxrss):          %12ld KiB\n", peakKiB());
     std::printf("target 1000000 lines/s: %s\n", fullRate >= 1'000'000 ? "met" : "MISSED");
     return 0;

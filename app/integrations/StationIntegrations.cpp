@@ -8,6 +8,7 @@
 #include "core/integrations/BandAutomation.h"
 #include "core/integrations/LoggerTransport.h"
 #include "core/integrations/PhidgetEncoder.h"
+#include "core/protocol/FixedText.h"
 
 #include <QPointer>
 
@@ -39,19 +40,6 @@ QString doubleText(double value)
         text += u".0"_s;
     }
     return text;
-}
-
-// "%.Nf" as printf writes it: the exact binary value rounded to `decimals` places, ties to even
-// (QString::number rounds ties away from zero).
-QString fixedText(double value, int decimals)
-{
-    std::array<char, 400> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc{}) {
-        return QString::number(value, 'f', decimals);
-    }
-    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
 QString radioText(const std::optional<int>& radio)

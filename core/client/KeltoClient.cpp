@@ -7,6 +7,7 @@
 #include "core/client/ServerVerification.h"
 #include "core/client/SettingsStore.h"
 #include "core/client/SystemClock.h"
+#include "core/protocol/FixedText.h"
 #include "core/protocol/OVVProtocol.h"
 #include "core/protocol/PortNumber.h"
 #include "core/protocol/ServerEvent.h"
@@ -18,7 +19,6 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-#include <charconv>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,14 +28,6 @@ namespace {
 const QString disconnectedMessage = u"Disconnected"_s;
 const QString liveMessage = u"Connected · live station data"_s;
 const QString snapshotKeyPrefix = u"stationSnapshot:"_s;
-
-// "%.1f" in the POSIX locale, as the command encoder writes the heading.
-QString oneDecimal(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
 
 bool holdsWhiteSpace(const QString& text)
 {
@@ -59,12 +51,6 @@ bool isUnavailable(QAbstractSocket::SocketError error)
     default:
         return false;
     }
-}
-
-bool isStoppable(const QString& status)
-{
-    return status == u"0"_s || status == u"2"_s || status == u"3"_s || status == u"4"_s || status == u"8"_s ||
-           status == u"9"_s;
 }
 
 } // namespace
@@ -884,13 +870,13 @@ bool KeltoClient::canTurn(const Rotor& rotor) const
 
 bool KeltoClient::canStop(const Rotor& rotor) const
 {
-    return m_connected && m_controlsEnabled && isStoppable(rotor.status);
+    return m_connected && m_controlsEnabled && rotor.controllable();
 }
 
 bool KeltoClient::canRequestRotorLock(const Rotor& rotor) const
 {
-    return m_connectionKind == ConnectionKind::ovVarnex && m_connected && m_controlsEnabled &&
-           isStoppable(rotor.status) && rotor.fresh(m_clock.now());
+    return m_connectionKind == ConnectionKind::ovVarnex && m_connected && m_controlsEnabled && rotor.controllable() &&
+           rotor.fresh(m_clock.now());
 }
 
 bool KeltoClient::canSetStack(const StackOutput& stack) const
@@ -931,7 +917,7 @@ void KeltoClient::turn(const QString& name, double heading)
         : m_connectionKind == ConnectionKind::kt90UDP ? TerminalProtocol::udpTurn(heading)
                                                       : TerminalProtocol::turn(heading);
     if (sendCommand(command)) {
-        note(u"Turn requested: "_s + name + u" → "_s + oneDecimal(heading) + u"°"_s);
+        note(u"Turn requested: "_s + name + u" → "_s + fixedText(heading, 1) + u"°"_s);
     }
 }
 

@@ -1,9 +1,9 @@
+#include "core/protocol/FixedText.h"
 #include "core/protocol/OVVProtocol.h"
 
 #include <QCryptographicHash>
 #include <QString>
 
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 
@@ -44,17 +44,11 @@ ProtocolFailure invalid(const char16_t* message)
     return ProtocolFailure::invalid(QString::fromUtf16(message));
 }
 
-// "%.1f" in the POSIX locale: the one-decimal text nearest to the stored value, exact ties to
-// the even digit. QString::number rounds such ties up, so the standard library writes it.
+// The heading with one decimal. Negative zero passes the range check, but its sign would
+// reach the wire as "-0.0".
 QString oneDecimal(double value)
 {
-    // Negative zero passes the range check, but its sign would reach the wire as "-0.0".
-    if (value == 0.0) {
-        value = 0.0;
-    }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    return fixedText(value == 0.0 ? 0.0 : value, 1);
 }
 
 QStringView flag(bool value)

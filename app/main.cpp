@@ -1,4 +1,4 @@
-#include "app/ui/Application.h"
+#include "app/ui/shell/Application.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,4 @@
-#include "app/ui/Application.h"
+#include "app/ui/shell/Application.h"
 
 #include <QMainWindow>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/ui/Application.h"
+#include "app/ui/shell/Application.h"
 
-#include "app/ui/MainWindow.h"
+#include "app/ui/shell/MainWindow.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "app/ui/MainWindow.h"
+#include "app/ui/shell/MainWindow.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -8,33 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QJsonObject radioMapToJson(const QMap<QString, int>& radios)
-{
-    QJsonObject object;
-    for (auto it = radios.cbegin(); it != radios.cend(); ++it) {
-        object.insert(it.key(), it.value());
-    }
-    return object;
-}
-
-bool readRadioMap(const QJsonObject& object, const QString& key, QMap<QString, int>& out)
-{
-    QJsonObject map;
-    if (!Json::read(object, key, map)) {
-        return false;
-    }
-    QMap<QString, int> radios;
-    for (auto it = map.begin(); it != map.end(); ++it) {
-        int radio = 0;
-        if (!Json::read(map, it.key(), radio)) {
-            return false;
-        }
-        radios.insert(it.key(), radio);
-    }
-    out = std::move(radios);
-    return true;
-}
-
 bool readBindings(const QJsonObject& object, QList<KeyBinding>& out)
 {
     QJsonArray array;
@@ -69,8 +42,8 @@ QJsonObject IntegrationSettings::toJson() const
         {u"station"_s, station},
         {u"rotorA"_s, rotorA},
         {u"rotorB"_s, rotorB},
-        {u"switchRadios"_s, radioMapToJson(switchRadios)},
-        {u"tunerRadios"_s, radioMapToJson(tunerRadios)},
+        {u"switchRadios"_s, Json::namedObject(switchRadios)},
+        {u"tunerRadios"_s, Json::namedObject(tunerRadios)},
         {u"keyCommands"_s, bindings},
         {u"keyboardPort"_s, keyboardPort},
         {u"globalKeys"_s, globalKeys},
@@ -98,8 +71,8 @@ std::optional<IntegrationSettings> IntegrationSettings::fromJson(const QJsonObje
         Json::read(object, u"host"_s, settings.host) && Json::read(object, u"port"_s, settings.port) &&
         Json::read(object, u"station"_s, settings.station) && Json::read(object, u"rotorA"_s, settings.rotorA) &&
         Json::read(object, u"rotorB"_s, settings.rotorB) &&
-        readRadioMap(object, u"switchRadios"_s, settings.switchRadios) &&
-        readRadioMap(object, u"tunerRadios"_s, settings.tunerRadios) && readBindings(object, settings.keyCommands) &&
+        Json::readNamed(object, u"switchRadios"_s, settings.switchRadios) &&
+        Json::readNamed(object, u"tunerRadios"_s, settings.tunerRadios) && readBindings(object, settings.keyCommands) &&
         Json::read(object, u"keyboardPort"_s, settings.keyboardPort) &&
         Json::read(object, u"globalKeys"_s, settings.globalKeys) &&
         Json::read(object, u"encoderSerial"_s, settings.encoderSerial) &&

@@ -15,13 +15,11 @@ bool PresentationSettings::validFor(QStringView endpoint) const
 
 QJsonObject PresentationSettings::toJson() const
 {
-    QJsonObject deviceObject;
-    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-        deviceObject.insert(it.key(), it.value().toJson());
-    }
     return {
-        {u"devices"_s, deviceObject}, {u"filterByBand"_s, filterByBand},
-        {u"radio"_s, radio},          {u"cardWidth"_s, cardWidth},
+        {u"devices"_s, Json::namedObject(devices)},
+        {u"filterByBand"_s, filterByBand},
+        {u"radio"_s, radio},
+        {u"cardWidth"_s, cardWidth},
         {u"accent"_s, accent},
     };
 }
@@ -29,20 +27,11 @@ QJsonObject PresentationSettings::toJson() const
 std::optional<PresentationSettings> PresentationSettings::fromJson(const QJsonObject& object)
 {
     PresentationSettings settings;
-    QJsonObject deviceObject;
-    if (!Json::read(object, u"devices"_s, deviceObject) ||
+    if (!Json::readNamed(object, u"devices"_s, settings.devices) ||
         !Json::read(object, u"filterByBand"_s, settings.filterByBand) ||
         !Json::read(object, u"radio"_s, settings.radio) || !Json::read(object, u"cardWidth"_s, settings.cardWidth) ||
         !Json::read(object, u"accent"_s, settings.accent)) {
         return std::nullopt;
-    }
-    for (auto it = deviceObject.begin(); it != deviceObject.end(); ++it) {
-        const std::optional<DevicePresentation> device =
-            it.value().isObject() ? DevicePresentation::fromJson(it.value().toObject()) : std::nullopt;
-        if (!device) {
-            return std::nullopt;
-        }
-        settings.devices.insert(it.key(), *device);
     }
     return settings;
 }

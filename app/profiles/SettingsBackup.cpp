@@ -77,19 +77,14 @@ bool isInteger(const QJsonObject& object, const QString& key)
     return Json::read(object, key, number);
 }
 
-// A map from device name to radio number.
-bool isRadioMap(const QJsonObject& object, const QString& key)
+// A map from device name to radio number, copied entry by entry into a fresh object.
+bool copyRadioMap(const QJsonObject& in, QJsonObject& out, const QString& key)
 {
-    const QJsonValue value = object.value(key);
-    if (!value.isObject()) {
+    QMap<QString, int> radios;
+    if (!Json::readNamed(in, key, radios)) {
         return false;
     }
-    const QJsonObject map = value.toObject();
-    for (auto it = map.begin(); it != map.end(); ++it) {
-        if (!isInteger(map, it.key())) {
-            return false;
-        }
-    }
+    out.insert(key, Json::namedObject(radios));
     return true;
 }
 
@@ -143,7 +138,7 @@ std::optional<QJsonObject> SettingsBackup::integrationRecord(const QJsonObject& 
             return std::nullopt;
         }
     }
-    if (!copy(object, out, u"switchRadios"_s, isRadioMap) || !copy(object, out, u"tunerRadios"_s, isRadioMap) ||
+    if (!copyRadioMap(object, out, u"switchRadios"_s) || !copyRadioMap(object, out, u"tunerRadios"_s) ||
         !copy(object, out, u"globalKeys"_s, isFlag) || !copy(object, out, u"encoderChannel"_s, isInteger) ||
         !copy(object, out, u"encoderButton"_s, isInteger) || !copy(object, out, u"encoderStep"_s, isNumber)) {
         return std::nullopt;
@@ -425,22 +420,14 @@ std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, S
 
 QJsonObject SettingsBackup::toJson() const
 {
-    QJsonObject layoutObject;
-    for (auto it = layouts.cbegin(); it != layouts.cend(); ++it) {
-        layoutObject.insert(it.key(), it.value().toJson());
-    }
-    QJsonObject integrationObject;
-    for (auto it = integrations.cbegin(); it != integrations.cend(); ++it) {
-        integrationObject.insert(it.key(), it.value());
-    }
     QJsonObject object{
         {u"format"_s, format},
         {u"version"_s, version},
         {u"servers"_s, ServerProfile::toJsonArray(servers)},
         {u"towerLocations"_s, RotorLocation::toJsonArray(towerLocations)},
         {u"presets"_s, HeadingPreset::toJsonArray(presets)},
-        {u"layouts"_s, layoutObject},
-        {u"integrations"_s, integrationObject},
+        {u"layouts"_s, Json::namedObject(layouts)},
+        {u"integrations"_s, Json::namedObject(integrations)},
         {u"selectedServerID"_s, selectedServerID},
     };
     Json::writeOptional(object, u"lastConnectedServerIDs"_s, lastConnectedServerIDs);
@@ -485,30 +472,30 @@ ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& objec
         return *problem;
     }
 
-    QJsonObject layoutObject;
-    if (!Json::read(object, u"layouts"_s, layoutObject)) {
-        return unreadable(u"“layouts”"_s);
-    }
-    for (auto it = layoutObject.begin(); it != layoutObject.end(); ++it) {
-        const std::optional<PresentationSettings> layout =
-            it.value().isObject() ? PresentationSettings::fromJson(it.value().toObject()) : std::nullopt;
-        if (!layout) {
-            return unreadable(u"the layout of “%1”"_s.arg(it.key()));
+    // Reads the object under `key` endpoint by endpoint so a failure can say which one.
+    const auto readPerEndpoint =
+        [&object]<typename T>(const QString& key, QMap<QString, T>& out, const QString& what,
+                              std::optional<T> (*decode)(const QJsonObject&)) -> std::optional<ProtocolFailure> {
+        std::optional<QString> failed;
+        const bool complete = Json::readNamed(object, key, out, [&](const QString& endpoint, const QJsonValue& value) {
+            std::optional<T> entry = value.isObject() ? decode(value.toObject()) : std::nullopt;
+            if (!entry) {
+                failed = endpoint;
+            }
+            return entry;
+        });
+        if (complete) {
+            return std::nullopt;
         }
-        backup.layouts.insert(it.key(), *layout);
+        return unreadable(failed ? what.arg(*failed) : u"“%1”"_s.arg(key));
+    };
+    if (auto problem =
+            readPerEndpoint(u"layouts"_s, backup.layouts, u"the layout of “%1”"_s, &PresentationSettings::fromJson)) {
+        return *problem;
     }
-
-    QJsonObject integrationObject;
-    if (!Json::read(object, u"integrations"_s, integrationObject)) {
-        return unreadable(u"“integrations”"_s);
-    }
-    for (auto it = integrationObject.begin(); it != integrationObject.end(); ++it) {
-        const std::optional<QJsonObject> record =
-            it.value().isObject() ? integrationRecord(it.value().toObject()) : std::nullopt;
-        if (!record) {
-            return unreadable(u"the integration settings of “%1”"_s.arg(it.key()));
-        }
-        backup.integrations.insert(it.key(), *record);
+    if (auto problem = readPerEndpoint(u"integrations"_s, backup.integrations, u"the integration settings of “%1”"_s,
+                                       &integrationRecord)) {
+        return *problem;
     }
 
     if (!Json::read(object, u"selectedServerID"_s, backup.selectedServerID)) {

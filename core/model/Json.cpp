@@ -5,9 +5,8 @@
 
 namespace Json {
 
-bool read(const QJsonObject& object, const QString& key, QString& out)
+bool read(const QJsonValue& value, QString& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isString()) {
         return false;
     }
@@ -15,9 +14,8 @@ bool read(const QJsonObject& object, const QString& key, QString& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, double& out)
+bool read(const QJsonValue& value, double& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isDouble()) {
         return false;
     }
@@ -25,9 +23,8 @@ bool read(const QJsonObject& object, const QString& key, double& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, int& out)
+bool read(const QJsonValue& value, int& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isDouble()) {
         return false;
     }
@@ -40,9 +37,8 @@ bool read(const QJsonObject& object, const QString& key, int& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, bool& out)
+bool read(const QJsonValue& value, bool& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isBool()) {
         return false;
     }
@@ -50,19 +46,18 @@ bool read(const QJsonObject& object, const QString& key, bool& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, Instant& out)
+bool read(const QJsonValue& value, Instant& out)
 {
     double seconds = 0;
-    if (!read(object, key, seconds)) {
+    if (!read(value, seconds)) {
         return false;
     }
     out = Instant(seconds);
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, QStringList& out)
+bool read(const QJsonValue& value, QStringList& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isArray()) {
         return false;
     }
@@ -79,9 +74,8 @@ bool read(const QJsonObject& object, const QString& key, QStringList& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, QJsonObject& out)
+bool read(const QJsonValue& value, QJsonObject& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isObject()) {
         return false;
     }
@@ -89,9 +83,8 @@ bool read(const QJsonObject& object, const QString& key, QJsonObject& out)
     return true;
 }
 
-bool read(const QJsonObject& object, const QString& key, QJsonArray& out)
+bool read(const QJsonValue& value, QJsonArray& out)
 {
-    const QJsonValue value = object.value(key);
     if (!value.isArray()) {
         return false;
     }

@@ -131,8 +131,11 @@ QString StationSimulator::errorString() const
 void StationSimulator::buildStation()
 {
     for (int i = 0; i < m_options.rotors; ++i) {
-        m_rotors.push_back(
-            Rotor{u"Rotor %1"_s.arg(i + 1), SimulatedRotor(std::fmod(45.0 + 120.0 * i, 360.0)), {}, false, {}});
+        m_rotors.push_back(Rotor{m_options.rotorNames.value(i, u"Rotor %1"_s.arg(i + 1)),
+                                 SimulatedRotor(std::fmod(45.0 + 120.0 * i, 360.0)),
+                                 {},
+                                 false,
+                                 {}});
     }
 
     for (int i = 0; i < m_options.switches; ++i) {

@@ -27,7 +27,7 @@ class QTcpSocket;
 // display types 1, 2, 3, 4 in turn: plain with a locked position, beams with bearing, width and
 // bidirectional flag, bands with frequency ranges and a locked position, multi-select), one stack
 // of outputs "Upper", "Middle", "Lower", one tuner "Tuner" with the rotors "Capacitor" and
-// "Inductor", and named locations with headings.
+// "Inductor", and named locations with headings. `rotorNames` renames the first rotors.
 //
 // Behaviour:
 // - Login (when `user` is set): "USER:", the user-name line, "PASS:" + a random challenge, then
@@ -59,6 +59,8 @@ class StationSimulator final : public QObject {
 public:
     struct Options {
         int rotors = 2;
+        // Names for the first rotors in place of "Rotor 1", "Rotor 2", ...
+        QStringList rotorNames;
         int switches = 4;
         // Login is demanded when `user` is not empty.
         QString user;

@@ -5,6 +5,7 @@
 #include "app/profiles/UuidText.h"
 #include "core/client/MemorySettingsStore.h"
 #include "core/model/Json.h"
+#include "tests/support/AccentedNames.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -98,6 +99,29 @@ SettingsBackup sampleBackup()
     backup.integrations.insert(shack.endpoint(), integrationRecord());
     backup.selectedServerID = UuidText::text(serial.id);
     backup.lastConnectedServerIDs = QStringList{UuidText::text(shack.id), UuidText::text(serial.id)};
+    return backup;
+}
+
+// The sample plus, for every generated name, a server endpoint with a layout and integration
+// settings, and a rotor card and a switch radio on the first server.
+SettingsBackup accentedBackup()
+{
+    SettingsBackup backup = sampleBackup();
+    const QStringList names = AccentedNames::generate();
+    PresentationSettings cards = layout();
+    QMap<QString, int> radios;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        backup.layouts.insert(names.at(i), PresentationSettings{});
+        backup.integrations.insert(names.at(i), integrationRecord());
+        cards.devices.insert(u"Rotor: "_s + names.at(i), DevicePresentation{true, QString(), static_cast<int>(i)});
+        radios.insert(names.at(i), static_cast<int>(i % 4));
+    }
+    QJsonObject record = integrationRecord();
+    record.insert(u"switchRadios"_s, Json::namedObject(radios));
+    record.insert(u"tunerRadios"_s, Json::namedObject(radios));
+    const QString first = backup.servers.first().endpoint();
+    backup.layouts.insert(first, cards);
+    backup.integrations.insert(first, record);
     return backup;
 }
 
@@ -441,11 +465,18 @@ private Q_SLOTS:
         QVERIFY(!SettingsBackup::readFile(m_dir.filePath(u"missing.json"_s)).ok());
     }
 
+    void exportThenImport_intoEmptyStore_yieldsTheSameEntries_data()
+    {
+        QTest::addColumn<SettingsBackup>("backup");
+        QTest::newRow("every kind of record") << sampleBackup();
+        QTest::newRow("accented endpoints and device names") << accentedBackup();
+    }
     void exportThenImport_intoEmptyStore_yieldsTheSameEntries()
     {
+        QFETCH(SettingsBackup, backup);
         MemorySettingsStore source;
         ServerProfiles sourceProfiles(source);
-        populate(source, sourceProfiles, sampleBackup());
+        populate(source, sourceProfiles, backup);
 
         const ProtocolResult<SettingsBackup> captured = SettingsBackup::capture(sourceProfiles.items(), source);
         QVERIFY2(captured.ok(), captured.ok() ? "" : qPrintable(captured.failure().message));

@@ -1,6 +1,7 @@
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/StationPresentation.h"
 #include "core/client/MemorySettingsStore.h"
+#include "tests/support/AccentedNames.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -103,6 +104,11 @@ private Q_SLOTS:
         QCOMPARE(presentation.settings(), PresentationSettings{});
         PresentationSettings edited;
         edited.devices.insert(u"Rotor: Tower"_s, DevicePresentation{false, u"20m"_s, 2});
+        const QStringList names = AccentedNames::generate();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            edited.devices.insert(u"Switch: "_s + names.at(i),
+                                  DevicePresentation{i % 2 == 0, u"40m"_s, static_cast<int>(i)});
+        }
         edited.filterByBand = true;
         edited.radio = 2;
         edited.cardWidth = 410;

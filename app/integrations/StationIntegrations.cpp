@@ -1,6 +1,7 @@
 #include "app/integrations/StationIntegrations.h"
 
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/client/Clock.h"
 #include "core/client/LocalTimeText.h"
@@ -494,7 +495,7 @@ std::optional<QStringList> StationIntegrations::encoderChoices(const QString& ta
     const QString name = target.mid(2);
     if (target.startsWith(u"P:"_s)) {
         QStringList names;
-        for (const HeadingPreset& preset : presetsOf(client.endpoint(), name)) {
+        for (const HeadingPreset& preset : HeadingPreset::stored(m_defaults, client.endpoint(), name)) {
             names.append(preset.name);
         }
         return names;
@@ -520,14 +521,6 @@ std::optional<QStringList> StationIntegrations::encoderChoices(const QString& ta
     return std::nullopt;
 }
 
-QList<HeadingPreset> StationIntegrations::presetsOf(const QString& endpoint, const QString& rotor) const
-{
-    QList<HeadingPreset> presets =
-        HeadingPreset::decode(m_defaults.text(SettingsKeys::headingPresets).value_or(u"[]"_s));
-    presets.removeIf([&](const HeadingPreset& preset) { return preset.endpoint != endpoint || preset.rotor != rotor; });
-    return presets;
-}
-
 void StationIntegrations::applyEncoder(KeltoClient& client)
 {
     if (!m_enabled || !client.connected()) {
@@ -541,7 +534,7 @@ void StationIntegrations::applyEncoder(KeltoClient& client)
     if (target.startsWith(u"R:"_s)) {
         client.turn(name, m_encoderHeading);
     } else if (target.startsWith(u"P:"_s)) {
-        const QList<HeadingPreset> presets = presetsOf(client.endpoint(), name);
+        const QList<HeadingPreset> presets = HeadingPreset::stored(m_defaults, client.endpoint(), name);
         const auto preset = std::find_if(presets.cbegin(), presets.cend(),
                                          [&](const HeadingPreset& p) { return p.name == m_encoderSelection; });
         if (preset != presets.cend()) {

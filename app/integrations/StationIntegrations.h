@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/integrations/IntegrationSettings.h"
-#include "app/profiles/HeadingPreset.h"
 #include "core/client/KeltoClient.h"
 #include "core/integrations/LoggerEvent.h"
 #include "core/model/Instant.h"
@@ -152,8 +151,6 @@ private:
     // The entries an encoder target chooses among; nothing for a missing device or a target
     // without a list.
     std::optional<QStringList> encoderChoices(const QString& target, const KeltoClient& client) const;
-    // This server's presets of one rotor, in stored order.
-    QList<HeadingPreset> presetsOf(const QString& endpoint, const QString& rotor) const;
     void setEncoderHeading(double heading);
     void setEncoderSelection(const QString& selection);
 

@@ -1,6 +1,8 @@
 #include "app/profiles/HeadingPreset.h"
 
+#include "app/profiles/SettingsKeys.h"
 #include "app/profiles/UuidText.h"
+#include "core/client/SettingsStore.h"
 #include "core/model/Json.h"
 #include "core/protocol/OVVProtocol.h"
 
@@ -61,6 +63,13 @@ QString HeadingPreset::encode(const QList<HeadingPreset>& presets)
         return u"[]"_s;
     }
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QList<HeadingPreset> HeadingPreset::stored(const SettingsStore& defaults, const QString& endpoint, const QString& rotor)
+{
+    QList<HeadingPreset> presets = decode(defaults.text(SettingsKeys::headingPresets).value_or(u"[]"_s));
+    presets.removeIf([&](const HeadingPreset& preset) { return preset.endpoint != endpoint || preset.rotor != rotor; });
+    return presets;
 }
 
 QJsonObject HeadingPreset::toJson() const

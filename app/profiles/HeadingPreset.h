@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class SettingsStore;
+
 // A named heading saved on this computer for one rotator of one server. All presets of all
 // servers share one stored JSON text.
 struct HeadingPreset {
@@ -32,6 +34,8 @@ struct HeadingPreset {
     static QList<HeadingPreset> decode(const QString& text);
     // The valid presets as stored text; "[]" when the list cannot be written.
     static QString encode(const QList<HeadingPreset>& presets);
+    // The stored presets of one rotor of one server, in stored order.
+    static QList<HeadingPreset> stored(const SettingsStore& defaults, const QString& endpoint, const QString& rotor);
 
     QJsonObject toJson() const;
     static std::optional<HeadingPreset> fromJson(const QJsonObject& object);

@@ -1,0 +1,136 @@
+#include "app/ui/rotor/Compass.h"
+
+#include "app/ui/rotor/Needle.h"
+#include "app/ui/style/StationColors.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr double tickRadius = 79.0;
+// Outside the ring, so a needle pointing at a letter never covers it.
+constexpr double letterRadius = 97.0;
+constexpr double needleWidth = 16.0;
+constexpr double needleLength = 68.0;
+constexpr double hubSize = 7.0;
+
+bool sameHeading(const std::optional<double>& a, const std::optional<double>& b)
+{
+    if (a.has_value() != b.has_value()) {
+        return false;
+    }
+    return !a || *a == *b || (std::isnan(*a) && std::isnan(*b));
+}
+
+} // namespace
+
+Compass::Compass(QWidget* parent)
+    : QWidget(parent)
+{
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+Compass::~Compass() = default;
+
+void Compass::setHeading(std::optional<double> heading)
+{
+    if (!sameHeading(m_heading, heading)) {
+        m_heading = heading;
+        update();
+    }
+}
+
+void Compass::setStale(bool stale)
+{
+    if (m_stale != stale) {
+        m_stale = stale;
+        update();
+    }
+}
+
+QSize Compass::sizeHint() const
+{
+    return {190, 190};
+}
+
+QSize Compass::minimumSizeHint() const
+{
+    return {120, 120};
+}
+
+bool Compass::hasHeightForWidth() const
+{
+    return true;
+}
+
+int Compass::heightForWidth(int width) const
+{
+    return width;
+}
+
+void Compass::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double scale = std::min(width(), height()) / dialSize;
+    painter.translate(width() / 2.0, height() / 2.0);
+    painter.scale(scale, scale);
+    painter.setPen(Qt::NoPen);
+
+    const QPalette& colors = palette();
+    const QColor marks = colors.color(QPalette::WindowText);
+    for (int i = 0; i < 36; ++i) {
+        const bool major = i % 9 == 0;
+        const QSizeF size = major ? QSizeF(2, 10) : QSizeF(1, 5);
+        painter.save();
+        painter.rotate(i * 10.0);
+        painter.setBrush(StationColors::faded(marks, major ? 0.65 : 0.25));
+        painter.drawRect(QRectF(QPointF(-size.width() / 2, -tickRadius - size.height() / 2), size));
+        painter.restore();
+    }
+
+    QFont letters = font();
+    letters.setBold(true);
+    letters.setPixelSize(13);
+    painter.setFont(letters);
+    painter.setPen(marks);
+    struct Letter {
+        QString text;
+        QPointF at;
+    };
+    const std::array<Letter, 4> cardinals{{{u"N"_s, {0, -letterRadius}},
+                                           {u"E"_s, {letterRadius, 0}},
+                                           {u"S"_s, {0, letterRadius}},
+                                           {u"W"_s, {-letterRadius, 0}}}};
+    for (const Letter& letter : cardinals) {
+        painter.drawText(QRectF(letter.at - QPointF(12, 12), QSizeF(24, 24)), Qt::AlignCenter, letter.text);
+    }
+
+    if (m_heading && std::isfinite(*m_heading) && *m_heading >= -360.0 && *m_heading <= 720.0) {
+        const QColor needle = m_stale ? StationColors::secondary(colors) : StationColors::teal(colors);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(needle);
+        painter.save();
+        painter.rotate(*m_heading);
+        painter.drawPath(Needle::path(QRectF(-needleWidth / 2, -needleLength, needleWidth, needleLength)));
+        painter.restore();
+        painter.drawEllipse(QPointF(0, 0), hubSize / 2, hubSize / 2);
+    }
+}
+
+void Compass::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        update();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,417 @@
+#include "app/ui/rotor/RotorCard.h"
+
+#include "app/ui/rotor/Compass.h"
+#include "app/ui/rotor/PresetEditorDialog.h"
+#include "app/ui/style/Icons.h"
+#include "app/ui/style/StationColors.h"
+#include "core/client/KeltoClient.h"
+#include "core/protocol/FixedText.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Preset buttons per row: two fit a card at its narrowest.
+constexpr int presetColumns = 2;
+
+struct QuickHeading {
+    QChar letter;
+    int degrees;
+};
+constexpr std::array<QuickHeading, 4> quickHeadings{{{u'N', 0}, {u'E', 90}, {u'S', 180}, {u'W', 270}}};
+
+QFont smaller(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(smaller(label->font()));
+    return label;
+}
+
+QLabel* sectionTitle(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    if (widget->palette().color(role) != color) {
+        QPalette colors = widget->palette();
+        colors.setColor(role, color);
+        widget->setPalette(colors);
+    }
+}
+
+void apply(QWidget* control, const RotorCardState::Control& state)
+{
+    control->setEnabled(state.enabled);
+    if (control->toolTip() != state.toolTip) {
+        control->setToolTip(state.toolTip);
+    }
+}
+
+void setText(QLabel* label, const QString& text)
+{
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+// Removes every item of a grid; the widgets go once control is back in the event loop, since
+// one of them may be the button whose click led here.
+void clearGrid(QGridLayout* grid)
+{
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+} // namespace
+
+RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString& rotorName, QWidget* parent)
+    : CardFrame(parent)
+    , m_client(client)
+    , m_defaults(defaults)
+    , m_rotorName(rotorName)
+{
+    setAccessibleName(u"Rotor "_s + rotorName);
+
+    auto* name = sectionTitle(rotorName, this);
+    name->setTextFormat(Qt::PlainText);
+    m_status = caption(QString(), this);
+    auto* header = new QHBoxLayout;
+    header->addWidget(name, 1);
+    header->addWidget(m_status);
+
+    m_headingCaption = caption(QString(), this);
+    m_heading = new QLabel(this);
+    m_heading->setFont(headingFont());
+    const QFontMetrics digits(m_heading->font());
+    m_heading->setMinimumWidth(std::max(digits.horizontalAdvance(u"000.0°"_s), digits.horizontalAdvance(u"—"_s)));
+    m_heading->setAccessibleName(u"Heading of "_s + rotorName);
+    m_heading->setAlignment(Qt::AlignHCenter);
+    m_headingCaption->setAlignment(Qt::AlignHCenter);
+
+    // The heading dial; the tower map takes this place once the rotor has a location.
+    m_dialPlace = new QWidget(this);
+    auto* dialRow = new QHBoxLayout(m_dialPlace);
+    dialRow->setContentsMargins(0, 0, 0, 0);
+    m_compass = new Compass(m_dialPlace);
+    m_compass->setAccessibleName(u"Heading dial for "_s + rotorName);
+    m_compass->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    dialRow->addStretch(1);
+    dialRow->addWidget(m_compass);
+    dialRow->addStretch(1);
+
+    m_target = new QLineEdit(this);
+    m_target->setAccessibleName(u"Target heading for "_s + rotorName);
+    m_target->setToolTip(u"Fill the target heading; press Rotate to move."_s);
+    m_target->setPlaceholderText(u"0–360°"_s);
+    m_target->setMinimumWidth(64);
+    m_target->setMaximumWidth(160);
+    m_rotate = addButton(u"Rotate"_s, u"Rotate"_s);
+    m_counterclockwise = addButton(u"CCW"_s, u"CCW"_s);
+    m_clockwise = addButton(u"CW"_s, u"CW"_s);
+    m_stop = addButton(u"Stop"_s, u"Stop"_s);
+    auto* targetRow = new QHBoxLayout;
+    targetRow->addWidget(m_target, 1);
+    targetRow->addWidget(m_rotate);
+    targetRow->addWidget(m_counterclockwise);
+    targetRow->addWidget(m_clockwise);
+    // Stop stands apart, where a hurried click finds it alone.
+    targetRow->addStretch(0);
+    targetRow->addWidget(m_stop);
+
+    auto* quickRow = new QHBoxLayout;
+    for (const QuickHeading& quick : quickHeadings) {
+        const QString text = QString(quick.letter) + u' ' + QString::number(quick.degrees) + u"°"_s;
+        QToolButton* button = addButton(text, text);
+        button->setToolTip(u"Put "_s + QString::number(quick.degrees) + u"° in the target heading."_s);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        quickRow->addWidget(button);
+        const int degrees = quick.degrees;
+        connect(button, &QToolButton::clicked, this, [this, degrees] { m_target->setText(QString::number(degrees)); });
+    }
+
+    m_managePresets = addButton(u"Manage…"_s, u"Manage presets for "_s + rotorName);
+    m_managePresets->setIcon(Icons::icon(u"sliders"_s));
+    m_managePresets->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* localHeader = new QHBoxLayout;
+    localHeader->addWidget(sectionTitle(u"Local presets"_s, this), 1);
+    localHeader->addWidget(m_managePresets);
+    m_noLocalPresets = caption(u"No presets configured"_s, this);
+    m_localGrid = new QGridLayout;
+
+    m_refresh = addButton(u"Refresh"_s, u"Refresh"_s);
+    m_refresh->setIcon(Icons::icon(u"refresh"_s));
+    m_refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* serverHeader = new QHBoxLayout;
+    serverHeader->addWidget(sectionTitle(u"Server presets"_s, this), 1);
+    serverHeader->addWidget(m_refresh);
+    m_serverNote = caption(QString(), this);
+    m_serverNote->setWordWrap(true);
+    m_serverGrid = new QGridLayout;
+
+    m_requestLock = addButton(u"Request lock"_s, u"Request lock"_s);
+    m_requestLock->setIcon(Icons::icon(u"lock"_s));
+    m_requestLock->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_releaseLock = addButton(u"Release lock"_s, u"Release lock"_s);
+    auto* lockRow = new QHBoxLayout;
+    lockRow->addWidget(m_requestLock);
+    lockRow->addWidget(m_releaseLock);
+    lockRow->addStretch(1);
+    m_lockNote = caption(QString(), this);
+    auto* lockExplanation =
+        caption(u"Server does not report ownership or rejected commands. Locks share the client IP and do not "
+                u"protect server presets. Disconnect releases locks for that IP."_s,
+                this);
+    lockExplanation->setWordWrap(true);
+    m_secondaryLabels = {m_headingCaption, m_noLocalPresets, m_serverNote, lockExplanation};
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    layout->addLayout(header);
+    layout->addWidget(m_headingCaption);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_dialPlace);
+    layout->addLayout(targetRow);
+    layout->addLayout(quickRow);
+    layout->addSpacing(4);
+    layout->addLayout(localHeader);
+    layout->addWidget(m_noLocalPresets);
+    layout->addLayout(m_localGrid);
+    layout->addSpacing(4);
+    layout->addLayout(serverHeader);
+    layout->addWidget(m_serverNote);
+    layout->addLayout(m_serverGrid);
+    layout->addSpacing(4);
+    layout->addLayout(lockRow);
+    layout->addWidget(m_lockNote);
+    layout->addWidget(lockExplanation);
+    layout->addStretch(1);
+
+    connect(m_target, &QLineEdit::textChanged, this, &RotorCard::refresh);
+    connect(m_rotate, &QToolButton::clicked, this, &RotorCard::rotate);
+    connect(m_stop, &QToolButton::clicked, this, [this] { m_client.stop(m_rotorName); });
+    connect(m_counterclockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, false); });
+    connect(m_clockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, true); });
+    connect(m_requestLock, &QToolButton::clicked, this, [this] { m_client.requestRotorLock(m_rotorName, true); });
+    connect(m_releaseLock, &QToolButton::clicked, this, [this] { m_client.requestRotorLock(m_rotorName, false); });
+    connect(m_refresh, &QToolButton::clicked, this, [this] { m_client.refreshPresets(); });
+    connect(m_managePresets, &QToolButton::clicked, this, &RotorCard::openPresetEditor);
+
+    applyColors();
+    refresh();
+}
+
+RotorCard::~RotorCard() = default;
+
+QFont RotorCard::headingFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(28);
+    return font;
+}
+
+void RotorCard::setEndpoint(const QString& endpoint)
+{
+    if (m_endpoint != endpoint) {
+        m_endpoint = endpoint;
+        reloadPresets();
+    }
+}
+
+void RotorCard::reloadPresets()
+{
+    const QList<HeadingPreset> presets =
+        m_endpoint.isEmpty() ? QList<HeadingPreset>() : HeadingPreset::stored(m_defaults, m_endpoint, m_rotorName);
+    if (presets != m_presets) {
+        m_presets = presets;
+        rebuildLocalPresets(m_presets);
+    }
+    refresh();
+}
+
+void RotorCard::setHasLocation(bool hasLocation)
+{
+    if (m_hasLocation != hasLocation) {
+        m_hasLocation = hasLocation;
+        refresh();
+    }
+}
+
+void RotorCard::refresh()
+{
+    const Rotor rotor = m_client.station().rotors.value(m_rotorName, Rotor{m_rotorName, {}, {}, {}, {}});
+    RotorCardState::Facts facts;
+    facts.connected = m_client.connected();
+    facts.now = m_client.now();
+    facts.controlsEnabled = m_client.controlsEnabled();
+    facts.connectionKind = m_client.connectionKind();
+    facts.canTurn = m_client.canTurn(rotor);
+    facts.canStop = m_client.canStop(rotor);
+    facts.canRequestLock = m_client.canRequestRotorLock(rotor);
+    const auto request = m_client.rotorLockRequests().constFind(m_rotorName);
+    if (request != m_client.rotorLockRequests().cend()) {
+        facts.lockRequest = *request;
+    }
+    facts.receivedServerPresets = m_client.receivedServerPresets();
+    facts.hasEndpoint = !m_endpoint.isEmpty();
+    facts.hasLocation = m_hasLocation;
+    facts.targetText = m_target->text();
+    const RotorCardState state = RotorCardState::of(rotor, facts);
+    const bool toneChanged = state.statusTone != m_state.statusTone;
+    m_state = state;
+
+    setText(m_status, state.status);
+    setText(m_headingCaption, state.headingCaption);
+    setText(m_heading, state.headingText);
+    if (toneChanged) {
+        applyColors();
+    }
+    m_compass->setHeading(state.dialHeading);
+    m_compass->setStale(state.stale);
+    m_dialPlace->setVisible(state.showDial);
+
+    apply(m_rotate, state.rotate);
+    apply(m_stop, state.stop);
+    apply(m_counterclockwise, state.counterclockwise);
+    apply(m_clockwise, state.clockwise);
+    apply(m_requestLock, state.requestLock);
+    apply(m_releaseLock, state.releaseLock);
+    setText(m_lockNote, state.lockNote);
+    m_lockNote->setVisible(!state.lockNote.isEmpty());
+
+    apply(m_managePresets, state.managePresets);
+    m_noLocalPresets->setVisible(m_presets.isEmpty());
+    for (QToolButton* button : std::as_const(m_localButtons)) {
+        apply(button, state.localPreset);
+    }
+
+    const QStringList locations = facts.receivedServerPresets ? m_client.station().locations : QStringList();
+    if (locations != m_serverPresets) {
+        m_serverPresets = locations;
+        rebuildServerPresets(m_serverPresets);
+    }
+    apply(m_refresh, state.refresh);
+    setText(m_serverNote, state.serverPresetsNote);
+    m_serverNote->setVisible(!state.serverPresetsNote.isEmpty());
+    for (QToolButton* button : std::as_const(m_serverButtons)) {
+        apply(button, state.serverPreset);
+    }
+}
+
+void RotorCard::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        applyColors();
+    }
+    CardFrame::changeEvent(event);
+}
+
+QToolButton* RotorCard::addButton(const QString& text, const QString& accessibleName)
+{
+    auto* button = new QToolButton(this);
+    // Names come from the server and the user: an "&" in one must not become a shortcut that turns
+    // the rotor.
+    button->setText(QString(text).replace(u'&', u"&&"_s));
+    button->setAccessibleName(accessibleName);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+void RotorCard::rebuildLocalPresets(const QList<HeadingPreset>& presets)
+{
+    clearGrid(m_localGrid);
+    m_localButtons.clear();
+    for (qsizetype i = 0; i < presets.size(); ++i) {
+        const HeadingPreset& preset = presets.at(i);
+        QToolButton* button = addButton(preset.name + u"  "_s + fixedText(preset.degrees, 1) + u"°"_s, preset.name);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        m_localGrid->addWidget(button, static_cast<int>(i / presetColumns), static_cast<int>(i % presetColumns));
+        m_localButtons.append(button);
+        const double degrees = preset.degrees;
+        connect(button, &QToolButton::clicked, this, [this, degrees] { turnToLocalPreset(degrees); });
+    }
+}
+
+void RotorCard::rebuildServerPresets(const QStringList& locations)
+{
+    clearGrid(m_serverGrid);
+    m_serverButtons.clear();
+    for (qsizetype i = 0; i < locations.size(); ++i) {
+        const QString& location = locations.at(i);
+        QToolButton* button = addButton(location, location);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        m_serverGrid->addWidget(button, static_cast<int>(i / presetColumns), static_cast<int>(i % presetColumns));
+        m_serverButtons.append(button);
+        connect(button, &QToolButton::clicked, this,
+                [this, location] { m_client.turnToPreset(m_rotorName, location); });
+    }
+}
+
+void RotorCard::applyColors()
+{
+    const QPalette& colors = palette();
+    const QColor tone =
+        m_state.statusTone == RotorCardState::Tone::teal ? StationColors::teal(colors) : StationColors::orange(colors);
+    setTextColor(m_status, QPalette::WindowText, tone);
+    setTextColor(m_lockNote, QPalette::WindowText, StationColors::orange(colors));
+    setTextColor(m_stop, QPalette::ButtonText, StationColors::red(colors));
+    for (QLabel* label : std::as_const(m_secondaryLabels)) {
+        setTextColor(label, QPalette::WindowText, StationColors::secondary(colors));
+    }
+}
+
+void RotorCard::rotate()
+{
+    if (const std::optional<double> target = RotorCardState::targetHeading(m_target->text())) {
+        m_client.turn(m_rotorName, *target);
+    }
+}
+
+void RotorCard::turnToLocalPreset(double degrees)
+{
+    m_target->setText(QString::number(degrees, 'f', QLocale::FloatingPointShortest));
+    m_client.turn(m_rotorName, degrees);
+}
+
+void RotorCard::openPresetEditor()
+{
+    if (m_editor) {
+        m_editor->raise();
+        return;
+    }
+    m_editor = new PresetEditorDialog(m_defaults, m_endpoint, m_rotorName, this);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_editor, &PresetEditorDialog::presetsChanged, this, &RotorCard::reloadPresets);
+    m_editor->open();
+}

@@ -1,0 +1,96 @@
+#include "app/ui/routing/PositionButton.h"
+
+#include "app/ui/style/Icons.h"
+#include "app/ui/style/StationColors.h"
+
+#include <QEvent>
+
+using namespace Qt::Literals::StringLiterals;
+
+PositionButton::PositionButton(const QString& name, QWidget* parent)
+    : QToolButton(parent)
+{
+    m_state.name = name;
+    setAccessibleName(name);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    setEnabled(false);
+    updateText();
+    updateIcon();
+    connect(this, &QToolButton::clicked, this, [this] { Q_EMIT picked(m_state); });
+}
+
+PositionButton::~PositionButton() = default;
+
+void PositionButton::apply(const PositionState& state)
+{
+    if (state == m_state) {
+        return;
+    }
+    const bool markChanged = state.mark != m_state.mark;
+    m_state = state;
+    setEnabled(state.enabled);
+    setToolTip(state.toolTip);
+    if (markChanged) {
+        updateIcon();
+    }
+}
+
+void PositionButton::setTextWidthLimit(int width)
+{
+    if (m_textWidthLimit != width) {
+        m_textWidthLimit = width;
+        updateText();
+    }
+}
+
+bool PositionButton::sync(QList<PositionButton*>& buttons, const QList<PositionState>& positions, QWidget* parent)
+{
+    bool same = buttons.size() == positions.size();
+    for (qsizetype i = 0; same && i < buttons.size(); ++i) {
+        same = buttons.at(i)->state().name == positions.at(i).name;
+    }
+    if (!same) {
+        // A position list changes only with a new switch description from the server, never
+        // from within a click on one of these buttons.
+        qDeleteAll(buttons);
+        buttons.clear();
+        for (const PositionState& position : positions) {
+            buttons.append(new PositionButton(position.name, parent));
+        }
+    }
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        buttons.at(i)->apply(positions.at(i));
+    }
+    return !same;
+}
+
+void PositionButton::changeEvent(QEvent* event)
+{
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        updateIcon();
+    } else if (event->type() == QEvent::FontChange) {
+        updateText();
+    }
+}
+
+void PositionButton::updateIcon()
+{
+    switch (m_state.mark) {
+    case PositionState::Mark::locked:
+        setIcon(Icons::icon(u"lock"_s));
+        break;
+    case PositionState::Mark::selected:
+        setIcon(Icons::icon(u"checkmark-circle"_s, StationColors::teal(palette())));
+        break;
+    case PositionState::Mark::unselected:
+        setIcon(Icons::icon(u"circle"_s));
+        break;
+    }
+}
+
+void PositionButton::updateText()
+{
+    const QString& name = m_state.name;
+    setText(m_textWidthLimit > 0 ? fontMetrics().elidedText(name, Qt::ElideRight, m_textWidthLimit) : name);
+}

@@ -1,0 +1,122 @@
+#include "app/ui/routing/TunerCard.h"
+
+#include "app/ui/routing/CardHeader.h"
+#include "app/ui/routing/PositionRow.h"
+#include "app/ui/routing/RoutingContext.h"
+#include "app/ui/routing/ToneLabel.h"
+#include "app/ui/routing/TunerCardState.h"
+#include "app/ui/sheets/Confirmation.h"
+#include "core/client/KeltoClient.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+TunerCard::TunerCard(KeltoClient& client, const QString& deviceName, QWidget* parent)
+    : CardFrame(parent)
+    , m_client(client)
+    , m_deviceName(deviceName)
+    , m_header(new CardHeader(this))
+    , m_report(new ToneLabel(Tone::plain, this))
+    , m_positions(new PositionRow(this))
+    , m_rotorGrid(new QGridLayout)
+{
+    m_rotorGrid->setContentsMargins(0, 0, 0, 0);
+    m_rotorGrid->setColumnStretch(0, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_header);
+    layout->addWidget(m_report);
+    layout->addWidget(m_positions);
+    layout->addLayout(m_rotorGrid);
+    layout->addStretch(1);
+
+    connect(m_positions, &PositionRow::picked, this,
+            [this](const PositionState& position) { m_client.selectTuner(m_deviceName, position.name); });
+    refresh();
+}
+
+TunerCard::~TunerCard() = default;
+
+void TunerCard::refresh()
+{
+    TurvixTuner tuner;
+    tuner.name = m_deviceName;
+    tuner = m_client.station().tuners.value(m_deviceName, tuner);
+    const TunerCardState state =
+        TunerCardState::of(tuner, RoutingContext::of(m_client), m_client.canControlTuner(tuner));
+
+    m_header->setTitle(state.title);
+    m_report->setText(state.report);
+    m_report->setTone(state.reportTone);
+    m_positions->setPositions(state.positions);
+
+    if (tuner.rotors != m_rotorNames) {
+        rebuildRotors(tuner.rotors);
+    }
+    for (qsizetype i = 0; i < m_rotorRows.size(); ++i) {
+        const TunerCardState::RotorRow& rotor = state.rotors.at(i);
+        const RotorRow& row = m_rotorRows.at(i);
+        row.heading->setText(rotor.heading);
+        row.counterclockwise->setEnabled(rotor.enabled);
+        row.counterclockwise->setToolTip(rotor.counterclockwiseToolTip);
+        row.clockwise->setEnabled(rotor.enabled);
+        row.clockwise->setToolTip(rotor.clockwiseToolTip);
+        row.calibrate->setEnabled(rotor.enabled);
+        row.calibrate->setToolTip(rotor.calibrateToolTip);
+    }
+}
+
+void TunerCard::rebuildRotors(const QStringList& names)
+{
+    // The rotor list changes only with a new tuner description from the server.
+    for (const RotorRow& row : std::as_const(m_rotorRows)) {
+        delete row.name;
+        delete row.heading;
+        delete row.counterclockwise;
+        delete row.clockwise;
+        delete row.calibrate;
+    }
+    m_rotorRows.clear();
+    m_rotorNames = names;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString& rotor = names.at(i);
+        RotorRow row;
+        row.name = new QLabel(rotor, this);
+        row.name->setWordWrap(true);
+        row.heading = new QLabel(this);
+        row.heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_rotorGrid->addWidget(row.name, i, 0);
+        m_rotorGrid->addWidget(row.heading, i, 1);
+        row.counterclockwise = addButton(u"CCW"_s, u"CCW "_s + rotor, i, 2);
+        row.clockwise = addButton(u"CW"_s, u"CW "_s + rotor, i, 3);
+        row.calibrate = addButton(u"Calibrate…"_s, u"Calibrate "_s + rotor, i, 4);
+        connect(row.counterclockwise, &QToolButton::clicked, this,
+                [this, rotor] { m_client.adjustTuner(m_deviceName, rotor, false); });
+        connect(row.clockwise, &QToolButton::clicked, this,
+                [this, rotor] { m_client.adjustTuner(m_deviceName, rotor, true); });
+        connect(row.calibrate, &QToolButton::clicked, this, [this, rotor] { askCalibration(rotor); });
+        m_rotorRows.append(row);
+    }
+}
+
+QToolButton* TunerCard::addButton(const QString& text, const QString& accessibleName, int row, int column)
+{
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setAccessibleName(accessibleName);
+    button->setEnabled(false);
+    m_rotorGrid->addWidget(button, row, column);
+    return button;
+}
+
+void TunerCard::askCalibration(const QString& rotor)
+{
+    Confirmation::ask(this, u"Calibrate tuner rotor?"_s,
+                      u"Run the server’s calibration for "_s + rotor + u" on "_s + m_deviceName + u"."_s,
+                      u"Calibrate"_s, [this, rotor] { m_client.adjustTuner(m_deviceName, rotor); });
+}

@@ -7,7 +7,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DXALTO_WERROR=ON
 endif
 
-.PHONY: all setup configure build run test bench format lint clean
+.PHONY: all setup configure build run demo screenshots test bench format lint clean
 
 all: build
 
@@ -22,6 +22,14 @@ build: configure
 
 run: build
 	@$(BUILD_DIR)/app/xalto
+
+# A simulated station and KT-90 controller with the application on throw-away settings.
+demo: build
+	@$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
+
+# Pictures of the real windows against the simulator, written to docs/.
+screenshots: build
+	@scripts/screenshots $(BUILD_DIR)
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)

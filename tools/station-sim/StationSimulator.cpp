@@ -192,7 +192,10 @@ void StationSimulator::buildStation()
         m_switches.push_back(item);
     }
 
-    m_stacks = {{u"Upper"_s, true}, {u"Middle"_s, false}, {u"Lower"_s, true}};
+    const QStringList stackNames{u"Upper"_s, u"Middle"_s, u"Lower"_s};
+    for (int i = 0; i < m_options.stacks; ++i) {
+        m_stacks.push_back({stackNames.value(i, u"Stack %1"_s.arg(i + 1)), i % 2 == 0});
+    }
 
     m_tuner.name = u"Tuner"_s;
     m_tuner.rotors = {u"Capacitor"_s, u"Inductor"_s};

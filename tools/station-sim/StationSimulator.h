@@ -62,6 +62,8 @@ public:
         // Names for the first rotors in place of "Rotor 1", "Rotor 2", ...
         QStringList rotorNames;
         int switches = 4;
+        // Stack outputs "Upper", "Middle", "Lower", then "Stack 4" and on.
+        int stacks = 3;
         // Login is demanded when `user` is not empty.
         QString user;
         QString password;

@@ -1,11 +1,11 @@
 #include "app/ui/routing/PositionRow.h"
 
-#include "app/ui/routing/FlowLayout.h"
+#include "app/ui/style/FlowLayout.h"
 #include "app/ui/routing/PositionButton.h"
 
 PositionRow::PositionRow(QWidget* parent)
     : QWidget(parent)
-    , m_layout(new FlowLayout(this))
+    , m_layout(new FlowLayout(this, 6))
 {
     setVisible(false);
 }

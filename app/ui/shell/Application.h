@@ -4,9 +4,15 @@
 
 #include <memory>
 
+class CredentialStore;
 class MainWindow;
+class SettingsStore;
+class StationWorkspace;
+class TerminationSignals;
 
-// The application object: names the program, builds the main window and runs the event loop.
+// The application object: names the program, reads the command line, builds the one workspace
+// and the main window, and closes every connection in order before the process ends, whether
+// through Quit, the window's close button or a termination signal.
 class Application final : public QApplication {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Application)
@@ -15,8 +21,17 @@ public:
     Application(int& argc, char** argv);
     ~Application() override;
 
+    // Runs the event loop; the exit status (2 for a command line that cannot be used).
     int run();
 
+    // Null before `run`.
+    StationWorkspace* workspace() const { return m_workspace.get(); }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+
 private:
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<CredentialStore> m_credentials;
+    std::unique_ptr<StationWorkspace> m_workspace;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<TerminationSignals> m_signals;
 };

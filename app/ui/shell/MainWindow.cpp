@@ -1,12 +1,90 @@
 #include "app/ui/shell/MainWindow.h"
 
+#include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/ui/shell/LiveLogView.h"
+#include "app/ui/station/StationWorkspaceView.h"
+#include "app/ui/style/Icons.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+
 using namespace Qt::Literals::StringLiterals;
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(StationWorkspace& workspace, QWidget* parent)
     : QMainWindow(parent)
+    , m_workspace(workspace)
+    , m_workspaceView(new StationWorkspaceView(workspace))
 {
+    // The key monitor recognises the window by this name.
+    setObjectName(NativeKeyboard::mainWindowName);
     setWindowTitle(u"Xalto Station Control"_s);
-    resize(960, 680);
+    setWindowIcon(Icons::application());
+    setCentralWidget(m_workspaceView);
+    resize(960, 870);
+    connect(m_workspaceView, &StationWorkspaceView::logRequested, this, &MainWindow::showLog);
+    buildMenus();
 }
 
-MainWindow::~MainWindow() = default;
+LiveLogView* MainWindow::logWindow() const
+{
+    return m_log;
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_log;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u"&File"_s);
+    QAction* quit = file->addAction(u"&Quit"_s, this, &MainWindow::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* window = menuBar()->addMenu(u"&Window"_s);
+    window->addAction(u"Connection &log"_s, this, &MainWindow::showLog);
+
+    QMenu* help = menuBar()->addMenu(u"&Help"_s);
+    QAction* about = help->addAction(u"&About Xalto Station Control"_s, this, &MainWindow::showAbout);
+    about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::showLog()
+{
+    if (!m_log) {
+        // A window of its own, not a child: it has its own place on the desktop and its own close.
+        m_log = new LiveLogView(m_workspace);
+        m_log->setAttribute(Qt::WA_DeleteOnClose);
+        m_log->setWindowIcon(Icons::application());
+    }
+    m_log->show();
+    m_log->raise();
+    m_log->activateWindow();
+}
+
+void MainWindow::showAbout()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    auto* box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(u"About Xalto Station Control"_s);
+    box->setIconPixmap(Icons::application().pixmap(64, 64));
+    box->setText(u"<b>Xalto Station Control</b><br>Version "_s + (version.isEmpty() ? u"Development"_s : version));
+    box->setInformativeText(u"Station control for amateur-radio operators: rotators, antenna switches, stack "
+                            u"outputs and tuners.<br>Licensed under the GNU General Public License, version 3 or "
+                            u"later.<br>Built with Qt "_s +
+                            QString::fromLatin1(qVersion()) + u'.');
+    box->addButton(QMessageBox::Close);
+    box->open();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_log) {
+        m_log->close();
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,13 +1,36 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
-// The main window: one tab per server.
+class LiveLogView;
+class StationWorkspace;
+class StationWorkspaceView;
+
+// The main station window: the workspace view with its tabs, and the menu bar. Closing it
+// closes the log window too, which ends the program.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(StationWorkspace& workspace, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    StationWorkspaceView& workspaceView() const { return *m_workspaceView; }
+    // The log window while it is open.
+    LiveLogView* logWindow() const;
+    // Opens the connection log window, or brings it to the front.
+    void showLog();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+
+    StationWorkspace& m_workspace;
+    StationWorkspaceView* m_workspaceView;
+    QPointer<LiveLogView> m_log;
 };

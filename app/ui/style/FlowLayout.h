@@ -3,17 +3,19 @@
 #include <QLayout>
 #include <QList>
 
-// Lays its items out left to right and wraps them onto further rows when the width runs out,
-// so a card of many positions stays narrow without clipping a button.
+// Lays its items out in rows that wrap at the available width, like words on a page: cards of
+// a fixed width fill as many columns as the window allows.
 class FlowLayout final : public QLayout {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FlowLayout)
 
 public:
-    explicit FlowLayout(QWidget* parent = nullptr);
+    explicit FlowLayout(QWidget* parent = nullptr, int spacing = 12);
     ~FlowLayout() override;
 
     void addItem(QLayoutItem* item) override;
+    // Places `widget` at `index` (clamped), taking it over from wherever it was in this layout.
+    void insertWidget(int index, QWidget* widget);
     int count() const override;
     QLayoutItem* itemAt(int index) const override;
     QLayoutItem* takeAt(int index) override;
@@ -26,8 +28,7 @@ public:
     void setGeometry(const QRect& rect) override;
 
 private:
-    // The height the items take in `rect`; places them there when `place` is set.
-    int arrange(const QRect& rect, bool place) const;
+    int arrange(const QRect& rect, bool apply) const;
 
     QList<QLayoutItem*> m_items;
 };

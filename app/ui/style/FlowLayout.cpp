@@ -1,14 +1,15 @@
-#include "app/ui/routing/FlowLayout.h"
+#include "app/ui/style/FlowLayout.h"
 
 #include <QWidget>
+#include <QWidgetItem>
 
 #include <algorithm>
 
-FlowLayout::FlowLayout(QWidget* parent)
+FlowLayout::FlowLayout(QWidget* parent, int spacing)
     : QLayout(parent)
 {
+    setSpacing(spacing);
     setContentsMargins(0, 0, 0, 0);
-    setSpacing(6);
 }
 
 FlowLayout::~FlowLayout()
@@ -21,6 +22,20 @@ FlowLayout::~FlowLayout()
 void FlowLayout::addItem(QLayoutItem* item)
 {
     m_items.append(item);
+}
+
+void FlowLayout::insertWidget(int index, QWidget* widget)
+{
+    const int current = indexOf(widget);
+    QLayoutItem* item = nullptr;
+    if (current >= 0) {
+        item = m_items.takeAt(current);
+    } else {
+        addChildWidget(widget);
+        item = new QWidgetItem(widget);
+    }
+    m_items.insert(std::clamp(index, 0, static_cast<int>(m_items.size())), item);
+    invalidate();
 }
 
 int FlowLayout::count() const
@@ -60,9 +75,7 @@ QSize FlowLayout::minimumSize() const
 {
     QSize size;
     for (const QLayoutItem* item : m_items) {
-        if (!item->isEmpty()) {
-            size = size.expandedTo(item->minimumSize());
-        }
+        size = size.expandedTo(item->minimumSize());
     }
     const QMargins margins = contentsMargins();
     return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
@@ -70,19 +83,7 @@ QSize FlowLayout::minimumSize() const
 
 QSize FlowLayout::sizeHint() const
 {
-    // Everything on one row; the card's width decides how it wraps.
-    int width = 0;
-    int height = 0;
-    for (const QLayoutItem* item : m_items) {
-        if (item->isEmpty()) {
-            continue;
-        }
-        const QSize hint = item->sizeHint();
-        width += (width > 0 ? spacing() : 0) + hint.width();
-        height = std::max(height, hint.height());
-    }
-    const QMargins margins = contentsMargins();
-    return QSize(width + margins.left() + margins.right(), height + margins.top() + margins.bottom());
+    return minimumSize();
 }
 
 void FlowLayout::setGeometry(const QRect& rect)
@@ -91,7 +92,7 @@ void FlowLayout::setGeometry(const QRect& rect)
     arrange(rect, true);
 }
 
-int FlowLayout::arrange(const QRect& rect, bool place) const
+int FlowLayout::arrange(const QRect& rect, bool apply) const
 {
     const QRect area = rect.marginsRemoved(contentsMargins());
     int x = area.x();
@@ -101,17 +102,18 @@ int FlowLayout::arrange(const QRect& rect, bool place) const
         if (item->isEmpty()) {
             continue;
         }
-        const QSize hint = item->sizeHint().boundedTo(QSize(area.width(), QWIDGETSIZE_MAX));
+        const QSize hint = item->sizeHint();
+        const int itemHeight = item->hasHeightForWidth() ? item->heightForWidth(hint.width()) : hint.height();
         if (x > area.x() && x + hint.width() > area.right() + 1) {
             x = area.x();
             y += rowHeight + spacing();
             rowHeight = 0;
         }
-        if (place) {
-            item->setGeometry(QRect(QPoint(x, y), hint));
+        if (apply) {
+            item->setGeometry(QRect(QPoint(x, y), QSize(hint.width(), itemHeight)));
         }
         x += hint.width() + spacing();
-        rowHeight = std::max(rowHeight, hint.height());
+        rowHeight = std::max(rowHeight, itemHeight);
     }
     const QMargins margins = contentsMargins();
     return y + rowHeight - rect.y() + margins.bottom();

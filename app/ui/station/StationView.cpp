@@ -1,0 +1,723 @@
+#include "app/ui/station/StationView.h"
+
+#include "app/integrations/StationIntegrations.h"
+#include "app/profiles/RotorLocation.h"
+#include "app/profiles/ServerProfiles.h"
+#include "app/profiles/SettingsKeys.h"
+#include "app/profiles/SettingsNotifications.h"
+#include "app/profiles/StationPresentation.h"
+#include "app/profiles/UuidText.h"
+#include "app/ui/rotor/RotorCard.h"
+#include "app/ui/routing/StackCard.h"
+#include "app/ui/routing/SwitchCard.h"
+#include "app/ui/routing/TunerCard.h"
+#include "app/ui/shell/ServerLoginView.h"
+#include "app/ui/style/FlowLayout.h"
+#include "app/ui/station/StatusDot.h"
+#include "app/ui/style/Icons.h"
+#include "app/ui/style/StationColors.h"
+#include "core/client/KeltoClient.h"
+#include "core/client/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString rotorPrefix = u"Rotor: "_s;
+const QString switchPrefix = u"Switch: "_s;
+const QString tunerPrefix = u"Tuner: "_s;
+const QString stackPrefix = u"Stack: "_s;
+
+QLabel* sectionTitle(const QString& text)
+{
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* secondaryLabel(const QString& text = {})
+{
+    auto* label = new QLabel(text);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+// A coloured text that still greys out when its control is disabled.
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, color);
+        palette.setColor(group, QPalette::ButtonText, color);
+    }
+    widget->setPalette(palette);
+}
+
+// Keeps a tooltip that says why a control is off, and the help text while it is on.
+void setEnabledWithReason(QWidget* widget, bool enabled, const QString& help, const QString& reason)
+{
+    widget->setEnabled(enabled);
+    widget->setToolTip(enabled ? help : reason);
+}
+
+} // namespace
+
+StationView::StationView(KeltoClient& client, ServerProfiles& profiles, SettingsStore& defaults,
+                         SessionCallbacks callbacks, QWidget* parent)
+    : QWidget(parent)
+    , m_client(client)
+    , m_profiles(profiles)
+    , m_defaults(defaults)
+    , m_callbacks(std::move(callbacks))
+    , m_integrations(new StationIntegrations(defaults, KeltoClient::systemClock(), this))
+    , m_presentation(new StationPresentation(defaults, this))
+    , m_refreshTimer(new QTimer(this))
+{
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(refreshDelayMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, &StationView::refresh);
+
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(18, 8, 18, 18);
+    contentLayout->setSpacing(14);
+    contentLayout->addWidget(buildRotorSection());
+    contentLayout->addWidget(buildRoutingSection());
+    contentLayout->addStretch(1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    layout->addWidget(scroll, 1);
+
+    bindClient();
+    bindIntegrations();
+    connect(&m_profiles, &ServerProfiles::itemsChanged, this, [this] {
+        reconcileSelection();
+        rebuildServerMenu();
+    });
+
+    restoreSelection();
+    rebuildServerMenu();
+    endpointChanged();
+    authenticationChanged();
+    refresh();
+}
+
+StationView::~StationView() = default;
+
+QWidget* StationView::buildHeader()
+{
+    auto* header = new QWidget;
+    header->setBackgroundRole(QPalette::Base);
+    auto* layout = new QVBoxLayout(header);
+    layout->setContentsMargins(18, 14, 18, 10);
+    layout->setSpacing(6);
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(10);
+    auto* icon = new QLabel;
+    icon->setPixmap(Icons::application().pixmap(32, 32));
+    icon->setAccessibleName(u"Xalto Station Control"_s);
+    auto* title = sectionTitle(u"Xalto Station Control"_s);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+    title->setFont(titleFont);
+    const QString version = QCoreApplication::applicationVersion();
+    auto* versionLabel = secondaryLabel(version.isEmpty() ? u"Development"_s : version);
+    titleRow->addWidget(icon);
+    titleRow->addWidget(title);
+    titleRow->addWidget(versionLabel, 0, Qt::AlignBaseline);
+    titleRow->addStretch(1);
+
+    m_serverButton = new QToolButton;
+    m_serverButton->setPopupMode(QToolButton::InstantPopup);
+    m_serverButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_serverButton->setIcon(Icons::icon(u"server"_s));
+    m_serverMenu = new QMenu(m_serverButton);
+    m_serverMenu->setTitle(u"Servers"_s);
+    m_serverButton->setMenu(m_serverMenu);
+    m_serverButton->setToolTip(u"Choose the saved server this tab shows."_s);
+
+    m_connectButton = new QPushButton(u"Connect"_s);
+    m_connectButton->setDefault(false);
+    m_connectButton->setMinimumWidth(m_connectButton->fontMetrics().horizontalAdvance(u"Disconnect"_s) + 32);
+    connect(m_connectButton, &QPushButton::clicked, this, &StationView::connectOrDisconnect);
+
+    auto* logButton = new QPushButton(Icons::icon(u"log"_s), u"Log"_s);
+    logButton->setAccessibleName(u"Log"_s);
+    logButton->setToolTip(u"Open the connection and command log of every tab."_s);
+    connect(logButton, &QPushButton::clicked, this, &StationView::logRequested);
+
+    m_additionalButton = new QPushButton(Icons::icon(u"plus"_s), u"Additional Server"_s);
+    m_additionalButton->setAccessibleName(u"Additional Server"_s);
+    connect(m_additionalButton, &QPushButton::clicked, this, [this] {
+        if (m_callbacks.newSession) {
+            m_callbacks.newSession();
+        }
+    });
+
+    auto* controlsRow = new QHBoxLayout;
+    controlsRow->setSpacing(8);
+    controlsRow->addWidget(m_serverButton);
+    controlsRow->addWidget(m_connectButton);
+    controlsRow->addStretch(1);
+    controlsRow->addWidget(logButton);
+    controlsRow->addWidget(m_additionalButton);
+
+    auto* note = secondaryLabel(u"Controls reset on disconnect. Turn commands are never replayed. Closing the app does "
+                                u"not stop a moving antenna."_s);
+    note->setWordWrap(true);
+
+    auto* statusRow = new QHBoxLayout;
+    statusRow->setSpacing(8);
+    m_statusDot = new StatusDot;
+    m_message = new QLabel;
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_message->setWordWrap(true);
+    m_notice = new QLabel;
+    m_notice->setWordWrap(true);
+    m_notice->hide();
+    statusRow->addWidget(m_statusDot, 0, Qt::AlignVCenter);
+    statusRow->addWidget(m_message, 1);
+    statusRow->addWidget(m_notice, 1);
+
+    layout->addLayout(titleRow);
+    layout->addWidget(note);
+    layout->addLayout(controlsRow);
+    layout->addLayout(statusRow);
+
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto* wrapper = new QWidget;
+    auto* wrapperLayout = new QVBoxLayout(wrapper);
+    wrapperLayout->setContentsMargins(0, 0, 0, 0);
+    wrapperLayout->setSpacing(0);
+    wrapperLayout->addWidget(header);
+    wrapperLayout->addWidget(line);
+    return wrapper;
+}
+
+QWidget* StationView::buildRotorSection()
+{
+    auto* section = new QWidget;
+    auto* layout = new QVBoxLayout(section);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(10);
+    m_rotorCount = secondaryLabel();
+    m_rotorCaption = secondaryLabel();
+    m_enableControl = new QCheckBox(u"Enable control"_s);
+    m_enableControl->setAccessibleName(u"Enable control"_s);
+    connect(m_enableControl, &QCheckBox::toggled, this, [this](bool on) { m_client.setControlsEnabled(on); });
+    m_stopAll = new QPushButton(Icons::icon(u"stop"_s), u"STOP ALL"_s);
+    m_stopAll->setAccessibleName(u"STOP ALL"_s);
+    QFont bold = m_stopAll->font();
+    bold.setBold(true);
+    m_stopAll->setFont(bold);
+    connect(m_stopAll, &QPushButton::clicked, this, [this] { m_client.stopAll(); });
+    top->addWidget(sectionTitle(u"Rotors"_s));
+    top->addWidget(m_rotorCount, 0, Qt::AlignBaseline);
+    top->addWidget(m_rotorCaption, 1, Qt::AlignBaseline);
+    top->addWidget(m_enableControl);
+    top->addWidget(m_stopAll);
+
+    m_rotorEmpty = secondaryLabel();
+    m_rotorEmpty->setAlignment(Qt::AlignCenter);
+    m_rotorEmpty->setMinimumHeight(60);
+    auto* cards = new QWidget;
+    m_rotorCards = new FlowLayout(cards);
+
+    layout->addLayout(top);
+    layout->addWidget(m_rotorEmpty);
+    layout->addWidget(cards);
+    return section;
+}
+
+QWidget* StationView::buildRoutingSection()
+{
+    auto* section = new QWidget;
+    auto* layout = new QVBoxLayout(section);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+
+    auto* top = new QHBoxLayout;
+    m_enableAntennas = new QCheckBox(u"Enable antenna controls"_s);
+    m_enableAntennas->setAccessibleName(u"Enable antenna controls"_s);
+    connect(m_enableAntennas, &QCheckBox::toggled, this, [this](bool on) { m_client.setSwitchControlsEnabled(on); });
+    top->addWidget(sectionTitle(u"Antenna routing"_s));
+    top->addStretch(1);
+    top->addWidget(m_enableAntennas);
+
+    m_routingEmpty = secondaryLabel();
+    m_routingEmpty->setAlignment(Qt::AlignCenter);
+    m_routingEmpty->setMinimumHeight(40);
+    auto* cards = new QWidget;
+    m_routingCards = new FlowLayout(cards);
+
+    layout->addLayout(top);
+    layout->addWidget(m_routingEmpty);
+    layout->addWidget(cards);
+    return section;
+}
+
+void StationView::bindClient()
+{
+    // Everything the view shows is refreshed together, once per frame at most.
+    for (auto signal : {&KeltoClient::stationChanged, &KeltoClient::nowChanged, &KeltoClient::connectedChanged,
+                        &KeltoClient::connectingChanged, &KeltoClient::messageChanged,
+                        &KeltoClient::controlsEnabledChanged, &KeltoClient::switchControlsEnabledChanged,
+                        &KeltoClient::rotorLockRequestsChanged, &KeltoClient::receivedServerPresetsChanged,
+                        &KeltoClient::connectionKindChanged, &KeltoClient::credentialNoticeChanged}) {
+        connect(&m_client, signal, this, &StationView::scheduleRefresh);
+    }
+    connect(&m_client, &KeltoClient::endpointChanged, this, &StationView::endpointChanged);
+    connect(&m_client, &KeltoClient::authenticationRequestChanged, this, &StationView::authenticationChanged);
+    connect(&m_client, &KeltoClient::connectedChanged, this, [this] {
+        if (!m_client.connected()) {
+            m_integrations->reset();
+        }
+    });
+}
+
+void StationView::bindIntegrations()
+{
+    connect(m_integrations, &StationIntegrations::frequenciesChanged, this, &StationView::scheduleRefresh);
+    connect(m_presentation, &StationPresentation::settingsChanged, this, &StationView::scheduleRefresh);
+
+    SettingsNotifications& notifications = SettingsNotifications::instance();
+    connect(
+        &notifications, &SettingsNotifications::settingsWillImport, this,
+        [this] {
+            m_client.disconnectFromStation();
+            m_integrations->stopInputs();
+        },
+        Qt::DirectConnection);
+    connect(
+        &notifications, &SettingsNotifications::settingsDidImport, this,
+        [this] {
+            const QString endpoint = m_client.endpoint();
+            m_integrations->load(QString());
+            m_integrations->load(endpoint);
+            m_presentation->load(QString());
+            m_presentation->load(endpoint);
+            for (CardFrame* card : std::as_const(m_cards)) {
+                if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+                    rotor->reloadPresets();
+                }
+            }
+            refreshLocations();
+            if (m_callbacks.restoreSelection) {
+                reconcileSelection();
+            }
+            scheduleRefresh();
+        },
+        Qt::DirectConnection);
+}
+
+void StationView::restoreSelection()
+{
+    if (m_selectedID.isEmpty()) {
+        if (!m_callbacks.initialProfileID.isEmpty()) {
+            m_selectedID = m_callbacks.initialProfileID;
+        } else if (m_callbacks.restoreSelection) {
+            m_selectedID = m_defaults.text(SettingsKeys::selectedServerProfileID).value_or(QString());
+            m_host = m_defaults.text(SettingsKeys::serverHost).value_or(QString());
+            m_port = m_defaults.text(SettingsKeys::serverPort).value_or(QString());
+        }
+    }
+    if (!m_selectedID.isEmpty() || m_profiles.items().isEmpty()) {
+        reconcileSelection();
+        return;
+    }
+    const QString key = m_host.toLower() + u':' + m_port;
+    for (const ServerProfile& profile : m_profiles.items()) {
+        if (profile.endpoint() == key) {
+            selectProfile(profile);
+            return;
+        }
+    }
+    reconcileSelection();
+}
+
+std::optional<ServerProfile> StationView::selectedProfile() const
+{
+    if (m_selectedID.isEmpty()) {
+        return std::nullopt;
+    }
+    for (const ServerProfile& profile : m_profiles.items()) {
+        if (UuidText::text(profile.id) == m_selectedID) {
+            return profile;
+        }
+    }
+    return std::nullopt;
+}
+
+void StationView::selectProfile(const ServerProfile& profile)
+{
+    const QString id = UuidText::text(profile.id);
+    if (m_selectedID != id) {
+        m_client.clearStation();
+    }
+    applySelection(profile);
+    if (m_callbacks.restoreSelection) {
+        m_defaults.setText(SettingsKeys::selectedServerProfileID, id);
+    }
+    rebuildServerMenu();
+}
+
+void StationView::applySelection(const ServerProfile& profile)
+{
+    m_selectedID = UuidText::text(profile.id);
+    m_host = profile.host;
+    m_port = profile.port;
+    m_client.loadOfflineStation(profile.endpoint(), profile.kind());
+    if (m_callbacks.selectedProfileChanged) {
+        m_callbacks.selectedProfileChanged(m_selectedID);
+    }
+    if (m_callbacks.selectedName) {
+        m_callbacks.selectedName(profile.name);
+    }
+    refreshLocations();
+    scheduleRefresh();
+}
+
+void StationView::reconcileSelection()
+{
+    if (const std::optional<ServerProfile> profile = selectedProfile()) {
+        const bool active = m_client.connected() || m_client.connecting();
+        if (active &&
+            (profile->host != m_host || profile->port != m_port || profile->kind() != m_client.connectionKind())) {
+            m_client.clearStation();
+        }
+        applySelection(*profile);
+        return;
+    }
+    m_selectedID.clear();
+    m_host.clear();
+    m_port.clear();
+    if (m_callbacks.selectedProfileChanged) {
+        m_callbacks.selectedProfileChanged(QString());
+    }
+    // A tab that never showed a station has nothing to clear, and its log stays empty.
+    if (m_client.connected() || m_client.connecting() || !m_client.endpoint().isEmpty()
+        || !m_client.station().isEmpty()) {
+        m_client.clearStation();
+    }
+    if (m_callbacks.restoreSelection) {
+        m_defaults.setText(SettingsKeys::selectedServerProfileID, QString());
+        m_defaults.setText(SettingsKeys::serverHost, QString());
+        m_defaults.setText(SettingsKeys::serverPort, QString());
+    }
+    refreshLocations();
+    scheduleRefresh();
+}
+
+void StationView::rebuildServerMenu()
+{
+    m_serverMenu->clear();
+    const QList<ServerProfile>& profiles = m_profiles.items();
+    for (const ServerProfile& profile : profiles) {
+        QAction* action = m_serverMenu->addAction(profile.name);
+        action->setCheckable(true);
+        action->setChecked(UuidText::text(profile.id) == m_selectedID);
+        action->setToolTip(profile.endpoint());
+        connect(action, &QAction::triggered, this, [this, id = profile.id] {
+            if (const std::optional<ServerProfile> chosen = m_profiles.profile(id)) {
+                selectProfile(*chosen);
+            }
+        });
+    }
+    QString label;
+    if (profiles.isEmpty()) {
+        label = u"Configure Server"_s;
+        m_serverMenu->addAction(u"No saved servers"_s)->setEnabled(false);
+    } else {
+        const std::optional<ServerProfile> selected = selectedProfile();
+        label = u"SERVER: "_s + (selected ? selected->name : u"Select server"_s);
+    }
+    m_serverButton->setText(label);
+    m_serverButton->setAccessibleName(label);
+}
+
+void StationView::connectOrDisconnect()
+{
+    if (m_client.connected() || m_client.connecting()) {
+        m_client.disconnectFromStation();
+        return;
+    }
+    const std::optional<ServerProfile> profile = selectedProfile();
+    if (m_callbacks.connectServer) {
+        m_callbacks.connectServer(m_host, m_port, profile ? profile->kind() : ConnectionKind::ovVarnex,
+                                  profile ? profile->name : u"KT-90"_s);
+    }
+}
+
+void StationView::setForeground(bool foreground)
+{
+    m_integrations->setForeground(foreground);
+}
+
+void StationView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_stale) {
+        refresh();
+    }
+}
+
+void StationView::changeEvent(QEvent* event)
+{
+    // Colours chosen for the old palette (the red stop, the orange notice) are chosen again.
+    if (event->type() == QEvent::PaletteChange) {
+        scheduleRefresh();
+    }
+    QWidget::changeEvent(event);
+}
+
+void StationView::scheduleRefresh()
+{
+    m_stale = true;
+    if (!m_refreshTimer->isActive()) {
+        m_refreshTimer->start();
+    }
+}
+
+void StationView::refresh()
+{
+    m_refreshTimer->stop();
+    // A hidden tab keeps its state and catches up when it is shown.
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created)) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    refreshHeader();
+    syncCards();
+    refreshSections();
+    for (CardFrame* card : std::as_const(m_cards)) {
+        if (!card->isHidden()) {
+            if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+                rotor->refresh();
+            } else if (auto* device = qobject_cast<SwitchCard*>(card)) {
+                device->refresh();
+            } else if (auto* stack = qobject_cast<StackCard*>(card)) {
+                stack->refresh();
+            } else if (auto* tuner = qobject_cast<TunerCard*>(card)) {
+                tuner->refresh();
+            }
+        }
+    }
+}
+
+void StationView::refreshHeader()
+{
+    const bool connected = m_client.connected();
+    const bool connecting = m_client.connecting();
+    m_connectButton->setText(connected ? u"Disconnect"_s : connecting ? u"Cancel"_s : u"Connect"_s);
+    m_connectButton->setAccessibleName(m_connectButton->text());
+    m_connectButton->setToolTip(connected    ? u"Close the connection to this server."_s
+                                : connecting ? u"Stop connecting to this server."_s
+                                             : u"Connect to the selected server."_s);
+
+    const bool canAdd = m_callbacks.canAddSession && m_callbacks.canAddSession();
+    setEnabledWithReason(m_additionalButton, canAdd, u"Connect to another server in a separate tab (up to 10)."_s,
+                         u"Ten server tabs are open: close one to add another."_s);
+
+    m_statusDot->setLit(connected);
+    m_message->setText(m_client.message());
+    const std::optional<QString>& notice = m_client.credentialNotice();
+    m_notice->setVisible(notice.has_value());
+    if (notice) {
+        m_notice->setText(*notice);
+        setTextColor(m_notice, StationColors::orange(palette()));
+    }
+
+    const QSignalBlocker blockControl(m_enableControl);
+    m_enableControl->setChecked(m_client.controlsEnabled());
+    m_enableControl->setToolTip(u"Allow the rotor controls of this tab to send commands."_s);
+    const QSignalBlocker blockAntennas(m_enableAntennas);
+    m_enableAntennas->setChecked(m_client.switchControlsEnabled());
+    m_enableAntennas->setToolTip(u"Allow the switch, stack and tuner controls of this tab to send commands."_s);
+
+    const auto& rotors = m_client.station().rotors;
+    const bool canStopAny =
+        std::any_of(rotors.cbegin(), rotors.cend(), [this](const Rotor& rotor) { return m_client.canStop(rotor); });
+    setEnabledWithReason(m_stopAll, canStopAny, u"Stop every rotor of this server."_s,
+                         u"No rotor can be stopped: connect and switch on Enable control."_s);
+    setTextColor(m_stopAll, StationColors::red(palette()));
+}
+
+void StationView::refreshSections()
+{
+    const StationState& station = m_client.station();
+    int visibleRotors = 0;
+    for (auto it = m_cards.cbegin(); it != m_cards.cend(); ++it) {
+        if (it.key().startsWith(rotorPrefix) && !it.value()->isHidden()) {
+            ++visibleRotors;
+        }
+    }
+    m_rotorCount->setText(QString::number(visibleRotors) + u" visible"_s);
+    m_rotorCaption->setText(QString::number(station.rotors.size()) + u" discovered · live headings from the server"_s);
+
+    const bool empty = station.isEmpty();
+    QString rotorEmpty;
+    if (station.rotors.isEmpty()) {
+        rotorEmpty = m_client.connected() ? u"Waiting for rotors…"_s : u"Connect once to load this server’s rotors"_s;
+    }
+    m_rotorEmpty->setText(rotorEmpty);
+    m_rotorEmpty->setVisible(!rotorEmpty.isEmpty());
+
+    const bool noRouting = station.switches.isEmpty() && station.stacks.isEmpty() && station.tuners.isEmpty();
+    m_routingEmpty->setText(empty && !m_client.connected() ? u"Connect once to load this server’s antenna routing"_s
+                                                           : u"No switches, stack outputs or tuners reported"_s);
+    m_routingEmpty->setVisible(noRouting);
+}
+
+void StationView::syncCards()
+{
+    const StationState& station = m_client.station();
+    QStringList keys;
+    for (auto it = station.rotors.cbegin(); it != station.rotors.cend(); ++it) {
+        keys.append(rotorPrefix + it.key());
+    }
+    for (auto it = station.switches.cbegin(); it != station.switches.cend(); ++it) {
+        keys.append(switchPrefix + it.key());
+    }
+    for (auto it = station.stacks.cbegin(); it != station.stacks.cend(); ++it) {
+        keys.append(stackPrefix + it.key());
+    }
+    for (auto it = station.tuners.cbegin(); it != station.tuners.cend(); ++it) {
+        keys.append(tunerPrefix + it.key());
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [this](const QString& a, const QString& b) { return m_presentation->before(a, b); });
+
+    // Devices the station no longer has lose their cards.
+    for (auto it = m_cards.begin(); it != m_cards.end();) {
+        if (!keys.contains(it.key())) {
+            it.value()->hide();
+            it.value()->deleteLater();
+            it = m_cards.erase(it);
+        } else {
+            ++it;
+        }
+    }
+
+    const int width = static_cast<int>(m_presentation->settings().cardWidth);
+    const QColor accent = m_presentation->color();
+    int rotorIndex = 0;
+    int routingIndex = 0;
+    for (const QString& key : std::as_const(keys)) {
+        CardFrame* card = m_cards.value(key);
+        if (!card) {
+            card = createCard(key);
+            m_cards.insert(key, card);
+        }
+        FlowLayout* flow = key.startsWith(rotorPrefix) ? m_rotorCards : m_routingCards;
+        int& index = key.startsWith(rotorPrefix) ? rotorIndex : routingIndex;
+        if (flow->indexOf(card) != index) {
+            flow->insertWidget(index, card);
+        }
+        ++index;
+        if (card->width() != width || card->minimumWidth() != width) {
+            card->setFixedWidth(width);
+        }
+        card->setAccent(accent);
+        card->setVisible(m_presentation->visible(key, m_integrations->frequencies()));
+    }
+}
+
+CardFrame* StationView::createCard(const QString& key)
+{
+    if (key.startsWith(rotorPrefix)) {
+        auto* card = new RotorCard(m_client, m_defaults, key.mid(rotorPrefix.size()));
+        card->setEndpoint(m_client.endpoint());
+        card->setHasLocation(hasLocation(card->rotorName()));
+        return card;
+    }
+    if (key.startsWith(switchPrefix)) {
+        return new SwitchCard(m_client, key.mid(switchPrefix.size()));
+    }
+    if (key.startsWith(stackPrefix)) {
+        return new StackCard(m_client, key.mid(stackPrefix.size()));
+    }
+    return new TunerCard(m_client, key.mid(tunerPrefix.size()));
+}
+
+void StationView::endpointChanged()
+{
+    const QString endpoint = m_client.endpoint();
+    m_integrations->load(endpoint);
+    m_presentation->load(endpoint);
+    for (CardFrame* card : std::as_const(m_cards)) {
+        if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+            rotor->setEndpoint(endpoint);
+        }
+    }
+    refreshLocations();
+    scheduleRefresh();
+}
+
+bool StationView::hasLocation(const QString& rotorName) const
+{
+    const std::optional<ServerProfile> profile = selectedProfile();
+    return RotorLocation::effective(
+               m_client.endpoint(), rotorName, m_defaults.text(SettingsKeys::rotorLocations).value_or(QString()),
+               profile ? profile->address.value_or(QString()) : QString(), profile ? profile->latitude : std::nullopt,
+               profile ? profile->longitude : std::nullopt)
+        .has_value();
+}
+
+void StationView::refreshLocations()
+{
+    for (CardFrame* card : std::as_const(m_cards)) {
+        if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+            rotor->setHasLocation(hasLocation(rotor->rotorName()));
+        }
+    }
+}
+
+void StationView::authenticationChanged()
+{
+    const std::optional<AuthenticationRequest>& request = m_client.authenticationRequest();
+    if (!request) {
+        if (m_login) {
+            m_login->dismiss();
+        }
+        return;
+    }
+    if (m_login && m_login->isVisible()) {
+        m_login->setRequest(*request);
+        return;
+    }
+    m_login = new ServerLoginView(m_client, *request, this);
+    m_login->setAttribute(Qt::WA_DeleteOnClose);
+    m_login->open();
+}

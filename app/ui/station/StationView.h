@@ -1,0 +1,128 @@
+#pragma once
+
+#include "app/profiles/ServerProfile.h"
+#include "app/workspace/SessionCallbacks.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class CardFrame;
+class FlowLayout;
+class KeltoClient;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class ServerLoginView;
+class ServerProfiles;
+class SettingsStore;
+class StationIntegrations;
+class StationPresentation;
+class StatusDot;
+
+// The content of one server tab: the header with the server picker and connection controls,
+// the status line, the rotor section and the antenna-routing section. Cards are built once per
+// device and refreshed in place; updates from the client are gathered to at most one refresh
+// per frame, and none while the tab is hidden.
+class StationView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StationView)
+
+public:
+    // Gathered client updates are applied this many milliseconds after the first of them.
+    static constexpr int refreshDelayMs = 16;
+
+    StationView(KeltoClient& client, ServerProfiles& profiles, SettingsStore& defaults, SessionCallbacks callbacks,
+                QWidget* parent = nullptr);
+    ~StationView() override;
+
+    KeltoClient& client() const { return m_client; }
+    StationIntegrations& integrations() const { return *m_integrations; }
+    StationPresentation& presentation() const { return *m_presentation; }
+
+    // Upper-case identifier of the profile this tab shows; empty for none.
+    const QString& selectedProfileID() const { return m_selectedID; }
+    // Chooses a profile as the server picker does.
+    void selectProfile(const ServerProfile& profile);
+    // Whether this tab is the selected one: keys reach only its bindings.
+    void setForeground(bool foreground);
+    // Something outside the client changed what the view shows (the number of tabs).
+    void scheduleRefresh();
+
+    // The card of a device key ("Rotor: " + name, ...), or null.
+    CardFrame* card(const QString& deviceKey) const { return m_cards.value(deviceKey); }
+
+Q_SIGNALS:
+    // The "Log" button: the shell opens the connection log window.
+    void logRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildRotorSection();
+    QWidget* buildRoutingSection();
+    void bindClient();
+    void bindIntegrations();
+
+    void restoreSelection();
+    void reconcileSelection();
+    void applySelection(const ServerProfile& profile);
+    std::optional<ServerProfile> selectedProfile() const;
+    void rebuildServerMenu();
+    void connectOrDisconnect();
+
+    void refresh();
+    void refreshHeader();
+    void refreshSections();
+    void syncCards();
+    CardFrame* createCard(const QString& key);
+    void endpointChanged();
+    bool hasLocation(const QString& rotorName) const;
+    void refreshLocations();
+    void authenticationChanged();
+
+    KeltoClient& m_client;
+    ServerProfiles& m_profiles;
+    SettingsStore& m_defaults;
+    SessionCallbacks m_callbacks;
+    StationIntegrations* m_integrations;
+    StationPresentation* m_presentation;
+
+    QString m_selectedID;
+    QString m_host;
+    QString m_port;
+
+    QToolButton* m_serverButton = nullptr;
+    QMenu* m_serverMenu = nullptr;
+    QPushButton* m_connectButton = nullptr;
+    QPushButton* m_additionalButton = nullptr;
+    StatusDot* m_statusDot = nullptr;
+    QLabel* m_message = nullptr;
+    QLabel* m_notice = nullptr;
+
+    QLabel* m_rotorCount = nullptr;
+    QLabel* m_rotorCaption = nullptr;
+    QCheckBox* m_enableControl = nullptr;
+    QPushButton* m_stopAll = nullptr;
+    QLabel* m_rotorEmpty = nullptr;
+    FlowLayout* m_rotorCards = nullptr;
+    QCheckBox* m_enableAntennas = nullptr;
+    QLabel* m_routingEmpty = nullptr;
+    FlowLayout* m_routingCards = nullptr;
+
+    // Every card by device key; hidden (not deleted) while the layout or band filter hides it,
+    // so typed text survives.
+    QMap<QString, CardFrame*> m_cards;
+    QTimer* m_refreshTimer;
+    bool m_stale = true;
+    QPointer<ServerLoginView> m_login;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QUuid>
+#include <QWidget>
+
+class QMessageBox;
+class QPushButton;
+class QStackedWidget;
+class StationView;
+class StationWorkspace;
+class TabStrip;
+
+// The tab strip (shown only with two or more tabs) over the stacked contents of every tab:
+// only the selected tab is shown; the others keep running unseen. Also raises the "Server
+// already open" alert.
+class StationWorkspaceView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StationWorkspaceView)
+
+public:
+    explicit StationWorkspaceView(StationWorkspace& workspace, QWidget* parent = nullptr);
+    ~StationWorkspaceView() override;
+
+    StationWorkspace& workspace() const { return m_workspace; }
+    // The content of one tab, or null.
+    StationView* view(const QUuid& id) const { return m_views.value(id); }
+    StationView* currentView() const;
+    // Whether the strip is shown (two or more tabs).
+    bool stripVisible() const;
+
+Q_SIGNALS:
+    // A tab's "Log" button.
+    void logRequested();
+
+private:
+    void syncSessions();
+    void syncStrip();
+    void syncSelection();
+    void showDuplicateAlert();
+
+    StationWorkspace& m_workspace;
+    QWidget* m_strip;
+    TabStrip* m_tabs;
+    QPushButton* m_closeTab;
+    QStackedWidget* m_stack;
+    QHash<QUuid, StationView*> m_views;
+    QPointer<QMessageBox> m_alert;
+};

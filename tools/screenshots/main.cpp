@@ -1,0 +1,193 @@
+// Draws the application's windows as a user sees them, against simulated stations, into PNG
+// files: the main window with one and with two tabs (light and dark), the log window and the
+// login sheet. Runs offscreen; the pictures are for the README and for looking at changes.
+#include "app/profiles/ServerProfile.h"
+#include "app/profiles/ServerProfiles.h"
+#include "app/ui/shell/LiveLogView.h"
+#include "app/ui/shell/MainWindow.h"
+#include "app/ui/station/StationView.h"
+#include "app/ui/station/StationWorkspaceView.h"
+#include "app/workspace/StationSession.h"
+#include "app/workspace/StationWorkspace.h"
+#include "core/client/KeltoClient.h"
+#include "core/client/MemorySettingsStore.h"
+#include "tools/station-sim/Kt90Simulator.h"
+#include "tools/station-sim/StationSimulator.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTextStream>
+#include <QThread>
+#include <QUuid>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 8000)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+void settle(int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x30));
+    palette.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    palette.setColor(QPalette::Base, QColor(0x1e, 0x1f, 0x22));
+    palette.setColor(QPalette::AlternateBase, QColor(0x33, 0x35, 0x38));
+    palette.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x41));
+    palette.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9d, 0xa3));
+    palette.setColor(QPalette::Mid, QColor(0x55, 0x58, 0x5d));
+    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x7d, 0x8c));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, QColor(0x3a, 0x3d, 0x41));
+    palette.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(0x74, 0x77, 0x7c));
+    }
+    return palette;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(u"Xalto Station Control"_s);
+    QApplication::setApplicationVersion(QStringLiteral(XALTO_VERSION));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    const QPalette lightPalette = QApplication::palette();
+    QTextStream err(stderr);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"docs"_s);
+    if (!QDir().mkpath(out.path())) {
+        err << "Cannot create " << out.path() << Qt::endl;
+        return 1;
+    }
+    auto save = [&](QWidget* widget, const QString& name) {
+        const QString path = out.filePath(name);
+        if (!widget->grab().save(path)) {
+            err << "Cannot write " << path << Qt::endl;
+            return false;
+        }
+        err << "Wrote " << path << Qt::endl;
+        return true;
+    };
+
+    StationSimulator::Options options;
+    options.rotors = 3;
+    options.switches = 4;
+    StationSimulator station(options);
+    StationSimulator::Options loginOptions;
+    loginOptions.user = u"op"_s;
+    loginOptions.password = u"secret"_s;
+    StationSimulator guarded(loginOptions);
+    Kt90Simulator kt90(Kt90Simulator::Options{});
+    if (!station.listen() || !guarded.listen() || !kt90.listenTcp()) {
+        err << "Cannot start the simulators" << Qt::endl;
+        return 1;
+    }
+
+    MemorySettingsStore defaults;
+    const ServerProfile demo{
+        QUuid::createUuid(),      u"Contest station"_s, u"127.0.0.1"_s, QString::number(station.serverPort()),
+        ConnectionKind::ovVarnex, std::nullopt,         std::nullopt,   std::nullopt};
+    const ServerProfile controller{
+        QUuid::createUuid(),          u"KT-90 on the mast"_s, u"127.0.0.1"_s, QString::number(kt90.tcpPort()),
+        ConnectionKind::kt90Terminal, std::nullopt,           std::nullopt,   std::nullopt};
+    const ServerProfile remote{
+        QUuid::createUuid(),      u"Remote site"_s, u"127.0.0.1"_s, QString::number(guarded.serverPort()),
+        ConnectionKind::ovVarnex, std::nullopt,     std::nullopt,   std::nullopt};
+    {
+        ServerProfiles profiles(defaults);
+        profiles.setItems({demo, controller, remote});
+    }
+    StationWorkspace workspace(defaults, nullptr);
+    MainWindow window(workspace);
+    window.resize(960, 870);
+    window.show();
+
+    StationWorkspaceView& tabs = window.workspaceView();
+    StationView* first = tabs.currentView();
+    first->selectProfile(demo);
+    StationSession* firstSession = workspace.sessions().first();
+    workspace.connectSession(firstSession, demo.host, demo.port, demo.kind(), demo.name);
+    KeltoClient& client = firstSession->client();
+    if (!waitUntil([&] { return client.connected() && client.receivedServerPresets(); })) {
+        err << "The simulated station did not answer" << Qt::endl;
+        return 1;
+    }
+    client.setControlsEnabled(true);
+    client.setSwitchControlsEnabled(true);
+    settle(1200);
+    client.turn(u"Rotor 1"_s, 120.0);
+    settle(1500);
+    bool ok = save(&window, u"main-window.png"_s);
+
+    if (auto* scroll = first->findChild<QScrollArea*>()) {
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        settle(300);
+        ok = save(&window, u"main-window-routing.png"_s) && ok;
+        scroll->verticalScrollBar()->setValue(0);
+    }
+
+    QApplication::setPalette(darkPalette());
+    settle(300);
+    ok = save(&window, u"main-window-dark.png"_s) && ok;
+    QApplication::setPalette(lightPalette);
+
+    window.showLog();
+    settle(300);
+    if (LiveLogView* log = window.logWindow()) {
+        ok = save(log, u"log-window.png"_s) && ok;
+        log->close();
+    }
+
+    workspace.add();
+    StationSession* second = workspace.sessions().last();
+    tabs.currentView()->selectProfile(controller);
+    workspace.connectSession(second, controller.host, controller.port, controller.kind(), controller.name);
+    waitUntil([&] { return second->client().connected(); });
+    settle(1200);
+    ok = save(&window, u"main-window-two-tabs.png"_s) && ok;
+
+    workspace.add();
+    StationSession* third = workspace.sessions().last();
+    tabs.currentView()->selectProfile(remote);
+    workspace.connectSession(third, remote.host, remote.port, remote.kind(), remote.name);
+    if (waitUntil([] { return qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr; })) {
+        settle(300);
+        ok = save(QApplication::activeModalWidget(), u"login-sheet.png"_s) && ok;
+    } else {
+        err << "The login sheet did not open" << Qt::endl;
+        ok = false;
+    }
+    workspace.disconnectAll();
+    return ok ? 0 : 1;
+}

@@ -17,6 +17,9 @@
 #include <QTextStream>
 #include <QUuid>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[])
@@ -74,6 +77,8 @@ int main(int argc, char* argv[])
             QCoreApplication::exit(1);
         }
     });
+    // The application ends with the launcher, however the launcher is stopped.
+    program.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     program.start(QCoreApplication::arguments().at(1), arguments);
     return QCoreApplication::exec();
 }

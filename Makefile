@@ -36,9 +36,11 @@ test: build
 
 bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
+		--target xalto_bench_window
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
+	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_window
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -89,6 +89,7 @@ int main(int argc, char* argv[])
         {u"login"_s, u"Demand this login (USER:/PASS: challenge)."_s, u"user:password"_s},
         {u"rotors"_s, u"Number of rotators (default 2)."_s, u"N"_s, u"2"_s},
         {u"switches"_s, u"Number of antenna switches, display types 1-4 in turn (default 4)."_s, u"N"_s, u"4"_s},
+        {u"stacks"_s, u"Number of stack outputs (default 3)."_s, u"N"_s, u"3"_s},
         {u"max-clients"_s, u"Clients served before SERVER_FULL (default 10)."_s, u"N"_s, u"10"_s},
         {u"turn-rate"_s, u"Rotor speed in degrees per second (default 6)."_s, u"deg"_s, u"6"_s},
         {u"jog-step"_s, u"Degrees turned by TURN CW/CCW (default 10)."_s, u"deg"_s, u"10"_s},
@@ -109,11 +110,12 @@ int main(int argc, char* argv[])
     const auto port = wholeNumber(parser, u"port"_s, 0, 65535);
     const auto rotors = wholeNumber(parser, u"rotors"_s, 0, 100);
     const auto switches = wholeNumber(parser, u"switches"_s, 0, 100);
+    const auto stacks = wholeNumber(parser, u"stacks"_s, 0, 100);
     const auto maxClients = wholeNumber(parser, u"max-clients"_s, 0, 10'000);
     const auto reportInterval = wholeNumber(parser, u"report-interval"_s, 1, 3'600'000);
     const auto turnRate = realNumber(parser, u"turn-rate"_s);
     const auto jogStep = realNumber(parser, u"jog-step"_s);
-    if (!port || !rotors || !switches || !maxClients || !reportInterval || !turnRate || !jogStep) {
+    if (!port || !rotors || !switches || !stacks || !maxClients || !reportInterval || !turnRate || !jogStep) {
         return 2;
     }
     const bool verbose = parser.isSet(u"verbose"_s);
@@ -121,6 +123,7 @@ int main(int argc, char* argv[])
     StationSimulator::Options options;
     options.rotors = *rotors;
     options.switches = *switches;
+    options.stacks = *stacks;
     options.maxClients = *maxClients;
     options.reportInterval = *reportInterval;
     options.turnRate = *turnRate;

@@ -54,6 +54,8 @@ public:
     void setForeground(bool foreground);
     // Something outside the client changed what the view shows (the number of tabs).
     void scheduleRefresh();
+    // Applies the client's published state now (normally gathered to once per frame).
+    void refresh();
 
     // The card of a device key ("Rotor: " + name, ...), or null.
     CardFrame* card(const QString& deviceKey) const { return m_cards.value(deviceKey); }
@@ -80,7 +82,6 @@ private:
     void rebuildServerMenu();
     void connectOrDisconnect();
 
-    void refresh();
     void refreshHeader();
     void refreshSections();
     void syncCards();

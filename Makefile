@@ -7,7 +7,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DXALTO_WERROR=ON
 endif
 
-.PHONY: all setup configure build run demo screenshots test bench format lint clean
+.PHONY: all setup configure build run demo screenshots test bench package format lint clean
 
 all: build
 
@@ -30,6 +30,10 @@ demo: build
 # Pictures of the real windows against the simulator, written to docs/.
 screenshots: build
 	@scripts/screenshots $(BUILD_DIR)
+
+# The Debian package, in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)

@@ -1,4 +1,17 @@
 # Build settings every target shares.
+
+# The version with the commit it was built from, in development builds from a git checkout. Only
+# the few sources that show it get it, so a new commit does not rebuild everything.
+set(XALTO_VERSION_DESCRIBED "${PROJECT_VERSION}")
+find_package(Git QUIET)
+if(GIT_FOUND AND EXISTS "${PROJECT_SOURCE_DIR}/.git")
+    execute_process(COMMAND ${GIT_EXECUTABLE} describe --always --dirty
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE xalto_git_describe OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(xalto_git_describe)
+        set(XALTO_VERSION_DESCRIBED "${PROJECT_VERSION}+git.${xalto_git_describe}")
+    endif()
+endif()
 add_library(xalto_common INTERFACE)
 target_compile_features(xalto_common INTERFACE cxx_std_20)
 target_compile_options(xalto_common INTERFACE

@@ -1,6 +1,7 @@
 #include "app/ui/shell/Application.h"
 
 #include "app/ui/shell/MainWindow.h"
+#include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
 #include "app/ui/style/Icons.h"
 #include "app/workspace/StationWorkspace.h"
@@ -8,7 +9,11 @@
 #include "core/client/QSettingsStore.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -20,7 +25,7 @@ Application::Application(int& argc, char** argv)
     setApplicationName(u"Xalto Station Control"_s);
     setOrganizationName(u"Xalto"_s);
     setApplicationVersion(QStringLiteral(XALTO_VERSION));
-    setDesktopFileName(u"xalto"_s);
+    setDesktopFileName(u"org.xalto.StationControl"_s);
     setWindowIcon(Icons::application());
 }
 
@@ -40,6 +45,9 @@ int Application::run()
     const QCommandLineOption settingsDir(
         u"settings-dir"_s, u"Keep the saved settings in <dir> instead of the user's own settings."_s, u"dir"_s);
     parser.addOption(settingsDir);
+    const QCommandLineOption logFile(
+        u"log-file"_s, u"Append the connection and command log of every tab, with dates, to <file>."_s, u"file"_s);
+    parser.addOption(logFile);
     if (!parser.parse(arguments())) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 2;
@@ -49,25 +57,60 @@ int Application::run()
         return 0;
     }
     if (parser.isSet(u"version"_s)) {
-        std::printf("%s %s\n", qPrintable(applicationName()), qPrintable(applicationVersion()));
+        std::printf("%s %s\n", qPrintable(applicationName()), XALTO_VERSION_DESCRIBED);
         return 0;
     }
 
+    QString scope;
     if (parser.isSet(settingsDir)) {
         const QString dir = parser.value(settingsDir);
         if (!QDir().mkpath(dir)) {
             std::fprintf(stderr, "The settings folder %s cannot be created.\n", qPrintable(dir));
             return 2;
         }
+        scope = QFileInfo(dir).canonicalFilePath();
         m_settings = std::make_unique<QSettingsStore>(QDir(dir).filePath(u"settings.ini"_s));
     } else {
+        scope = QSettings().fileName();
         m_settings = std::make_unique<QSettingsStore>();
+    }
+
+    m_instance = std::make_unique<SingleInstance>(scope);
+    if (m_instance->notifyRunning()) {
+        std::printf("Xalto Station Control is already running with these settings; its window was brought to the "
+                    "front.\n");
+        return 0;
+    }
+    m_instance->listen();
+
+    if (parser.isSet(logFile)) {
+        m_logFile = std::make_unique<QFile>(parser.value(logFile));
+        if (!m_logFile->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            std::fprintf(stderr, "The log file %s cannot be opened: %s\n", qPrintable(parser.value(logFile)),
+                         qPrintable(m_logFile->errorString()));
+            return 2;
+        }
     }
     m_credentials = std::make_unique<KeychainCredentialStore>();
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
     m_mainWindow = std::make_unique<MainWindow>(*m_workspace);
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
+    connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {
+        m_mainWindow->showNormal();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+    });
+    if (m_logFile) {
+        // Log lines carry the time of day only; the file gets the date as well.
+        connect(m_workspace.get(), &StationWorkspace::logAppended, this, [this](const QStringList& lines) {
+            const QByteArray date = QDate::currentDate().toString(Qt::ISODate).toUtf8() + ' ';
+            for (const QString& line : lines) {
+                m_logFile->write(date + line.toUtf8() + '\n');
+            }
+            m_logFile->flush();
+        });
+    }
     m_signals = std::make_unique<TerminationSignals>();
     connect(m_signals.get(), &TerminationSignals::received, this, [this] {
         if (m_mainWindow) {

@@ -6,6 +6,8 @@
 
 class CredentialStore;
 class MainWindow;
+class QFile;
+class SingleInstance;
 class SettingsStore;
 class StationWorkspace;
 class TerminationSignals;
@@ -34,4 +36,6 @@ private:
     std::unique_ptr<StationWorkspace> m_workspace;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TerminationSignals> m_signals;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<QFile> m_logFile;
 };

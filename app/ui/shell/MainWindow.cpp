@@ -67,16 +67,18 @@ void MainWindow::showLog()
 
 void MainWindow::showAbout()
 {
-    const QString version = QCoreApplication::applicationVersion();
     auto* box = new QMessageBox(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(u"About Xalto Station Control"_s);
     box->setIconPixmap(Icons::application().pixmap(64, 64));
-    box->setText(u"<b>Xalto Station Control</b><br>Version "_s + (version.isEmpty() ? u"Development"_s : version));
-    box->setInformativeText(u"Station control for amateur-radio operators: rotators, antenna switches, stack "
-                            u"outputs and tuners.<br>Licensed under the GNU General Public License, version 3 or "
-                            u"later.<br>Built with Qt "_s +
-                            QString::fromLatin1(qVersion()) + u'.');
+    box->setTextFormat(Qt::RichText);
+    box->setText(u"<b>Xalto Station Control</b><br>Version "_s + QString::fromUtf8(XALTO_VERSION_DESCRIBED));
+    box->setInformativeText(
+        u"Station control for amateur-radio operators: rotators, antenna switches, stack outputs and tuners.<br><br>"
+        "Free software under the GNU General Public License, version 3 or later.<br>"
+        "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
+        "contributors</a>.<br>Built with Qt "_s +
+        QString::fromLatin1(QT_VERSION_STR) + u", running on Qt "_s + QString::fromLatin1(qVersion()) + u'.');
     box->addButton(QMessageBox::Close);
     box->open();
 }

@@ -1,16 +1,22 @@
 #include "app/ui/shell/Application.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
+#include "app/ui/shell/SingleInstance.h"
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
 #include "tools/station-sim/StationSimulator.h"
 
+#include <QDate>
+#include <QFile>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QUuid>
 
 #include <memory>
 
@@ -47,7 +53,8 @@ private Q_SLOTS:
     void run_closingMainWindowClosesLogAndEveryConnection()
     {
         QTemporaryDir settings;
-        Arguments arguments({u"xalto"_s, u"--settings-dir"_s, settings.path()});
+        const QString logPath = settings.filePath(u"contest.log"_s);
+        Arguments arguments({u"xalto"_s, u"--settings-dir"_s, settings.path(), u"--log-file"_s, logPath});
         Application application(arguments.count, arguments.pointers.data());
         StationSimulator first;
         StationSimulator second;
@@ -80,6 +87,41 @@ private Q_SLOTS:
         QTRY_COMPARE(first.clientCount(), 0);
         QTRY_COMPARE(second.clientCount(), 0);
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(XALTO_VERSION));
+
+        // The log file keeps every merged line, each with its date.
+        QFile file(logPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+        QVERIFY(lines.size() >= 4);
+        const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toUtf8() + " [";
+        QVERIFY(
+            std::all_of(lines.cbegin(), lines.cend(), [&](const QByteArray& line) { return line.startsWith(today); }));
+        QVERIFY(std::any_of(lines.cbegin(), lines.cend(),
+                            [](const QByteArray& line) { return line.endsWith("Disconnected"); }));
+    }
+
+    void singleInstance_secondStartOnSameSettingsActivatesTheFirst()
+    {
+        int argc = 1;
+        char name[] = "xalto";
+        char* argv[] = {name, nullptr};
+        QCoreApplication application(argc, argv);
+        const QString scope = u"/tmp/xalto-test-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
+
+        SingleInstance first(scope);
+        QVERIFY(!first.notifyRunning());
+        QVERIFY(first.listen());
+        QSignalSpy activated(&first, &SingleInstance::activationRequested);
+        // The later start talks to the first from its own process; a thread stands in for it here.
+        bool answered = false;
+        std::unique_ptr<QThread> later(QThread::create([&] { answered = SingleInstance(scope).notifyRunning(); }));
+        later->start();
+        QTRY_COMPARE(activated.count(), 1);
+        later->wait();
+        QVERIFY(answered);
+
+        // Another settings store runs on its own.
+        QVERIFY(!SingleInstance(scope + u"-other"_s).notifyRunning());
     }
 
     void run_refusesUnknownOptions()

@@ -383,7 +383,7 @@ void StationView::selectProfile(const ServerProfile& profile)
 {
     const QString id = UuidText::text(profile.id);
     if (m_selectedID != id) {
-        m_client.clearStation();
+        clearStation();
     }
     applySelection(profile);
     if (m_callbacks.restoreSelection) {
@@ -408,6 +408,15 @@ void StationView::applySelection(const ServerProfile& profile)
     scheduleRefresh();
 }
 
+void StationView::clearStation()
+{
+    // A tab that never showed a station has nothing to clear, and its log stays quiet.
+    if (m_client.connected() || m_client.connecting() || !m_client.endpoint().isEmpty()
+        || !m_client.station().isEmpty()) {
+        m_client.clearStation();
+    }
+}
+
 void StationView::reconcileSelection()
 {
     if (const std::optional<ServerProfile> profile = selectedProfile()) {
@@ -425,11 +434,7 @@ void StationView::reconcileSelection()
     if (m_callbacks.selectedProfileChanged) {
         m_callbacks.selectedProfileChanged(QString());
     }
-    // A tab that never showed a station has nothing to clear, and its log stays empty.
-    if (m_client.connected() || m_client.connecting() || !m_client.endpoint().isEmpty()
-        || !m_client.station().isEmpty()) {
-        m_client.clearStation();
-    }
+    clearStation();
     if (m_callbacks.restoreSelection) {
         m_defaults.setText(SettingsKeys::selectedServerProfileID, QString());
         m_defaults.setText(SettingsKeys::serverHost, QString());

@@ -77,6 +77,7 @@ private:
 
     void restoreSelection();
     void reconcileSelection();
+    void clearStation();
     void applySelection(const ServerProfile& profile);
     std::optional<ServerProfile> selectedProfile() const;
     void rebuildServerMenu();

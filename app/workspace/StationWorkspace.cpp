@@ -266,9 +266,12 @@ void StationWorkspace::takeLog(StationSession* session)
 {
     const KeltoClient& client = session->client();
     const QStringList& lines = client.log();
-    qsizetype& taken = m_logTaken[session->id()];
-    const qsizetype first = std::min(taken, lines.size());
-    taken = lines.size();
+    // Line numbers count from the client's first line ever, so lines the client has dropped
+    // from its front do not shift what is new.
+    qint64& taken = m_logTaken[session->id()];
+    const qint64 total = client.logDropped() + lines.size();
+    const qsizetype first = lines.size() - std::clamp<qint64>(total - taken, 0, std::min(lines.size(), maxLogLines));
+    taken = total;
     if (first == lines.size()) {
         return;
     }
@@ -279,6 +282,9 @@ void StationWorkspace::takeLog(StationSession* session)
         appended.append(prefix + lines.at(index));
     }
     m_log.append(appended);
+    if (m_log.size() > maxLogLines) {
+        m_log.remove(0, m_log.size() - maxLogLines);
+    }
     Q_EMIT logAppended(appended);
     Q_EMIT logChanged();
 }

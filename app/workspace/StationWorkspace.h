@@ -33,6 +33,8 @@ class StationWorkspace final : public QObject {
 
 public:
     static constexpr int maxSessions = 10;
+    // The newest merged lines kept in memory, as for each tab's own log.
+    static constexpr qsizetype maxLogLines = KeltoClient::maxLogLines;
 
     // Loads the profiles from `defaults` and restores the tabs of the last run, disconnected.
     // Every tab's client gets `credentialStore` (may be null: no saved logins), `defaults` and
@@ -48,7 +50,8 @@ public:
     // Selects an open tab; other ids are ignored.
     void select(const QUuid& id);
 
-    // Every tab's log lines, oldest first, each prefixed with "[" + label + "] ".
+    // The newest `maxLogLines` of every tab's log lines, oldest first, each prefixed with
+    // "[" + label + "] ".
     const QStringList& log() const { return m_log; }
 
     // The message of the "Server already open" alert, while one is due.
@@ -91,7 +94,8 @@ Q_SIGNALS:
     void sessionsChanged();
     void selectedChanged();
     void logChanged();
-    // The lines just appended to `log`, for views that append rather than redraw.
+    // The lines just appended to `log` (at most `maxLogLines`), for views that append rather
+    // than redraw; lines beyond the bound have already left the front of `log`.
     void logAppended(const QStringList& lines);
     void duplicateConnectionChanged();
     // Something a tab strip shows changed: a tab's title or whether its client is connected.
@@ -122,6 +126,6 @@ private:
     QHash<QUuid, QString> m_connectionKeys;
     QHash<QUuid, QMetaObject::Connection> m_stateSubscriptions;
     QHash<QUuid, QMetaObject::Connection> m_subscriptions;
-    // How many of each client's log lines have been merged.
-    QHash<QUuid, qsizetype> m_logTaken;
+    // How many of each client's log lines have been merged, counted from its first line ever.
+    QHash<QUuid, qint64> m_logTaken;
 };

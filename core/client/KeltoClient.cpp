@@ -11,6 +11,7 @@
 #include "core/protocol/OVVProtocol.h"
 #include "core/protocol/PortNumber.h"
 #include "core/protocol/ServerEvent.h"
+#include "core/protocol/StationFootprint.h"
 #include "core/protocol/TerminalProtocol.h"
 
 #include <QLocale>
@@ -18,6 +19,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
@@ -73,6 +75,7 @@ KeltoClient::~KeltoClient()
 {
     // A tab closed while live keeps its last station; nothing is announced any more.
     saveSnapshot();
+    finishSnapshots();
     m_generation = QUuid::createUuid();
     if (m_serial) {
         m_serial->cancel();
@@ -113,6 +116,8 @@ void KeltoClient::setSwitchControlsEnabled(bool enabled)
 void KeltoClient::setStation(StationState station)
 {
     m_station = std::move(station);
+    // A station given whole (empty, or a snapshot) is measured at the next check.
+    m_stationGrowth = stationRecheckBytes;
     Q_EMIT stationChanged();
 }
 
@@ -175,7 +180,7 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
 
     setConnectionKind(kind);
     m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : u"KT-90"_s;
-    m_terminalPending.clear();
+    m_terminalPending = TerminalFramer{};
 
     if (kind == ConnectionKind::kt90Serial) {
         connectSerial(host, port);
@@ -421,24 +426,14 @@ void KeltoClient::readDatagrams(const QUuid& token)
 // so the time limits also catch a controller that answers only with garbage.
 void KeltoClient::receiveDatagram(QByteArrayView datagram)
 {
-    if (datagram.size() > maxDatagramBytes) {
-        return;
-    }
-    const std::optional<QString> text = OVVProtocol::decodeText(datagram.data(), datagram.size());
-    if (!text || !text->endsWith(u';')) {
-        return;
-    }
     const QUuid token = m_generation;
-    const QList<QStringView> parts = QStringView(*text).chopped(1).split(u';');
-    for (const QStringView part : parts) {
-        if (const std::optional<double> heading = TerminalProtocol::heading(part)) {
-            const Instant at = m_clock.now();
-            m_lastReceived = at;
-            setNow(at);
-            terminalHeading(*heading);
-            if (m_generation != token) {
-                return;
-            }
+    for (const double heading : TerminalProtocol::datagramHeadings(datagram)) {
+        const Instant at = m_clock.now();
+        m_lastReceived = at;
+        setNow(at);
+        terminalHeading(heading);
+        if (m_generation != token) {
+            return;
         }
     }
 }
@@ -450,25 +445,17 @@ void KeltoClient::terminalHeading(double heading)
 
 void KeltoClient::receiveTerminal(const QByteArray& data)
 {
-    m_terminalPending.append(data);
-    if (m_terminalPending.size() > maxTerminalPendingBytes) {
-        end(u"Terminal frame exceeds size limit."_s);
+    const ProtocolResult<QList<double>> headings = m_terminalPending.append(data);
+    if (!headings) {
+        end(headings.failure().description());
         return;
     }
     const QUuid token = m_generation;
-    qsizetype separator = m_terminalPending.indexOf(';');
-    while (separator >= 0) {
-        const QByteArray frame = m_terminalPending.left(separator);
-        m_terminalPending.remove(0, separator + 1);
-        if (const std::optional<QString> text = OVVProtocol::decodeText(frame)) {
-            if (const std::optional<double> heading = TerminalProtocol::heading(QStringView(*text))) {
-                terminalHeading(*heading);
-                if (m_generation != token) {
-                    return;
-                }
-            }
+    for (const double heading : *headings) {
+        terminalHeading(heading);
+        if (m_generation != token) {
+            return;
         }
-        separator = m_terminalPending.indexOf(';');
     }
 }
 
@@ -545,7 +532,7 @@ void KeltoClient::tick()
     if (!m_connected) {
         return;
     }
-    if (!m_lastSnapshot || at - *m_lastSnapshot >= 5.0) {
+    if ((!m_lastSnapshot || at - *m_lastSnapshot >= 5.0) && m_snapshots.isEmpty()) {
         saveSnapshot();
     }
     if (at - m_lastReceived > 20.0) {
@@ -573,16 +560,24 @@ void KeltoClient::send(const QByteArray& data)
     if (!m_socket) {
         return;
     }
-    if (m_socket->write(data) == data.size()) {
+    if (m_socket->write(data) != data.size()) {
+        endLater(u"Send failed: "_s + m_socket->errorString());
         return;
     }
+    if (m_socket->bytesToWrite() > maxUnsentBytes) {
+        endLater(u"Send failed: the server stopped reading; more than "_s + QString::number(maxUnsentBytes / 1024) +
+                 u" KiB of commands are waiting."_s);
+    }
+}
+
+void KeltoClient::endLater(const QString& message)
+{
     // Reported after the command that sent it has finished, as a write completion would be.
-    const QString description = m_socket->errorString();
     const QUuid token = m_generation;
     const QPointer<KeltoClient> self(this);
-    QTimer::singleShot(0, this, [self, token, description] {
+    QTimer::singleShot(0, this, [self, token, message] {
         if (self && self->m_generation == token) {
-            self->end(u"Send failed: "_s + description);
+            self->end(message);
         }
     });
 }
@@ -660,6 +655,11 @@ void KeltoClient::note(const QString& text)
 {
     const QString line = localTimeText(m_clock.now()) + u"  "_s + text;
     m_log.append(line);
+    if (m_log.size() > maxLogLines) {
+        // Cheap: a list gives up its front without moving the rest.
+        m_log.removeFirst();
+        ++m_logDropped;
+    }
     Q_EMIT lineLogged(line);
     Q_EMIT logChanged();
 }
@@ -677,8 +677,9 @@ void KeltoClient::process(const ServerEvent& event)
             m_requestedInitialPresets = true;
             refreshPresets();
         }
-        applyToStation(event);
-        note(u"Discovered "_s + add->name);
+        if (applyToStation(event)) {
+            note(u"Discovered "_s + add->name);
+        }
         return;
     }
     if (event.as<ServerEvent::Locations>()) {
@@ -705,8 +706,9 @@ void KeltoClient::process(const ServerEvent& event)
             requests.remove(remove->name);
             setRotorLockRequests(std::move(requests));
         }
-        applyToStation(event);
-        note(u"Removed "_s + remove->name);
+        if (applyToStation(event)) {
+            note(u"Removed "_s + remove->name);
+        }
         return;
     }
     if (const auto* challenge = event.as<ServerEvent::Challenge>()) {
@@ -750,17 +752,33 @@ void KeltoClient::commonStep(const ServerEvent& event)
         m_requestedInitialPresets = true;
         refreshPresets();
     }
-    applyToStation(event);
     // A lock or removal report before any station data does not make the link live.
-    if (m_connected) {
+    if (applyToStation(event) && m_connected) {
         setMessage(liveMessage);
     }
 }
 
-void KeltoClient::applyToStation(const ServerEvent& event)
+bool KeltoClient::applyToStation(const ServerEvent& event)
 {
     m_station.apply(event, m_clock.now());
     Q_EMIT stationChanged();
+    if (StationFootprint::devices(m_station) > maxStationDevices) {
+        end(u"The station reports more than "_s + QString::number(maxStationDevices) +
+            u" devices; the connection was ended."_s);
+        return false;
+    }
+    // Walking the whole station for every line would let a flood of small lines cost as much as
+    // the station is large; the bound on what lines could add says when a walk is due.
+    m_stationGrowth += StationFootprint::growth(event);
+    if (m_stationGrowth >= stationRecheckBytes) {
+        m_stationGrowth = 0;
+        if (StationFootprint::of(m_station) > maxStationBytes) {
+            end(u"The station's data exceeds "_s + QString::number(maxStationBytes >> 20) +
+                u" MiB; the connection was ended."_s);
+            return false;
+        }
+    }
+    return true;
 }
 
 // ---- Logins ----
@@ -1058,12 +1076,33 @@ void KeltoClient::saveSnapshot()
     if (!m_connected || m_endpoint.isEmpty()) {
         return;
     }
-    const std::optional<QByteArray> encoded = m_station.encoded();
-    if (!encoded) {
-        return;
+    // The copy shares the station's data until the main thread changes it, so taking it is
+    // cheap and the worker reads a station that no longer moves.
+    auto* watcher = new QFutureWatcher<std::optional<QByteArray>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, &KeltoClient::storeFinishedSnapshots);
+    m_snapshots.append(PendingSnapshot{snapshotKeyPrefix + m_endpoint, watcher});
+    watcher->setFuture(QtConcurrent::run([station = m_station] { return station.encoded(); }));
+}
+
+void KeltoClient::storeFinishedSnapshots()
+{
+    // In the order asked for, so a late older save never overwrites a newer one.
+    while (!m_snapshots.isEmpty() && m_snapshots.first().encoded->future().isFinished()) {
+        const PendingSnapshot done = m_snapshots.takeFirst();
+        if (const std::optional<QByteArray> encoded = done.encoded->future().result()) {
+            m_defaults.setData(done.key, *encoded);
+            m_lastSnapshot = m_clock.now();
+        }
+        done.encoded->deleteLater();
     }
-    m_defaults.setData(snapshotKeyPrefix + m_endpoint, *encoded);
-    m_lastSnapshot = m_clock.now();
+}
+
+void KeltoClient::finishSnapshots()
+{
+    for (const PendingSnapshot& pending : std::as_const(m_snapshots)) {
+        pending.encoded->future().waitForFinished();
+    }
+    storeFinishedSnapshots();
 }
 
 void KeltoClient::loadOfflineStation(const QString& endpoint, ConnectionKind kind)
@@ -1073,6 +1112,8 @@ void KeltoClient::loadOfflineStation(const QString& endpoint, ConnectionKind kin
     }
     setEndpoint(endpoint);
     setConnectionKind(kind);
+    // The last save of this endpoint may still be on its way.
+    finishSnapshots();
     std::optional<StationState> stored;
     if (const std::optional<QByteArray> data = m_defaults.data(snapshotKeyPrefix + endpoint)) {
         stored = StationState::decoded(*data);

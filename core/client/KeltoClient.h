@@ -6,10 +6,12 @@
 #include "core/protocol/ConnectionKind.h"
 #include "core/protocol/LineDecoder.h"
 #include "core/protocol/ProtocolFailure.h"
+#include "core/protocol/TerminalProtocol.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFutureWatcher>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -61,12 +63,20 @@ public:
 
     // At most this many bytes are taken from the socket per read.
     static constexpr qint64 maxReadBytes = 65536;
-    // A KT-90 stream that sends more than this without a ";" is ended.
-    static constexpr qsizetype maxTerminalPendingBytes = 65536;
-    // Longer KT-90 UDP datagrams are ignored.
-    static constexpr qsizetype maxDatagramBytes = 1024;
     // KT-90 UDP datagrams handled in one turn of the event loop.
     static constexpr int datagramsPerTurn = 64;
+    // The newest log lines kept in memory, about a contest weekend of normal traffic; older
+    // lines leave from the front.
+    static constexpr qsizetype maxLogLines = 10000;
+    // Bytes written to a connection but not yet taken by the peer. A peer that stops reading
+    // while it keeps sending would otherwise make every command pile up here.
+    static constexpr qint64 maxUnsentBytes = 65536;
+    // Rotors, switches, stack outputs and tuners together; no real station comes near.
+    static constexpr qsizetype maxStationDevices = 1000;
+    // What the station may cost to hold (by `StationFootprint`), checked again whenever the
+    // lines since the last check could have added `stationRecheckBytes`.
+    static constexpr qsizetype maxStationBytes = 8 << 20;
+    static constexpr qsizetype stationRecheckBytes = 2 << 20;
 
     // `credentialStore` may be null: the client then never loads or saves a login. The store,
     // the settings and the clock must outlive the client.
@@ -90,7 +100,11 @@ public:
     bool connecting() const { return m_connecting; }
     const QString& message() const { return m_message; }
     Instant now() const { return m_now; }
+    // The newest `maxLogLines` lines, oldest first.
     const QStringList& log() const { return m_log; }
+    // Lines dropped from the front of `log` since the client was made: the first line of `log`
+    // is line number `logDropped()` of the whole record.
+    qint64 logDropped() const { return m_logDropped; }
     bool controlsEnabled() const { return m_controlsEnabled; }
     bool switchControlsEnabled() const { return m_switchControlsEnabled; }
     const QMap<QString, bool>& rotorLockRequests() const { return m_rotorLockRequests; }
@@ -146,6 +160,8 @@ public:
     // Offline snapshot.
     void loadOfflineStation(const QString& endpoint, ConnectionKind kind);
     void clearStation();
+    // A snapshot is being encoded off the main thread and is not stored yet.
+    bool savingSnapshot() const { return !m_snapshots.isEmpty(); }
 
 Q_SIGNALS:
     void stationChanged();
@@ -191,7 +207,8 @@ private:
 
     void goLive();
     void commonStep(const ServerEvent& event);
-    void applyToStation(const ServerEvent& event);
+    // False when the station outgrew its bounds and the connection ended.
+    bool applyToStation(const ServerEvent& event);
 
     void loginRequired();
     void answerChallenge(const QString& challenge);
@@ -207,7 +224,14 @@ private:
     // Deletes an ended transport once no store call is under way.
     void retire(QObject* transport);
 
+    // Encodes the station off the main thread and stores it when done, in the order saves
+    // were asked for.
     void saveSnapshot();
+    void storeFinishedSnapshots();
+    // Waits for every save under way and stores it.
+    void finishSnapshots();
+    // Ends the connection once the command that led here has finished.
+    void endLater(const QString& message);
 
     // Builds and sends a command whose guard passed, or logs why it could not be built.
     bool sendCommand(const ProtocolResult<QByteArray>& command);
@@ -246,6 +270,7 @@ private:
     QString m_message;
     Instant m_now;
     QStringList m_log;
+    qint64 m_logDropped = 0;
     bool m_controlsEnabled = false;
     bool m_switchControlsEnabled = false;
     QMap<QString, bool> m_rotorLockRequests;
@@ -254,7 +279,7 @@ private:
     std::optional<QString> m_credentialNotice;
 
     QString m_terminalName;
-    QByteArray m_terminalPending;
+    TerminalFramer m_terminalPending;
     bool m_tcpReady = false;
     QAbstractSocket* m_socket = nullptr;
     // Owned by the client alone: dropping it joins the port's thread, so no handler of the port
@@ -274,6 +299,14 @@ private:
     bool m_requestedInitialPresets = false;
     // Nothing until the first write: the distant past.
     std::optional<Instant> m_lastSnapshot;
+    struct PendingSnapshot {
+        QString key;
+        // Owned here; its finished signal stores the snapshots whose turn has come.
+        QFutureWatcher<std::optional<QByteArray>>* encoded = nullptr;
+    };
+    QList<PendingSnapshot> m_snapshots;
+    // What the lines since the last footprint check could have added to the station.
+    qsizetype m_stationGrowth = 0;
 
     int m_storeCalls = 0;
     QList<QPointer<QObject>> m_retired;

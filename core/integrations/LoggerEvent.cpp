@@ -1,13 +1,10 @@
 #include "core/integrations/LoggerEvent.h"
 
+#include "core/protocol/Overloaded.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 QString radioText(const std::optional<int>& radio)
 {

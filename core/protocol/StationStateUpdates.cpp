@@ -1,4 +1,5 @@
 #include "core/model/StationState.h"
+#include "core/protocol/Overloaded.h"
 #include "core/protocol/ServerEvent.h"
 
 #include <cmath>
@@ -9,13 +10,6 @@ namespace {
 
 // A reported move of at least this many degrees marks the heading as changing.
 constexpr double headingChangeDegrees = 0.25;
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Get or create: a device first named by a report starts as a record with only its name.
 template <typename Record>

@@ -69,4 +69,46 @@ std::optional<double> heading(QByteArrayView reply)
     return heading(QString::fromUtf8(reply));
 }
 
+QList<double> datagramHeadings(QByteArrayView datagram)
+{
+    QList<double> headings;
+    if (datagram.size() > maxDatagramBytes) {
+        return headings;
+    }
+    const std::optional<QString> text = OVVProtocol::decodeText(datagram.data(), datagram.size());
+    if (!text || !text->endsWith(u';')) {
+        return headings;
+    }
+    for (const QStringView part : QStringView(*text).chopped(1).split(u';')) {
+        if (const std::optional<double> value = heading(part)) {
+            headings.append(*value);
+        }
+    }
+    return headings;
+}
+
 } // namespace TerminalProtocol
+
+ProtocolResult<QList<double>> TerminalFramer::append(QByteArrayView chunk)
+{
+    m_pending.append(chunk);
+    QList<double> headings;
+    qsizetype start = 0;
+    // One pass, and one removal at the end: a chunk of nothing but ";" costs its length once.
+    for (qsizetype separator = m_pending.indexOf(';'); separator >= 0; separator = m_pending.indexOf(';', start)) {
+        const QByteArrayView frame = QByteArrayView(m_pending).sliced(start, separator - start);
+        if (const std::optional<QString> text = OVVProtocol::decodeText(frame.data(), frame.size())) {
+            if (const std::optional<double> value = TerminalProtocol::heading(QStringView(*text))) {
+                headings.append(*value);
+            }
+        }
+        start = separator + 1;
+    }
+    m_pending.remove(0, start);
+    // Only the unfinished reply counts: a full read that also ends one left from the last read
+    // is no reason to end a busy controller.
+    if (m_pending.size() > maxPendingBytes) {
+        return ProtocolFailure::invalid(u"Terminal frame exceeds size limit."_s);
+    }
+    return headings;
+}

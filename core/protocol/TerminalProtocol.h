@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QStringView>
 
 #include <optional>
@@ -28,4 +29,29 @@ std::optional<double> heading(QStringView reply);
 // The same for the reply's raw bytes (UTF-8).
 std::optional<double> heading(QByteArrayView reply);
 
+// Longer KT-90 UDP datagrams are ignored.
+inline constexpr qsizetype maxDatagramBytes = 1024;
+
+// The headings of one UDP datagram, in order. A datagram holds whole replies only: one that is
+// too long, not Windows-1252 text or not ended by ";" yields none.
+QList<double> datagramHeadings(QByteArrayView datagram);
+
 } // namespace TerminalProtocol
+
+// Cuts the byte stream of a KT-90 TCP terminal or serial port into replies at ";" and reads
+// their headings. Holds the unfinished reply between chunks; one per connection.
+class TerminalFramer final {
+public:
+    // More bytes than this without a ";" end the stream.
+    static constexpr qsizetype maxPendingBytes = 65536;
+
+    // The headings of the replies the chunk completes, in order; replies without a heading are
+    // dropped. Fails when the bytes left without a ";" pass the limit.
+    ProtocolResult<QList<double>> append(QByteArrayView chunk);
+
+    // The bytes received since the last ";".
+    const QByteArray& pending() const { return m_pending; }
+
+private:
+    QByteArray m_pending;
+};

@@ -3,6 +3,7 @@
 
 #include <QCryptographicHash>
 #include <QNetworkDatagram>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
@@ -214,6 +215,7 @@ private Q_SLOTS:
     void faults_reachClients_data();
     void faults_reachClients();
     void silence_sendsNothingUntilLifted();
+    void neverRead_leavesCommandsUnreadUntilLifted();
     void kt90_answersQueryTurnsAndStops_data();
     void kt90_answersQueryTurnsAndStops();
     void kt90_presetWithoutExecuteWaitsForMove();
@@ -612,6 +614,9 @@ void TestStationSimulator::faults_reachClients_data()
         QTest::addRow("invalid text, %s", when) << StationSimulator::Fault::invalidText << onConnect;
         QTest::addRow("flood, %s", when) << StationSimulator::Fault::flood << onConnect;
         QTest::addRow("close, %s", when) << StationSimulator::Fault::close << onConnect;
+        QTest::addRow("endless flood, %s", when) << StationSimulator::Fault::endlessFlood << onConnect;
+        QTest::addRow("add/remove loop, %s", when) << StationSimulator::Fault::addRemoveLoop << onConnect;
+        QTest::addRow("distinct adds, %s", when) << StationSimulator::Fault::distinctAdds << onConnect;
     }
 }
 
@@ -660,10 +665,54 @@ void TestStationSimulator::faults_reachClients()
             QVERIFY(peer->nextLine(0).isEmpty());
         }
         break;
+    case StationSimulator::Fault::endlessFlood:
+    case StationSimulator::Fault::addRemoveLoop:
+    case StationSimulator::Fault::distinctAdds: {
+        // Past several bursts: the server keeps writing as the peer reads.
+        const QByteArray first =
+            fault == StationSimulator::Fault::endlessFlood ? QByteArray("POINT\x1f") : QByteArray("ADD\x1fGhost\r\n");
+        QByteArray line = fault == StationSimulator::Fault::distinctAdds ? peer->lineStartingWith("ADD\x1fRotor x")
+                                                                         : peer->lineStartingWith(first);
+        QSet<QByteArray> names;
+        for (int lines = 0; lines < 30'000; ++lines) {
+            QVERIFY(line.endsWith("\r\n"));
+            if (fault == StationSimulator::Fault::addRemoveLoop) {
+                QCOMPARE(line, lines % 2 ? wire({"REMOVE", "Ghost"}) : wire({"ADD", "Ghost"}));
+            } else if (fault == StationSimulator::Fault::distinctAdds) {
+                QVERIFY(line.startsWith("ADD\x1fRotor x"));
+                names.insert(line);
+            }
+            line = peer->nextLine();
+        }
+        QVERIFY(fault != StationSimulator::Fault::distinctAdds || names.size() == 30'000);
+        break;
+    }
     case StationSimulator::Fault::none:
     case StationSimulator::Fault::silence:
+    case StationSimulator::Fault::neverRead:
         QFAIL("not a row");
     }
+}
+
+void TestStationSimulator::neverRead_leavesCommandsUnreadUntilLifted()
+{
+    StationSimulator sim(fastOptions());
+    QVERIFY(sim.listen());
+    LinePeer peer(sim.serverPort());
+    QVERIFY(!peer.lineStartingWith("TURVIX\x1f").isEmpty());
+    sim.setFault(StationSimulator::Fault::neverRead);
+
+    const QByteArray command = wire({"GET_LOCATIONS"});
+    for (int i = 0; i < 20'000; ++i) {
+        peer.send(command);
+    }
+    // Reports go on while nothing is read.
+    QVERIFY(!peer.lineStartingWith("POINT\x1f").isEmpty());
+    QVERIFY(!peer.lineStartingWith("POINT\x1f").isEmpty());
+    QVERIFY(sim.received().isEmpty());
+
+    sim.setFault(StationSimulator::Fault::none);
+    QTRY_COMPARE(sim.received().size(), 20'000);
 }
 
 void TestStationSimulator::silence_sendsNothingUntilLifted()

@@ -241,6 +241,14 @@ void StationSimulator::admit(QTcpSocket* socket)
     m_clients.emplace(socket, std::move(owned));
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] { onDisconnected(socket); });
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
+        if (Client* found = clientFor(socket)) {
+            pump(*found);
+        }
+    });
+    if (m_fault == Fault::neverRead) {
+        setReading(client, false);
+    }
     Q_EMIT clientConnected();
     if (m_fault != Fault::silence) {
         welcome(client);
@@ -300,7 +308,7 @@ void StationSimulator::record(const QByteArray& bytes)
 void StationSimulator::onReadyRead(QTcpSocket* socket)
 {
     Client* client = clientFor(socket);
-    if (!client) {
+    if (!client || m_fault == Fault::neverRead) {
         return;
     }
     // Keeps the record alive while a handler disconnects the client.
@@ -542,6 +550,9 @@ void StationSimulator::setFault(Fault fault)
         if (client->gone) {
             continue;
         }
+        if (previous == Fault::neverRead || fault == Fault::neverRead) {
+            setReading(*client, fault != Fault::neverRead);
+        }
         if (fault == Fault::close) {
             closeClient(*client);
         } else if (fault != Fault::silence && !client->welcomed) {
@@ -571,10 +582,59 @@ void StationSimulator::applyFault(Client& client)
         sendTo(client, burst);
         break;
     }
+    case Fault::endlessFlood:
+    case Fault::addRemoveLoop:
+    case Fault::distinctAdds:
+        pump(client);
+        break;
     case Fault::none:
     case Fault::silence:
     case Fault::close:
+    case Fault::neverRead:
         break;
+    }
+}
+
+void StationSimulator::pump(Client& client)
+{
+    const bool endless =
+        m_fault == Fault::endlessFlood || m_fault == Fault::addRemoveLoop || m_fault == Fault::distinctAdds;
+    if (!endless || client.gone || !client.welcomed || client.stage != Stage::live) {
+        return;
+    }
+    // Writes only what the client has nearly taken, so the simulator holds little itself.
+    while (client.socket->bytesToWrite() < pumpBytes) {
+        sendTo(client, hostileBurst());
+    }
+}
+
+QByteArray StationSimulator::hostileBurst()
+{
+    constexpr qsizetype burstBytes = 64 * 1024;
+    QByteArray burst;
+    burst.reserve(burstBytes + 1024);
+    while (burst.size() < burstBytes) {
+        switch (m_fault) {
+        case Fault::addRemoveLoop:
+            burst += line({u"ADD"_s, u"Ghost"_s}) + line({u"REMOVE"_s, u"Ghost"_s});
+            break;
+        case Fault::distinctAdds:
+            burst += line({u"ADD"_s, u"Rotor x"_s + QString::number(++m_nextName)});
+            break;
+        default:
+            burst += stateLines();
+            break;
+        }
+    }
+    return burst;
+}
+
+void StationSimulator::setReading(Client& client, bool reading)
+{
+    // A bounded read buffer that nobody empties: the socket stops taking bytes from the kernel.
+    client.socket->setReadBufferSize(reading ? 0 : 1024);
+    if (reading) {
+        onReadyRead(client.socket);
     }
 }
 

@@ -51,6 +51,8 @@ class QTcpSocket;
 // - Every received line is recorded as its exact bytes with CR LF, the login answer as one
 //   32-byte record and each keep-alive NUL between lines as a one-byte record. A client whose
 //   unfinished line passes 64 KiB is dropped.
+// - Hostile servers for tests and benchmarks: an endless flood, an ADD/REMOVE loop, ever new
+//   devices, a server that never reads.
 // - Faults for tests: see `Fault`.
 class StationSimulator final : public QObject {
     Q_OBJECT
@@ -74,6 +76,9 @@ public:
         int floodLines = 20'000;
     };
 
+    // Unsent bytes per client below which an endless fault writes its next burst.
+    static constexpr qint64 pumpBytes = 256 * 1024;
+
     enum class Fault {
         none,
         // Sends nothing at all from now on but keeps every connection.
@@ -86,6 +91,17 @@ public:
         invalidText,
         // Sends `floodLines` state lines back to back, likewise.
         flood,
+        // The hostile servers: each writes without end, as fast as a client takes the bytes,
+        // while holding no more than `pumpBytes` unsent per client.
+        // State lines.
+        endlessFlood,
+        // "ADD" and "REMOVE" of one rotor, again and again.
+        addRemoveLoop,
+        // "ADD" lines, each naming a rotor not named before.
+        distinctAdds,
+        // Reads nothing more from any client (the buffers on the way fill up), while it keeps
+        // reporting as usual.
+        neverRead,
     };
     Q_ENUM(Fault)
 
@@ -232,6 +248,10 @@ private:
     void handleSwitch(const QStringList& fields);
     void handleTuner(const QStringList& fields);
     void applyFault(Client& client);
+    // Tops up the unsent bytes of a client under an endless fault.
+    void pump(Client& client);
+    QByteArray hostileBurst();
+    void setReading(Client& client, bool reading);
     void closeClient(Client& client);
 
     void tickMotion();
@@ -266,6 +286,9 @@ private:
     QString m_stackStatusOverride;
     Tuner m_tuner;
     std::vector<Location> m_locations;
+
+    // The next fresh name of `distinctAdds`.
+    quint64 m_nextName = 0;
 
     QTimer m_motionTimer;
     QTimer m_reportTimer;

@@ -288,6 +288,34 @@ private Q_SLOTS:
         QCOMPARE(namesOf(next), QStringList{u"P1"_s});
     }
 
+    void loggingServer_keepsNewestMergedLinesAndHandsEachToViewsOnce()
+    {
+        const std::unique_ptr<StationSimulator> simulator = listening();
+        MemorySettingsStore defaults;
+        StationWorkspace workspace(defaults, nullptr, m_clock);
+        StationSession* tab = workspace.sessions().first();
+        qint64 handed = 0;
+        QObject::connect(&workspace, &StationWorkspace::logAppended, &workspace,
+                         [&handed](const QStringList& lines) { handed += lines.size(); });
+        workspace.callbacks(tab).connectServer(u"127.0.0.1"_s, portOf(*simulator), ConnectionKind::ovVarnex, {});
+        QTRY_VERIFY(tab->client().connected());
+
+        // Two log lines for every ADD and REMOVE pair, as fast as the server can send them.
+        simulator->setFault(StationSimulator::Fault::addRemoveLoop);
+        const KeltoClient& client = tab->client();
+        QTRY_VERIFY_WITH_TIMEOUT(client.logDropped() > StationWorkspace::maxLogLines, 20'000);
+        simulator->setFault(StationSimulator::Fault::silence);
+        tab->client().disconnectFromStation();
+
+        QCOMPARE(workspace.log().size(), StationWorkspace::maxLogLines);
+        QStringList expected;
+        for (const QString& line : client.log()) {
+            expected.append(u"[127.0.0.1:"_s + portOf(*simulator) + u"] "_s + line);
+        }
+        QCOMPARE(workspace.log(), expected);
+        QCOMPARE(handed, client.logDropped() + client.log().size());
+    }
+
     void add_stopsAtTenTabs()
     {
         MemorySettingsStore defaults;

@@ -240,6 +240,7 @@ private Q_SLOTS:
         bench.client->disconnectFromStation();
         bench.connect(u"op"_s, u"wrong-Pw"_s);
         QTRY_VERIFY(bench.client->authenticationRequest());
+        QTRY_VERIFY(!bench.client->savingSnapshot());
 
         QVERIFY(!bench.defaults.keys().isEmpty());
         for (const QString& line : bench.client->log()) {

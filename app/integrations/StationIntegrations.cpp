@@ -556,4 +556,5 @@ void StationIntegrations::applyEncoder(KeltoClient& client)
             client.selectSwitch(device->name, m_encoderSelection, enabled);
         }
     }
+    Q_EMIT encoderApplied();
 }

@@ -133,6 +133,9 @@ Q_SIGNALS:
     void endpointChanged(const QString& endpoint);
     void encoderHeadingChanged(double encoderHeading);
     void encoderSelectionChanged(const QString& encoderSelection);
+    // The encoder button or Apply sent the previewed command (while enabled and connected);
+    // views stop showing the preview until the encoder turns again.
+    void encoderApplied();
 
 private:
     // Hands every event of `source` to `receive` with `client`, replacing the previous route.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -66,8 +67,9 @@ inline QStringList unnamedControls(const QWidget* root)
         if (!control || qobject_cast<const QLineEdit*>(widget->parentWidget()) != nullptr) {
             continue;
         }
-        // The line edit inside an editable combo box is named by the box.
-        if (qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr) {
+        // The line edit inside an editable combo box or a spin box is named by the box.
+        if (qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr ||
+            qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) != nullptr) {
             continue;
         }
         const QString name = widget->accessibleName().trimmed();

@@ -136,6 +136,11 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     m_target->setPlaceholderText(u"0–360°"_s);
     m_target->setMinimumWidth(64);
     m_target->setMaximumWidth(160);
+    m_encoderLabel = caption(QString(), this);
+    m_encoderLabel->setAccessibleName(u"Encoder preview for "_s + rotorName);
+    m_encoderLabel->setToolTip(
+        u"Heading previewed with the rotary encoder; press the encoder button or Apply to turn."_s);
+    m_encoderLabel->hide();
     m_rotate = addButton(u"Rotate"_s, u"Rotate"_s);
     m_counterclockwise = addButton(u"CCW"_s, u"CCW"_s);
     m_clockwise = addButton(u"CW"_s, u"CW"_s);
@@ -203,6 +208,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     layout->addWidget(m_heading);
     layout->addWidget(m_dialPlace);
     layout->addLayout(targetRow);
+    // Under the target field: the row beside it is full at the narrowest card width.
+    layout->addWidget(m_encoderLabel);
     layout->addLayout(quickRow);
     layout->addSpacing(4);
     layout->addLayout(localHeader);
@@ -266,6 +273,16 @@ void RotorCard::setHasLocation(bool hasLocation)
         m_hasLocation = hasLocation;
         refresh();
     }
+}
+
+void RotorCard::setEncoderPreview(std::optional<double> heading)
+{
+    if (heading == m_encoderPreview) {
+        return;
+    }
+    m_encoderPreview = heading;
+    m_encoderLabel->setText(heading ? u"Encoder preview: "_s + fixedText(*heading, 1) + u"°"_s : QString());
+    m_encoderLabel->setVisible(heading.has_value());
 }
 
 void RotorCard::refresh()
@@ -385,6 +402,7 @@ void RotorCard::applyColors()
         m_state.statusTone == RotorCardState::Tone::teal ? StationColors::teal(colors) : StationColors::orange(colors);
     setTextColor(m_status, QPalette::WindowText, tone);
     setTextColor(m_lockNote, QPalette::WindowText, StationColors::orange(colors));
+    setTextColor(m_encoderLabel, QPalette::WindowText, StationColors::teal(colors));
     setTextColor(m_stop, QPalette::ButtonText, StationColors::red(colors));
     for (QLabel* label : std::as_const(m_secondaryLabels)) {
         setTextColor(label, QPalette::WindowText, StationColors::secondary(colors));

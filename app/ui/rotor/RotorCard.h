@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Compass;
 class KeltoClient;
 class PresetEditorDialog;
@@ -44,6 +46,10 @@ public:
     void reloadPresets();
     // A tower location exists for this rotor: the heading then reads as the controller's.
     void setHasLocation(bool hasLocation);
+    // The heading the rotary encoder previews for this rotor, shown under the target field; no
+    // heading hides it. The target field itself is never touched.
+    void setEncoderPreview(std::optional<double> heading);
+    const std::optional<double>& encoderPreview() const { return m_encoderPreview; }
 
     void refresh();
 
@@ -64,6 +70,7 @@ private:
     QString m_rotorName;
     QString m_endpoint;
     bool m_hasLocation = false;
+    std::optional<double> m_encoderPreview;
     RotorCardState m_state;
     QList<HeadingPreset> m_presets;
     QStringList m_serverPresets;
@@ -74,6 +81,7 @@ private:
     QWidget* m_dialPlace = nullptr;
     Compass* m_compass = nullptr;
     QLineEdit* m_target = nullptr;
+    QLabel* m_encoderLabel = nullptr;
     QToolButton* m_rotate = nullptr;
     QToolButton* m_counterclockwise = nullptr;
     QToolButton* m_clockwise = nullptr;

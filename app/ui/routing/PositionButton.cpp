@@ -4,6 +4,7 @@
 #include "app/ui/style/StationColors.h"
 
 #include <QEvent>
+#include <QPainter>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,11 +28,15 @@ void PositionButton::apply(const PositionState& state)
         return;
     }
     const bool markChanged = state.mark != m_state.mark;
+    const bool previewChanged = state.previewed != m_state.previewed;
     m_state = state;
     setEnabled(state.enabled);
     setToolTip(state.toolTip);
     if (markChanged) {
         updateIcon();
+    }
+    if (previewChanged) {
+        updatePreview();
     }
 }
 
@@ -72,6 +77,32 @@ void PositionButton::changeEvent(QEvent* event)
     } else if (event->type() == QEvent::FontChange) {
         updateText();
     }
+}
+
+void PositionButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    if (!m_state.previewed) {
+        return;
+    }
+    // A dashed frame: chosen with the knob, not yet sent (the checkmark shows what the server has).
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(StationColors::teal(palette()), 2.0, Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.0, 1.0, -1.0, -1.0), 4.0, 4.0);
+}
+
+void PositionButton::updatePreview()
+{
+    // Only the weight is set, so the rest still follows the parent's font.
+    QFont font;
+    if (m_state.previewed) {
+        font.setBold(true);
+    }
+    setFont(font);
+    setAccessibleDescription(m_state.previewed ? u"Encoder preview"_s : QString());
+    update();
 }
 
 void PositionButton::updateIcon()

@@ -6,7 +6,8 @@
 #include <QToolButton>
 
 // The button of one switch or tuner position, marked with a lock, a teal checkmark or an empty
-// circle. It keeps the state it shows, so a press asks for exactly what the operator saw.
+// circle, and framed while the rotary encoder previews it. It keeps the state it shows, so a
+// press asks for exactly what the operator saw.
 class PositionButton final : public QToolButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PositionButton)
@@ -30,10 +31,12 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void updateIcon();
     void updateText();
+    void updatePreview();
 
     PositionState m_state;
     int m_textWidthLimit = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,22 @@ struct PositionState {
     std::optional<double> bearing;
     double sectorWidth = 0.0;
     bool bidirectional = false;
+    // The position the rotary encoder has turned to but not yet sent.
+    bool previewed = false;
 
     bool operator==(const PositionState&) const = default;
+
+    // Marks the position named `previewed`, if any, and says so in its tooltip.
+    static void markPreview(QList<PositionState>& positions, const std::optional<QString>& previewed)
+    {
+        if (!previewed) {
+            return;
+        }
+        for (PositionState& position : positions) {
+            if (position.name == *previewed) {
+                position.previewed = true;
+                position.toolTip += QStringLiteral("\nEncoder preview: press the encoder button or Apply to send it.");
+            }
+        }
+    }
 };

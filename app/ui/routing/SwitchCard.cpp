@@ -40,14 +40,23 @@ SwitchCard::SwitchCard(KeltoClient& client, const QString& deviceName, QWidget* 
 
 SwitchCard::~SwitchCard() = default;
 
+void SwitchCard::setEncoderPreview(std::optional<QString> position)
+{
+    if (position != m_encoderPreview) {
+        m_encoderPreview = std::move(position);
+        refresh();
+    }
+}
+
 void SwitchCard::refresh()
 {
     AntennaSwitch antennaSwitch;
     antennaSwitch.name = m_deviceName;
     antennaSwitch = m_client.station().switches.value(m_deviceName, antennaSwitch);
-    const SwitchCardState state =
+    SwitchCardState state =
         SwitchCardState::of(antennaSwitch, RoutingContext::of(m_client),
                             [&](const QString& position) { return m_client.canSelectSwitch(antennaSwitch, position); });
+    PositionState::markPreview(state.positions, m_encoderPreview);
 
     m_header->setTitle(state.title);
     m_header->setNote(state.serverStatus);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class CardHeader;
 class DirectionalSwitchView;
 class KeltoClient;
@@ -24,12 +26,16 @@ public:
     const QString& deviceName() const { return m_deviceName; }
     // Copies the client's published state into the card; the station view calls it on changes.
     void refresh();
+    // Marks the position the rotary encoder previews for this device; no position clears the mark.
+    void setEncoderPreview(std::optional<QString> position);
+    const std::optional<QString>& encoderPreview() const { return m_encoderPreview; }
 
 private:
     void select(const PositionState& position);
 
     KeltoClient& m_client;
     QString m_deviceName;
+    std::optional<QString> m_encoderPreview;
     CardHeader* m_header;
     ToneLabel* m_reported;
     ToneLabel* m_unsupported;

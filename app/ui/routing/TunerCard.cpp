@@ -42,13 +42,21 @@ TunerCard::TunerCard(KeltoClient& client, const QString& deviceName, QWidget* pa
 
 TunerCard::~TunerCard() = default;
 
+void TunerCard::setEncoderPreview(std::optional<QString> position)
+{
+    if (position != m_encoderPreview) {
+        m_encoderPreview = std::move(position);
+        refresh();
+    }
+}
+
 void TunerCard::refresh()
 {
     TurvixTuner tuner;
     tuner.name = m_deviceName;
     tuner = m_client.station().tuners.value(m_deviceName, tuner);
-    const TunerCardState state =
-        TunerCardState::of(tuner, RoutingContext::of(m_client), m_client.canControlTuner(tuner));
+    TunerCardState state = TunerCardState::of(tuner, RoutingContext::of(m_client), m_client.canControlTuner(tuner));
+    PositionState::markPreview(state.positions, m_encoderPreview);
 
     m_header->setTitle(state.title);
     m_report->setText(state.report);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CardHeader;
 class KeltoClient;
 class PositionRow;
@@ -27,6 +29,9 @@ public:
     const QString& deviceName() const { return m_deviceName; }
     // Copies the client's published state into the card; the station view calls it on changes.
     void refresh();
+    // Marks the position the rotary encoder previews for this device; no position clears the mark.
+    void setEncoderPreview(std::optional<QString> position);
+    const std::optional<QString>& encoderPreview() const { return m_encoderPreview; }
 
 private:
     struct RotorRow {
@@ -43,6 +48,7 @@ private:
 
     KeltoClient& m_client;
     QString m_deviceName;
+    std::optional<QString> m_encoderPreview;
     CardHeader* m_header;
     ToneLabel* m_report;
     PositionRow* m_positions;

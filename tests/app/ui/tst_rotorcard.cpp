@@ -351,6 +351,25 @@ private Q_SLOTS:
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
+    void encoderPreview_showsUnderTheTargetWithoutTouchingIt()
+    {
+        CardBench fixture;
+        RotorCard& card = *fixture.card;
+        QLineEdit* target = targetField(card);
+        QTest::keyClicks(target, u"90"_s);
+        auto* preview = ViewTest::byName<QLabel>(&card, u"Encoder preview for Rotor 1"_s);
+        QVERIFY(preview && !preview->isVisible());
+
+        card.setEncoderPreview(123.4);
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->text(), u"Encoder preview: 123.4°"_s);
+        QCOMPARE(textColor(preview), StationColors::teal(card.palette()));
+        card.refresh();
+        card.setEncoderPreview(std::nullopt);
+        QVERIFY(!preview->isVisible());
+        QCOMPARE(target->text(), u"90"_s);
+    }
+
     void everyControl_hasAnAccessibleName()
     {
         CardBench fixture;

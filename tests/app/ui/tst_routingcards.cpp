@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtMath>
 
@@ -463,6 +464,47 @@ private Q_SLOTS:
         QTest::mouseClick(ViewTest::byName<QAbstractButton>(dial, u"East Beam"_s), Qt::LeftButton);
         QTRY_VERIFY(shows(view.get(), u"Reported: East Beam"_s));
         CLIENT_TEST_CHECK(expectTeal({110.0}, {20.0, 135.0, 200.0}));
+    }
+
+    void encoderPreview_marksOnlyThatPosition_data()
+    {
+        QTest::addColumn<Open>("open");
+        QTest::addColumn<QString>("previewed");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("switch") << card<SwitchCard>(u"Switch 1"_s) << u"Vertical"_s << u"Dipole"_s;
+        QTest::newRow("dial") << card<SwitchCard>(u"Switch 2"_s) << u"East Beam"_s << u"North Beam"_s;
+        QTest::newRow("tuner") << card<TunerCard>(u"Tuner"_s) << u"15m"_s << u"20m"_s;
+    }
+    void encoderPreview_marksOnlyThatPosition()
+    {
+        QFETCH(Open, open);
+        QFETCH(QString, previewed);
+        QFETCH(QString, other);
+        Bench bench;
+        CLIENT_TEST_CHECK(goLive(bench));
+        const std::unique_ptr<QWidget> view = open(bench);
+        const auto preview = [&](const std::optional<QString>& position) {
+            if (auto* switchCard = qobject_cast<SwitchCard*>(view.get())) {
+                switchCard->setEncoderPreview(position);
+            } else {
+                qobject_cast<TunerCard*>(view.get())->setEncoderPreview(position);
+            }
+        };
+        const auto marked = [&](const QString& position) {
+            const auto* button = ViewTest::byName<QAbstractButton>(view.get(), position);
+            return button->font().bold() && button->accessibleDescription() == u"Encoder preview"_s &&
+                   button->toolTip().contains(u"Encoder preview"_s);
+        };
+
+        preview(previewed);
+        QVERIFY(marked(previewed));
+        QVERIFY(!marked(other));
+        // The next report from the server keeps the mark.
+        QSignalSpy reports(bench.client.get(), &KeltoClient::stationChanged);
+        QVERIFY(reports.wait());
+        QVERIFY(marked(previewed));
+        preview(std::nullopt);
+        QVERIFY(!marked(previewed));
     }
 
     void cards_nameEveryControl_andFitTheNarrowestColumn_data()

@@ -18,6 +18,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -155,6 +156,26 @@ int main(int argc, char* argv[])
         settle(300);
         ok = save(&window, u"main-window-routing.png"_s) && ok;
         scroll->verticalScrollBar()->setValue(0);
+    }
+
+    // The station's sheets, opened as a user opens them.
+    for (const auto& [button, file] : {std::pair{u"Integrations"_s, u"integration-settings.png"_s},
+                                       std::pair{u"Layout"_s, u"layout-editor.png"_s}}) {
+        const QList<QPushButton*> buttons = first->findChildren<QPushButton*>();
+        const auto found = std::find_if(buttons.cbegin(), buttons.cend(),
+                                        [&](const QPushButton* b) { return b->accessibleName() == button; });
+        if (found == buttons.cend()) {
+            err << "No " << button << " button" << Qt::endl;
+            ok = false;
+            continue;
+        }
+        (*found)->click();
+        settle(400);
+        if (QWidget* sheet = QApplication::activeModalWidget()) {
+            ok = save(sheet, file) && ok;
+            sheet->close();
+            settle(200);
+        }
     }
 
     QApplication::setPalette(darkPalette());

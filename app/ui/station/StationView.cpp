@@ -1,6 +1,7 @@
 #include "app/ui/station/StationView.h"
 
 #include "app/integrations/StationIntegrations.h"
+#include "app/profiles/HeadingPreset.h"
 #include "app/profiles/RotorLocation.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
@@ -11,13 +12,16 @@
 #include "app/ui/routing/StackCard.h"
 #include "app/ui/routing/SwitchCard.h"
 #include "app/ui/routing/TunerCard.h"
+#include "app/ui/sheets/IntegrationSettingsView.h"
+#include "app/ui/sheets/LayoutEditorDialog.h"
 #include "app/ui/shell/ServerLoginView.h"
-#include "app/ui/style/FlowLayout.h"
 #include "app/ui/station/StatusDot.h"
+#include "app/ui/style/FlowLayout.h"
 #include "app/ui/style/Icons.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/SettingsStore.h"
+#include "core/integrations/PhidgetEncoder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -167,6 +171,16 @@ QWidget* StationView::buildHeader()
     m_connectButton->setMinimumWidth(m_connectButton->fontMetrics().horizontalAdvance(u"Disconnect"_s) + 32);
     connect(m_connectButton, &QPushButton::clicked, this, &StationView::connectOrDisconnect);
 
+    auto* integrationsButton = new QPushButton(Icons::icon(u"link"_s), u"Integrations"_s);
+    integrationsButton->setAccessibleName(u"Integrations"_s);
+    integrationsButton->setToolTip(u"Loggers, keys and the rotary encoder for this server."_s);
+    connect(integrationsButton, &QPushButton::clicked, this, &StationView::openIntegrations);
+
+    auto* layoutButton = new QPushButton(Icons::icon(u"sliders"_s), u"Layout"_s);
+    layoutButton->setAccessibleName(u"Layout"_s);
+    layoutButton->setToolTip(u"Which cards show, in what order, on which bands."_s);
+    connect(layoutButton, &QPushButton::clicked, this, &StationView::openLayout);
+
     auto* logButton = new QPushButton(Icons::icon(u"log"_s), u"Log"_s);
     logButton->setAccessibleName(u"Log"_s);
     logButton->setToolTip(u"Open the connection and command log of every tab."_s);
@@ -185,6 +199,8 @@ QWidget* StationView::buildHeader()
     controlsRow->addWidget(m_serverButton);
     controlsRow->addWidget(m_connectButton);
     controlsRow->addStretch(1);
+    controlsRow->addWidget(integrationsButton);
+    controlsRow->addWidget(layoutButton);
     controlsRow->addWidget(logButton);
     controlsRow->addWidget(m_additionalButton);
 
@@ -308,6 +324,20 @@ void StationView::bindClient()
 
 void StationView::bindIntegrations()
 {
+    // A preview shows until the encoder's own button (or "Apply") sends it, or the encoder stops.
+    auto previewMoved = [this] {
+        m_encoderApplied = false;
+        showEncoderPreview();
+    };
+    connect(m_integrations, &StationIntegrations::encoderHeadingChanged, this, previewMoved);
+    connect(m_integrations, &StationIntegrations::encoderSelectionChanged, this, previewMoved);
+    connect(&m_integrations->encoder(), &PhidgetEncoder::runningChanged, this, previewMoved);
+    connect(m_integrations, &StationIntegrations::encoderApplied, this, [this] {
+        m_encoderApplied = true;
+        showEncoderPreview();
+    });
+    connect(m_integrations, &StationIntegrations::settingsChanged, this, &StationView::showEncoderPreview);
+
     connect(m_integrations, &StationIntegrations::frequenciesChanged, this, &StationView::scheduleRefresh);
     connect(m_presentation, &StationPresentation::settingsChanged, this, &StationView::scheduleRefresh);
 
@@ -411,8 +441,8 @@ void StationView::applySelection(const ServerProfile& profile)
 void StationView::clearStation()
 {
     // A tab that never showed a station has nothing to clear, and its log stays quiet.
-    if (m_client.connected() || m_client.connecting() || !m_client.endpoint().isEmpty()
-        || !m_client.station().isEmpty()) {
+    if (m_client.connected() || m_client.connecting() || !m_client.endpoint().isEmpty() ||
+        !m_client.station().isEmpty()) {
         m_client.clearStation();
     }
 }
@@ -639,11 +669,13 @@ void StationView::syncCards()
     const QColor accent = m_presentation->color();
     int rotorIndex = 0;
     int routingIndex = 0;
+    bool createdCard = false;
     for (const QString& key : std::as_const(keys)) {
         CardFrame* card = m_cards.value(key);
         if (!card) {
             card = createCard(key);
             m_cards.insert(key, card);
+            createdCard = true;
         }
         FlowLayout* flow = key.startsWith(rotorPrefix) ? m_rotorCards : m_routingCards;
         int& index = key.startsWith(rotorPrefix) ? rotorIndex : routingIndex;
@@ -656,6 +688,9 @@ void StationView::syncCards()
         }
         card->setAccent(accent);
         card->setVisible(m_presentation->visible(key, m_integrations->frequencies()));
+    }
+    if (createdCard) {
+        showEncoderPreview();
     }
 }
 
@@ -674,6 +709,58 @@ CardFrame* StationView::createCard(const QString& key)
         return new StackCard(m_client, key.mid(stackPrefix.size()));
     }
     return new TunerCard(m_client, key.mid(tunerPrefix.size()));
+}
+
+void StationView::showEncoderPreview()
+{
+    const bool showing = m_integrations->encoder().running() && !m_encoderApplied;
+    const QString& target = m_integrations->settings().encoderTarget;
+    const QString& selection = m_integrations->encoderSelection();
+    for (auto it = m_cards.cbegin(); it != m_cards.cend(); ++it) {
+        if (auto* rotor = qobject_cast<RotorCard*>(it.value())) {
+            std::optional<double> heading;
+            if (showing && target == u"R:"_s + rotor->rotorName()) {
+                heading = m_integrations->encoderHeading();
+            } else if (showing && target == u"P:"_s + rotor->rotorName()) {
+                for (const HeadingPreset& preset :
+                     HeadingPreset::stored(m_defaults, m_client.endpoint(), rotor->rotorName())) {
+                    if (preset.name == selection) {
+                        heading = preset.degrees;
+                        break;
+                    }
+                }
+            }
+            rotor->setEncoderPreview(heading);
+        } else if (auto* device = qobject_cast<SwitchCard*>(it.value())) {
+            const bool targeted = showing && !selection.isEmpty() && target == u"S:"_s + device->deviceName();
+            device->setEncoderPreview(targeted ? std::optional<QString>(selection) : std::nullopt);
+        } else if (auto* tuner = qobject_cast<TunerCard*>(it.value())) {
+            const bool targeted = showing && !selection.isEmpty() && target == u"T:"_s + tuner->deviceName();
+            tuner->setEncoderPreview(targeted ? std::optional<QString>(selection) : std::nullopt);
+        }
+    }
+}
+
+void StationView::openIntegrations()
+{
+    if (m_integrationsSheet) {
+        m_integrationsSheet->raise();
+        return;
+    }
+    m_integrationsSheet = new IntegrationSettingsView(*m_integrations, m_client, this);
+    m_integrationsSheet->setAttribute(Qt::WA_DeleteOnClose);
+    m_integrationsSheet->open();
+}
+
+void StationView::openLayout()
+{
+    if (m_layoutSheet) {
+        m_layoutSheet->raise();
+        return;
+    }
+    m_layoutSheet = new LayoutEditorDialog(*m_presentation, m_cards.keys(), this);
+    m_layoutSheet->setAttribute(Qt::WA_DeleteOnClose);
+    m_layoutSheet->open();
 }
 
 void StationView::endpointChanged()

@@ -14,6 +14,7 @@ class CardFrame;
 class FlowLayout;
 class KeltoClient;
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -91,6 +92,9 @@ private:
     bool hasLocation(const QString& rotorName) const;
     void refreshLocations();
     void authenticationChanged();
+    void showEncoderPreview();
+    void openIntegrations();
+    void openLayout();
 
     KeltoClient& m_client;
     ServerProfiles& m_profiles;
@@ -127,4 +131,7 @@ private:
     QTimer* m_refreshTimer;
     bool m_stale = true;
     QPointer<ServerLoginView> m_login;
+    QPointer<QDialog> m_integrationsSheet;
+    QPointer<QDialog> m_layoutSheet;
+    bool m_encoderApplied = false;
 };

@@ -211,6 +211,32 @@ private Q_SLOTS:
                         .contains(ClientTest::wireLine({u"TURN"_s, u"Rotor 1"_s, u"123.4"_s})));
     }
 
+    // The layout sheet opened from the view: a device hidden there loses its card at once, and
+    // the card comes back (the same widget) when shown again.
+    void layoutSheet_hidesAndShowsCards()
+    {
+        build();
+        StationView* view = m_view->currentView();
+        view->selectProfile(m_profile);
+        click(view, u"Connect"_s);
+        QTRY_VERIFY(view->card(u"Rotor: Rotor 2"_s) != nullptr);
+        QPointer<CardFrame> card = view->card(u"Rotor: Rotor 2"_s);
+        QTRY_VERIFY(card->isVisible());
+
+        click(view, u"Layout"_s);
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        QWidget* sheet = QApplication::activeModalWidget();
+        click(sheet, u"Show Rotor: Rotor 2"_s);
+        click(sheet, u"Save layout"_s);
+        QTRY_VERIFY(!card->isVisible());
+        QTRY_VERIFY(ViewTest::labelWithText(view, u"1 visible"_s) != nullptr);
+
+        click(sheet, u"Show Rotor: Rotor 2"_s);
+        click(sheet, u"Save layout"_s);
+        QTRY_VERIFY(card && card->isVisible());
+        QCOMPARE(view->card(u"Rotor: Rotor 2"_s), card.data());
+    }
+
     void logWindow_showsEmptyTextThenFollowsNewLines()
     {
         build();

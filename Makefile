@@ -28,9 +28,11 @@ test: build
 
 bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
+		--target xalto_bench_hostile
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
+	@$(BENCH_DIR)/bench/xalto_bench_hostile
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -184,6 +184,9 @@ Q_SIGNALS:
     void credentialNoticeChanged();
 
 private:
+    // The fuzz target of the receive path feeds bytes in without a transport.
+    friend class KeltoClientProbe;
+
     // The single tear-down path.
     void end(const QString& message);
     void note(const QString& text);

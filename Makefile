@@ -1,4 +1,10 @@
 # Entry points: `make run` and `make test` set up a fresh Debian 12 machine, build and go.
+# `make test CXX=clang++` builds with clang, in a folder of its own.
+ifneq ($(filter clang%,$(notdir $(CXX))),)
+BUILD_DIR ?= build-clang
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER=$(CXX)
+SETUP_GROUPS += clang
+endif
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 JOBS ?= $(shell nproc)
@@ -7,12 +13,18 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DXALTO_WERROR=ON
 endif
 
-.PHONY: all setup configure build run demo screenshots test bench package format lint clean
+# Fuzzing uses clang, in a folder of its own.
+FUZZ_SECONDS ?= 60
+FUZZ_DIR ?= build-fuzz
+CLANG_CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DXALTO_WERROR=ON
+SANITIZER_FLAGS = -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+.PHONY: all setup configure build run demo screenshots test bench package format lint clean fuzz
 
 all: build
 
 setup:
-	@scripts/setup
+	@scripts/setup $(SETUP_GROUPS)
 
 configure: setup
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
@@ -41,10 +53,18 @@ test: build
 bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
-		--target xalto_bench_window
+		--target xalto_bench_window --target xalto_bench_hostile
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
+	@$(BENCH_DIR)/bench/xalto_bench_hostile
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_window
+
+fuzz:
+	@scripts/setup clang
+	@$(CLANG_CONFIGURE) -B $(FUZZ_DIR) -DXALTO_FUZZ=ON \
+		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link $(SANITIZER_FLAGS)" >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target xalto_fuzz_targets
+	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -53,4 +73,4 @@ lint: build
 	@git ls-files 'core/*.cpp' 'app/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet --extra-arg=-Wno-unknown-warning-option
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) build-clang

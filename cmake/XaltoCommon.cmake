@@ -15,7 +15,10 @@ endif()
 add_library(xalto_common INTERFACE)
 target_compile_features(xalto_common INTERFACE cxx_std_20)
 target_compile_options(xalto_common INTERFACE
-    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local)
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor
+    # A local hiding another local: each compiler spells it its own way.
+    $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
+    $<$<CXX_COMPILER_ID:Clang>:-Wshadow-uncaptured-local>)
 if(XALTO_WERROR)
     target_compile_options(xalto_common INTERFACE -Werror)
 endif()

@@ -21,6 +21,7 @@
 #include <QUdpSocket>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cmath>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -324,7 +325,7 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
     if (error == QAbstractSocket::RemoteHostClosedError) {
         // Whatever the server sent before it closed is still processed.
         const QUuid token = m_generation;
-        readAvailable(token);
+        readAvailable(token, ReadAll::yes);
         if (m_generation == token) {
             end(u"Server closed the connection."_s);
         }
@@ -333,9 +334,20 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
     end(u"Connection lost: "_s + description);
 }
 
-void KeltoClient::readAvailable(const QUuid& token)
+void KeltoClient::readAvailable(const QUuid& token, ReadAll all)
 {
-    while (m_generation == token && m_socket && m_socket->bytesAvailable() > 0) {
+    for (int reads = 0; m_generation == token && m_socket && m_socket->bytesAvailable() > 0; ++reads) {
+        if (all == ReadAll::no && reads == readsPerTurn) {
+            // A flooding server must not keep the main thread from everything else. The socket
+            // signals again only for new bytes, so the rest is taken up on the next turn.
+            const QPointer<KeltoClient> self(this);
+            QTimer::singleShot(0, this, [self, token] {
+                if (self && self->m_generation == token) {
+                    self->readAvailable(token);
+                }
+            });
+            return;
+        }
         const QByteArray chunk = m_socket->read(maxReadBytes);
         if (chunk.isEmpty()) {
             return;
@@ -398,10 +410,10 @@ void KeltoClient::applyLineRules(const QString& line)
 
 void KeltoClient::readDatagrams(const QUuid& token)
 {
-    // Large enough for any datagram, so the size rule sees each one whole. Reading a connected
-    // UDP socket also collects its pending error (an unreachable port) and re-arms its
+    // Larger than the size rule allows, so that an oversized datagram is seen as one. Reading a
+    // connected UDP socket also collects its pending error (an unreachable port) and re-arms its
     // notifier, which a readiness without a datagram would otherwise leave switched off.
-    QByteArray buffer(maxReadBytes, Qt::Uninitialized);
+    QByteArray buffer(TerminalProtocol::maxDatagramBytes + 1, Qt::Uninitialized);
     for (int taken = 0; m_generation == token && m_socket; ++taken) {
         if (taken == datagramsPerTurn) {
             // A peer that floods the port must not keep the main thread from everything else.
@@ -653,7 +665,13 @@ bool KeltoClient::callStore(const std::function<void()>& call)
 
 void KeltoClient::note(const QString& text)
 {
-    const QString line = localTimeText(m_clock.now()) + u"  "_s + text;
+    // The stamp shows whole seconds: formatting it once a second keeps a busy log cheap.
+    const double second = std::floor(m_clock.now().secondsSinceReference());
+    if (m_logStampSecond != second) {
+        m_logStampSecond = second;
+        m_logStamp = localTimeText(Instant(second));
+    }
+    const QString line = m_logStamp + u"  "_s + text;
     m_log.append(line);
     if (m_log.size() > maxLogLines) {
         // Cheap: a list gives up its front without moving the rest.

@@ -58,7 +58,7 @@ private Q_SLOTS:
             << u"The station reports more than 1000 devices; the connection was ended."_s;
         QTest::newRow("long position lists")
             << Drive([](Bench& bench) { bench.simulator->sendRaw(longSwitchLines(12)); })
-            << u"The station's data exceeds 8 MiB; the connection was ended."_s;
+            << u"The station's data exceeds 4 MiB; the connection was ended."_s;
         QTest::newRow("never reads while reporting") << Drive([](Bench& bench) {
             bench.simulator->setFault(StationSimulator::Fault::neverRead);
             sendCommands(bench, 2'000'000);

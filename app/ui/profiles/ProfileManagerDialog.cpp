@@ -1,0 +1,487 @@
+#include "app/ui/profiles/ProfileManagerDialog.h"
+
+#include "app/map/NominatimPlaceSearch.h"
+#include "app/profiles/ServerProfiles.h"
+#include "app/ui/profiles/Alert.h"
+#include "app/ui/profiles/SystemFileDialogs.h"
+#include "app/ui/style/Icons.h"
+#include "app/ui/style/StationColors.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QLabel* heading(const QString& text, double scale = 1.0)
+{
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* note(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QPushButton* button(const QString& text, const QString& help)
+{
+    auto* pushButton = new QPushButton(text);
+    pushButton->setAccessibleName(text);
+    pushButton->setToolTip(help);
+    pushButton->setAutoDefault(false);
+    return pushButton;
+}
+
+const QString hostPlaceholder = u"Hostname or IP address"_s;
+const QString serialPlaceholder = u"/dev/ttyUSB0 serial device"_s;
+
+} // namespace
+
+ProfileManagerDialog::ProfileManagerDialog(ProfileManager& manager, QWidget* parent, FileDialogs* files)
+    : QDialog(parent)
+    , m_manager(manager)
+    , m_systemFiles(files ? nullptr : std::make_unique<SystemFileDialogs>())
+    , m_files(files ? files : m_systemFiles.get())
+{
+    setWindowModality(Qt::WindowModal);
+    setMinimumSize(760, 560);
+
+    m_content = new QWidget(this);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(18);
+    columns->addWidget(buildList());
+    columns->addWidget(buildForm(), 1);
+
+    auto* done = button(u"OK"_s, u"Close the server editor."_s);
+    connect(done, &QPushButton::clicked, &m_manager, &ProfileManager::close);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(buildTransfer(), 1);
+    bottom->addWidget(done, 0, Qt::AlignBottom);
+
+    auto* contentLayout = new QVBoxLayout(m_content);
+    contentLayout->addLayout(columns, 1);
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    contentLayout->addWidget(rule);
+    contentLayout->addLayout(bottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_content);
+    buildOverlay();
+
+    connect(&m_manager, &ProfileManager::changed, this, &ProfileManagerDialog::refresh);
+    connect(&m_manager.profiles(), &ServerProfiles::itemsChanged, this, &ProfileManagerDialog::rebuildList);
+    connect(&m_manager, &ProfileManager::closeRequested, this, &QDialog::accept);
+    connect(&m_manager, &ProfileManager::exportFileWanted, this, [this](const QString& suggestedName) {
+        m_files->saveJson(this, u"Export Settings"_s, suggestedName,
+                          [manager = QPointer(&m_manager)](const QString& fileName) {
+                              if (manager) {
+                                  manager->exportTo(fileName);
+                              }
+                          });
+    });
+    connect(&m_manager, &ProfileManager::importFileWanted, this, [this] {
+        m_files->openJson(this, u"Import Settings"_s, [manager = QPointer(&m_manager)](const QString& fileName) {
+            if (manager) {
+                manager->importFrom(fileName);
+            }
+        });
+    });
+
+    rebuildList();
+    colourWarnings();
+    refresh();
+}
+
+ProfileManagerDialog::~ProfileManagerDialog()
+{
+    // The manager may be a child of this sheet and outlive its widgets by a moment.
+    disconnect(&m_manager, nullptr, this, nullptr);
+    if (m_alert) {
+        m_alert->done(QDialog::Rejected);
+    }
+}
+
+QWidget* ProfileManagerDialog::buildList()
+{
+    auto* column = new QWidget;
+    column->setFixedWidth(250);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* caption = note(u"Connect to any compatible OV Varnex server. Rotators are discovered automatically."_s);
+    m_list = new QListWidget;
+    m_list->setAccessibleName(u"Servers"_s);
+    m_list->setToolTip(u"Saved servers, in the order they were added. Choose one to edit it."_s);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Selection, not the current row: a list taking focus makes its first row current unasked.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ProfileManagerDialog::listSelectionChanged);
+
+    auto* add = new QToolButton;
+    add->setIcon(Icons::icon(u"plus"_s));
+    add->setText(u"New server"_s);
+    add->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    add->setAccessibleName(u"New server"_s);
+    add->setToolTip(u"Start a new server profile."_s);
+    connect(add, &QToolButton::clicked, &m_manager, &ProfileManager::newServer);
+
+    m_remove = new QToolButton;
+    m_remove->setIcon(Icons::icon(u"trash"_s));
+    m_remove->setAccessibleName(u"Remove saved server"_s);
+    connect(m_remove, &QToolButton::clicked, this, [this] {
+        if (const std::optional<QUuid>& id = m_manager.editingID()) {
+            if (const std::optional<ServerProfile> profile = m_manager.profiles().profile(*id)) {
+                m_manager.removeProfile(*profile);
+            }
+        }
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addStretch(1);
+    buttons->addWidget(m_remove);
+
+    layout->addWidget(heading(u"Servers"_s));
+    layout->addWidget(caption);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    return column;
+}
+
+QLineEdit* ProfileManagerDialog::addField(QFormLayout* form, ProfileManager::Field field, const QString& label,
+                                          const QString& help)
+{
+    auto* edit = new QLineEdit;
+    edit->setAccessibleName(label);
+    edit->setToolTip(help);
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { m_manager.setText(field, text); });
+    m_fields.append({field, edit});
+    form->addRow(label, edit);
+    return edit;
+}
+
+QWidget* ProfileManagerDialog::buildForm()
+{
+    using Field = ProfileManager::Field;
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_title = heading(QString(), 1.2);
+
+    auto* server = new QFormLayout;
+    QLineEdit* name =
+        addField(server, Field::name, u"Profile name"_s, u"The name shown in the server menu and on the tab."_s);
+    // The sheet opens on an empty form, ready for a new server.
+    name->setFocus();
+    m_kind = new QComboBox;
+    for (const ConnectionKind kind : ConnectionKinds::all()) {
+        m_kind->addItem(ConnectionKinds::text(kind), QVariant::fromValue(static_cast<int>(kind)));
+    }
+    m_kind->setAccessibleName(u"Connection type"_s);
+    m_kind->setToolTip(u"How this computer reaches the station: an OV Varnex server, or a KT-90 controller over "
+                       u"TCP, UDP or a serial port."_s);
+    connect(m_kind, &QComboBox::activated, this, [this](int index) {
+        m_manager.setConnectionKind(static_cast<ConnectionKind>(m_kind->itemData(index).toInt()));
+    });
+    server->addRow(u"Connection type"_s, m_kind);
+    m_host = addField(server, Field::host, u"Host"_s, QString());
+    m_port = addField(server, Field::port, u"Port"_s, QString());
+    m_portLabel = qobject_cast<QLabel*>(server->labelForField(m_port));
+
+    auto* site = new QFormLayout;
+    addField(site, Field::address, u"Street address"_s,
+             u"The site’s street address. Without coordinates it is looked up on OpenStreetMap when saved."_s);
+    addField(site, Field::latitude, u"Latitude (−85…85)"_s, u"Site latitude in degrees, from −85 to 85."_s);
+    addField(site, Field::longitude, u"Longitude (−180…180)"_s, u"Site longitude in degrees, from −180 to 180."_s);
+
+    m_coordinateWarning = new QLabel(u"Enter both coordinates within the shown ranges."_s);
+    m_coordinateWarning->setWordWrap(true);
+    auto* attribution = new QLabel(
+        u"<a href=\"%1\">%2</a>"_s.arg(NominatimPlaceSearch::copyrightAddress, NominatimPlaceSearch::attribution));
+    attribution->setOpenExternalLinks(true);
+    attribution->setToolTip(u"Addresses are looked up in OpenStreetMap data. Open its copyright page."_s);
+
+    m_save = button(u"Save"_s, QString());
+    m_save->setDefault(true);
+    connect(m_save, &QPushButton::clicked, &m_manager, &ProfileManager::save);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addStretch(1);
+    saveRow->addWidget(m_save);
+
+    layout->addWidget(m_title);
+    layout->addLayout(server);
+    layout->addSpacing(8);
+    layout->addWidget(heading(u"Site Location (optional)"_s));
+    layout->addLayout(site);
+    layout->addWidget(m_coordinateWarning);
+    layout->addWidget(note(u"Coordinates provide the starting map location for this server’s rotors. Adjust each "
+                           u"tower on the main screen; existing tower positions are preserved. Address-only entries "
+                           u"are looked up with OpenStreetMap when saved."_s));
+    layout->addWidget(attribution);
+    layout->addStretch(1);
+    layout->addLayout(saveRow);
+    return column;
+}
+
+QWidget* ProfileManagerDialog::buildTransfer()
+{
+    auto* area = new QWidget;
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* exportButton = button(u"Export…"_s, u"Save all saved server settings to a settings file."_s);
+    auto* importButton =
+        button(u"Import…"_s, u"Replace the saved settings with those of a settings file, after asking."_s);
+    connect(exportButton, &QPushButton::clicked, &m_manager, &ProfileManager::exportSettings);
+    connect(importButton, &QPushButton::clicked, &m_manager, &ProfileManager::importSettings);
+    layout->addWidget(note(u"Export includes all saved server settings, locations, presets, layouts and "
+                           u"integrations. Passwords remain in the system keychain."_s),
+                      1);
+    layout->addWidget(exportButton);
+    layout->addWidget(importButton);
+    return area;
+}
+
+void ProfileManagerDialog::buildOverlay()
+{
+    m_overlay = new QWidget(this);
+    m_overlay->setAutoFillBackground(true);
+    auto* panel = new QFrame;
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setAutoFillBackground(true);
+    auto* busy = new QProgressBar;
+    busy->setRange(0, 0);
+    busy->setTextVisible(false);
+    busy->setAccessibleName(u"Checking"_s);
+    auto* text = new QLabel(u"Checking server and site location…"_s);
+    m_cancelCheck = button(u"Cancel check"_s, u"Stop checking. Nothing is saved and your edits stay."_s);
+    connect(m_cancelCheck, &QPushButton::clicked, &m_manager, &ProfileManager::cancelCheck);
+
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(24, 18, 24, 18);
+    panelLayout->addWidget(text, 0, Qt::AlignHCenter);
+    panelLayout->addWidget(busy);
+    panelLayout->addWidget(m_cancelCheck, 0, Qt::AlignHCenter);
+    auto* layout = new QVBoxLayout(m_overlay);
+    layout->addStretch(1);
+    layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    m_overlay->hide();
+}
+
+void ProfileManagerDialog::reject()
+{
+    if (m_manager.checking()) {
+        m_manager.cancelCheck();
+    } else {
+        m_manager.close();
+    }
+}
+
+void ProfileManagerDialog::closeEvent(QCloseEvent* event)
+{
+    // The window's close button asks like "OK"; the manager closes the sheet when it may.
+    if (isVisible()) {
+        event->ignore();
+        reject();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ProfileManagerDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    m_overlay->setGeometry(rect());
+}
+
+void ProfileManagerDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        colourWarnings();
+    }
+    QDialog::changeEvent(event);
+}
+
+void ProfileManagerDialog::colourWarnings()
+{
+    QPalette warning = m_coordinateWarning->palette();
+    warning.setColor(QPalette::WindowText, StationColors::orange(palette()));
+    m_coordinateWarning->setPalette(warning);
+    QPalette veil = palette();
+    veil.setColor(QPalette::Window, StationColors::faded(palette().color(QPalette::Window), 0.85));
+    m_overlay->setPalette(veil);
+}
+
+void ProfileManagerDialog::rebuildList()
+{
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    for (const ServerProfile& profile : m_manager.profiles().items()) {
+        auto* item = new QListWidgetItem(profile.name, m_list);
+        item->setToolTip(profile.endpoint());
+        item->setData(Qt::UserRole, profile.id);
+    }
+    syncSelection();
+}
+
+void ProfileManagerDialog::syncSelection()
+{
+    // The list shows the profile being edited, also after a choice that waits behind an alert.
+    const QSignalBlocker blocker(m_list);
+    const std::optional<QUuid>& editing = m_manager.editingID();
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (editing && m_list->item(row)->data(Qt::UserRole).toUuid() == *editing) {
+            m_list->setCurrentRow(row);
+            return;
+        }
+    }
+    m_list->setCurrentRow(-1);
+    m_list->clearSelection();
+}
+
+void ProfileManagerDialog::listSelectionChanged()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
+    const std::optional<ServerProfile> profile =
+        item ? m_manager.profiles().profile(item->data(Qt::UserRole).toUuid()) : std::nullopt;
+    if (profile && profile->id != m_manager.editingID()) {
+        m_manager.chooseProfile(*profile);
+    }
+    syncSelection();
+}
+
+void ProfileManagerDialog::refresh()
+{
+    // Fields take the manager's texts only when they differ, which typing never makes them do:
+    // a profile was loaded or the form emptied.
+    for (const auto& [field, edit] : std::as_const(m_fields)) {
+        if (edit->text() != m_manager.text(field)) {
+            edit->setText(m_manager.text(field));
+        }
+    }
+    m_kind->setCurrentIndex(m_kind->findData(static_cast<int>(m_manager.connectionKind())));
+
+    const QString title = m_manager.title();
+    m_title->setText(title);
+    setWindowTitle(title);
+
+    const bool serial = m_manager.connectionKind() == ConnectionKind::kt90Serial;
+    m_host->setPlaceholderText(serial ? serialPlaceholder : hostPlaceholder);
+    m_host->setToolTip(serial ? u"Path of the controller’s serial device, such as /dev/ttyUSB0."_s
+                              : u"Host name or IP address of the station server or KT-90 controller."_s);
+    const QString portName = serial ? u"Baud"_s : u"Port"_s;
+    m_portLabel->setText(portName);
+    m_port->setAccessibleName(portName);
+    m_port->setToolTip(serial ? u"Baud rate of the serial port: 4800, 9600, 19200, 38400, 57600 or 115200."_s
+                              : u"TCP or UDP port of the server, from 1 to 65535."_s);
+    m_coordinateWarning->setVisible(!m_manager.coordinatesValid());
+
+    const bool valid = m_manager.valid();
+    m_save->setEnabled(valid);
+    m_save->setToolTip(valid ? u"Check that the server answers, then save this profile."_s : m_manager.invalidReason());
+
+    const bool stored = m_manager.editingID() && m_manager.profiles().profile(*m_manager.editingID());
+    m_remove->setEnabled(stored);
+    m_remove->setToolTip(stored ? u"Remove saved server"_s : u"Choose a saved server to remove it."_s);
+    syncSelection();
+
+    const bool checking = m_manager.checking();
+    m_content->setEnabled(!checking);
+    m_overlay->setGeometry(rect());
+    m_overlay->setVisible(checking);
+    if (checking) {
+        m_overlay->raise();
+        m_cancelCheck->setFocus();
+    }
+    syncAlert();
+}
+
+ProfileManagerDialog::AlertKind ProfileManagerDialog::dueAlert() const
+{
+    if (m_manager.showUnsavedChanges()) {
+        return AlertKind::unsavedChanges;
+    }
+    if (m_manager.validationError()) {
+        return AlertKind::validationError;
+    }
+    if (m_manager.showImportConfirmation()) {
+        return AlertKind::importConfirmation;
+    }
+    if (m_manager.transferMessage()) {
+        return AlertKind::transferMessage;
+    }
+    return AlertKind::none;
+}
+
+void ProfileManagerDialog::syncAlert()
+{
+    const AlertKind due = dueAlert();
+    if (m_alert && m_alertKind == due) {
+        return;
+    }
+    if (m_alert) {
+        m_alert->done(QDialog::Rejected);
+    }
+    m_alertKind = due;
+    m_alert = due == AlertKind::none ? nullptr : openAlert(due);
+}
+
+QMessageBox* ProfileManagerDialog::openAlert(AlertKind kind)
+{
+    // Every answer first forgets the alert, so the state it changes can raise the next one.
+    const auto answer = [this](void (ProfileManager::*action)()) {
+        return [this, action] {
+            m_alert = nullptr;
+            m_alertKind = AlertKind::none;
+            (m_manager.*action)();
+            refresh();
+        };
+    };
+    switch (kind) {
+    case AlertKind::unsavedChanges:
+        return Alert::open(
+            this, QMessageBox::Warning, u"Unsaved details"_s,
+            u"Your changes have not been saved. Keep editing to save them, or discard them to "
+            u"continue."_s,
+            {{u"Keep editing"_s, QMessageBox::RejectRole, answer(&ProfileManager::keepEditing)},
+             {u"Discard changes"_s, QMessageBox::DestructiveRole, answer(&ProfileManager::discardChanges)}});
+    case AlertKind::validationError:
+        return Alert::open(this, QMessageBox::Warning, u"Could not save server"_s, m_manager.validationMessage(),
+                           {{u"OK"_s, QMessageBox::AcceptRole, answer(&ProfileManager::dismissValidationError)}});
+    case AlertKind::importConfirmation:
+        return Alert::open(this, QMessageBox::Question, u"Import saved settings?"_s, m_manager.importQuestion(),
+                           {{u"Cancel"_s, QMessageBox::RejectRole, answer(&ProfileManager::cancelImport)},
+                            {u"Import"_s, QMessageBox::AcceptRole, answer(&ProfileManager::confirmImport)}});
+    case AlertKind::transferMessage:
+        return Alert::open(this, QMessageBox::Information, u"Settings transfer"_s,
+                           m_manager.transferMessage().value_or(QString()),
+                           {{u"OK"_s, QMessageBox::AcceptRole, answer(&ProfileManager::dismissTransferMessage)}});
+    case AlertKind::none:
+        break;
+    }
+    return nullptr;
+}

@@ -18,12 +18,14 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QThread>
+#include <QToolButton>
 #include <QUuid>
 
 #include <functional>
@@ -156,6 +158,21 @@ int main(int argc, char* argv[])
         settle(300);
         ok = save(&window, u"main-window-routing.png"_s) && ok;
         scroll->verticalScrollBar()->setValue(0);
+    }
+
+    // The profile editor from the server menu, showing the selected server.
+    if (auto* server = first->findChild<QToolButton*>()) {
+        for (QAction* action : server->menu()->actions()) {
+            if (action->text() == u"Manage servers…"_s) {
+                action->trigger();
+            }
+        }
+        settle(400);
+        if (QWidget* sheet = QApplication::activeModalWidget()) {
+            ok = save(sheet, u"profile-editor.png"_s) && ok;
+            sheet->close();
+            settle(200);
+        }
     }
 
     // The station's sheets, opened as a user opens them.

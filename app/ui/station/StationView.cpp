@@ -1,13 +1,16 @@
 #include "app/ui/station/StationView.h"
 
 #include "app/integrations/StationIntegrations.h"
+#include "app/map/NominatimPlaceSearch.h"
 #include "app/profiles/HeadingPreset.h"
+#include "app/profiles/ProfileManager.h"
 #include "app/profiles/RotorLocation.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/SettingsNotifications.h"
 #include "app/profiles/StationPresentation.h"
 #include "app/profiles/UuidText.h"
+#include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/rotor/RotorCard.h"
 #include "app/ui/routing/StackCard.h"
 #include "app/ui/routing/SwitchCard.h"
@@ -93,6 +96,7 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     , m_integrations(new StationIntegrations(defaults, KeltoClient::systemClock(), this))
     , m_presentation(new StationPresentation(defaults, this))
     , m_refreshTimer(new QTimer(this))
+    , m_places(new NominatimPlaceSearch(defaults, this))
 {
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(refreshDelayMs);
@@ -489,10 +493,13 @@ void StationView::rebuildServerMenu()
             }
         });
     }
+    if (!profiles.isEmpty()) {
+        m_serverMenu->addSeparator();
+    }
+    m_serverMenu->addAction(u"Manage servers…"_s, this, &StationView::manageServers);
     QString label;
     if (profiles.isEmpty()) {
         label = u"Configure Server"_s;
-        m_serverMenu->addAction(u"No saved servers"_s)->setEnabled(false);
     } else {
         const std::optional<ServerProfile> selected = selectedProfile();
         label = u"SERVER: "_s + (selected ? selected->name : u"Select server"_s);
@@ -739,6 +746,22 @@ void StationView::showEncoderPreview()
             tuner->setEncoderPreview(targeted ? std::optional<QString>(selection) : std::nullopt);
         }
     }
+}
+
+void StationView::manageServers()
+{
+    if (m_profileSheet) {
+        m_profileSheet->raise();
+        return;
+    }
+    // One editing session per opening: the sheet starts from the saved profiles.
+    auto* manager =
+        new ProfileManager(m_profiles, *m_places, [this](const ServerProfile& profile) { selectProfile(profile); });
+    auto* dialog = new ProfileManagerDialog(*manager, this);
+    manager->setParent(dialog);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_profileSheet = dialog;
+    dialog->open();
 }
 
 void StationView::openIntegrations()

@@ -19,6 +19,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class PlaceSearch;
 class QToolButton;
 class ServerLoginView;
 class ServerProfiles;
@@ -93,6 +94,7 @@ private:
     void refreshLocations();
     void authenticationChanged();
     void showEncoderPreview();
+    void manageServers();
     void openIntegrations();
     void openLayout();
 
@@ -129,9 +131,12 @@ private:
     // so typed text survives.
     QMap<QString, CardFrame*> m_cards;
     QTimer* m_refreshTimer;
+    // The address lookup of the profile editor.
+    PlaceSearch* m_places;
     bool m_stale = true;
     QPointer<ServerLoginView> m_login;
     QPointer<QDialog> m_integrationsSheet;
+    QPointer<QDialog> m_profileSheet;
     QPointer<QDialog> m_layoutSheet;
     bool m_encoderApplied = false;
 };

@@ -1,6 +1,7 @@
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/UuidText.h"
+#include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/ServerLoginView.h"
 #include "app/ui/station/StationView.h"
@@ -18,6 +19,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -235,6 +237,21 @@ private Q_SLOTS:
         click(sheet, u"Save layout"_s);
         QTRY_VERIFY(card && card->isVisible());
         QCOMPARE(view->card(u"Rotor: Rotor 2"_s), card.data());
+    }
+
+    void serverMenu_opensTheProfileEditor()
+    {
+        build();
+        m_view->currentView()->selectProfile(m_profile);
+        auto* button = ViewTest::byName<QToolButton>(m_view->currentView(), u"SERVER: Home station"_s);
+        QVERIFY(button && button->menu());
+        const QList<QAction*> actions = button->menu()->actions();
+        const auto manage = std::find_if(actions.cbegin(), actions.cend(),
+                                         [](const QAction* action) { return action->text() == u"Manage servers…"_s; });
+        QVERIFY(manage != actions.cend());
+        (*manage)->trigger();
+        QTRY_VERIFY(qobject_cast<ProfileManagerDialog*>(QApplication::activeModalWidget()) != nullptr);
+        QApplication::activeModalWidget()->close();
     }
 
     void logWindow_showsEmptyTextThenFollowsNewLines()

@@ -1,5 +1,8 @@
+#include "app/profiles/PresentationSettings.h"
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
+#include "app/profiles/SettingsBackup.h"
+#include "app/profiles/SettingsKeys.h"
 #include "app/profiles/UuidText.h"
 #include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/shell/LiveLogView.h"
@@ -237,6 +240,34 @@ private Q_SLOTS:
         click(sheet, u"Save layout"_s);
         QTRY_VERIFY(card && card->isVisible());
         QCOMPARE(view->card(u"Rotor: Rotor 2"_s), card.data());
+    }
+
+    // A settings import disconnects a connected tab first and shows the imported layout after.
+    void settingsImport_disconnectsTheTabAndShowsTheImportedLayout()
+    {
+        build();
+        StationView* view = m_view->currentView();
+        KeltoClient& client = m_workspace->sessions().first()->client();
+        view->selectProfile(m_profile);
+        click(view, u"Connect"_s);
+        QTRY_VERIFY(client.connected());
+        QTRY_VERIFY(view->card(u"Rotor: Rotor 2"_s) != nullptr);
+        QPointer<CardFrame> card = view->card(u"Rotor: Rotor 2"_s);
+        QTRY_VERIFY(card->isVisible());
+
+        // The file of another machine: the same server, with Rotor 2 hidden.
+        MemorySettingsStore other;
+        ServerProfiles otherProfiles(other);
+        otherProfiles.setItems({m_profile});
+        PresentationSettings layout;
+        layout.devices.insert(u"Rotor: Rotor 2"_s, DevicePresentation{false, QString(), 0});
+        other.setData(SettingsKeys::presentation(m_profile.endpoint()), *layout.encoded());
+        const auto backup = SettingsBackup::capture(otherProfiles.items(), other);
+        QVERIFY(backup.ok());
+
+        QVERIFY(!backup->apply(m_workspace->profiles(), m_defaults).has_value());
+        QVERIFY(!client.connected());
+        QTRY_VERIFY(card && !card->isVisible());
     }
 
     void serverMenu_opensTheProfileEditor()

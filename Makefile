@@ -13,13 +13,15 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DXALTO_WERROR=ON
 endif
 
-# Fuzzing uses clang, in a folder of its own.
+# Fuzzing and the sanitizer builds use clang, each in its own folder.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR ?= build-fuzz
+ASAN_DIR ?= build-asan
+TSAN_DIR ?= build-tsan
 CLANG_CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DXALTO_WERROR=ON
 SANITIZER_FLAGS = -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 
-.PHONY: all setup configure build run demo screenshots test bench package format lint clean fuzz
+.PHONY: all setup configure build run demo screenshots test bench package format lint clean fuzz sanitize
 
 all: build
 
@@ -66,6 +68,17 @@ fuzz:
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target xalto_fuzz_targets
 	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the tests of the
+# worker threads under ThreadSanitizer.
+sanitize:
+	@scripts/setup clang
+	@$(CLANG_CONFIGURE) -B $(ASAN_DIR) -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined $(SANITIZER_FLAGS)" >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@scripts/sanitize-tests address $(ASAN_DIR)
+	@$(CLANG_CONFIGURE) -B $(TSAN_DIR) -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target tst_serialport --target tst_phidgetencoder
+	@scripts/sanitize-tests thread $(TSAN_DIR)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -73,4 +86,4 @@ lint: build
 	@git ls-files 'core/*.cpp' 'app/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet --extra-arg=-Wno-unknown-warning-option
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) build-clang
+	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(TSAN_DIR) build-clang

@@ -1,7 +1,7 @@
 #include "app/ui/routing/PositionRow.h"
 
-#include "app/ui/style/FlowLayout.h"
 #include "app/ui/routing/PositionButton.h"
+#include "app/ui/style/FlowLayout.h"
 
 PositionRow::PositionRow(QWidget* parent)
     : QWidget(parent)

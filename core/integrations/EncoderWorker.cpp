@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtNumeric>
 
+#include <cstdint>
 #include <dlfcn.h>
 #include <utility>
 
@@ -120,8 +121,9 @@ void EncoderWorker::poll()
         Q_EMIT messageReported(u"Phidget connected"_s);
     }
 
-    qint64 position = 0;
-    if (call.encoderGetPosition(m_encoder, &position) == 0) {
+    std::int64_t reported = 0;
+    if (call.encoderGetPosition(m_encoder, &reported) == 0) {
+        const qint64 position = reported;
         qint64 delta = 0;
         // The first reading after attaching only sets the reference.
         if (m_lastPosition && position != *m_lastPosition && !qSubOverflow(position, *m_lastPosition, &delta)) {

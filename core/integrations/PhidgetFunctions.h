@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstdint>
 
 // The encoder vendor's library as this program uses it: channels are opaque handles, every call
 // answers 0 on success, and the library is found at run time, never linked.
@@ -19,7 +20,9 @@ struct PhidgetFunctions {
     using SetInt = int (*)(PhidgetHandle handle, int value);
     using Open = int (*)(PhidgetHandle handle);
     using GetInt = int (*)(PhidgetHandle handle, int* value);
-    using GetPosition = int (*)(PhidgetHandle handle, qint64* position);
+    // The library's own int64_t: the same size as qint64 but another type (long, not long
+    // long), and a call through a pointer of the wrong function type is undefined.
+    using GetPosition = int (*)(PhidgetHandle handle, std::int64_t* position);
     using Delete = int (*)(PhidgetHandle* handle);
 
     static constexpr std::array<const char*, 9> names{"PhidgetEncoder_create",

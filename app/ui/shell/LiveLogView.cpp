@@ -53,9 +53,11 @@ LiveLogView::LiveLogView(StationWorkspace& workspace, QWidget* parent)
     // The range grows after the text is laid out, which can be later than the append.
     connect(m_text->verticalScrollBar(), &QScrollBar::rangeChanged, this, &LiveLogView::scrollToLatest);
     connect(&m_workspace, &StationWorkspace::logAppended, this, &LiveLogView::append);
-    // A log that shrank or was replaced (not only appended to) is shown again whole.
+    // The workspace keeps only its newest lines; the view drops its oldest at the same bound, so
+    // appending stays cheap however long the contest runs.
+    m_text->setMaximumBlockCount(static_cast<int>(StationWorkspace::maxLogLines));
     connect(&m_workspace, &StationWorkspace::logChanged, this, [this] {
-        if (m_text->blockCount() > m_workspace.log().size() || m_workspace.log().isEmpty()) {
+        if (m_workspace.log().isEmpty()) {
             reload();
         }
     });

@@ -15,6 +15,9 @@ endif
 
 # Fuzzing and the sanitizer builds use clang, each in its own folder.
 FUZZ_SECONDS ?= 60
+# Targets run side by side, and the seconds one input may take before it counts as a hang.
+FUZZ_JOBS ?= 1
+FUZZ_TIMEOUT ?= 10
 FUZZ_DIR ?= build-fuzz
 ASAN_DIR ?= build-asan
 TSAN_DIR ?= build-tsan
@@ -66,7 +69,7 @@ fuzz:
 	@$(CLANG_CONFIGURE) -B $(FUZZ_DIR) -DXALTO_FUZZ=ON \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link $(SANITIZER_FLAGS)" >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target xalto_fuzz_targets
-	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+	@FUZZ_JOBS=$(FUZZ_JOBS) FUZZ_TIMEOUT=$(FUZZ_TIMEOUT) scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the tests of the
 # worker threads under ThreadSanitizer.

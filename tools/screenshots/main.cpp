@@ -179,8 +179,10 @@ int main(int argc, char* argv[])
     for (const auto& [button, file] : {std::pair{u"Integrations"_s, u"integration-settings.png"_s},
                                        std::pair{u"Layout"_s, u"layout-editor.png"_s}}) {
         const QList<QPushButton*> buttons = first->findChildren<QPushButton*>();
+        // clang 14 cannot capture a structured binding.
+        const QString& name = button;
         const auto found = std::find_if(buttons.cbegin(), buttons.cend(),
-                                        [&](const QPushButton* b) { return b->accessibleName() == button; });
+                                        [&name](const QPushButton* b) { return b->accessibleName() == name; });
         if (found == buttons.cend()) {
             err << "No " << button << " button" << Qt::endl;
             ok = false;

@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -662,8 +663,9 @@ void StationView::syncCards()
                      [this](const QString& a, const QString& b) { return m_presentation->before(a, b); });
 
     // Devices the station no longer has lose their cards.
+    const QSet<QString> present(keys.cbegin(), keys.cend());
     for (auto it = m_cards.begin(); it != m_cards.end();) {
-        if (!keys.contains(it.key())) {
+        if (!present.contains(it.key())) {
             it.value()->hide();
             it.value()->deleteLater();
             it = m_cards.erase(it);
@@ -676,13 +678,24 @@ void StationView::syncCards()
     const QColor accent = m_presentation->color();
     int rotorIndex = 0;
     int routingIndex = 0;
-    bool createdCard = false;
+    // Laid out once at the end, not once for every card shown: with hundreds of cards a layout
+    // pass each would cost the square of their number.
+    m_rotorCards->setEnabled(false);
+    m_routingCards->setEnabled(false);
+    int createdCards = 0;
+    bool cardsToCome = false;
     for (const QString& key : std::as_const(keys)) {
         CardFrame* card = m_cards.value(key);
         if (!card) {
+            // A server may add hundreds of devices in one go: their cards come a few a frame, so
+            // the window keeps answering while they are made.
+            if (createdCards == cardsPerRefresh) {
+                cardsToCome = true;
+                continue;
+            }
             card = createCard(key);
             m_cards.insert(key, card);
-            createdCard = true;
+            ++createdCards;
         }
         FlowLayout* flow = key.startsWith(rotorPrefix) ? m_rotorCards : m_routingCards;
         int& index = key.startsWith(rotorPrefix) ? rotorIndex : routingIndex;
@@ -696,8 +709,17 @@ void StationView::syncCards()
         card->setAccent(accent);
         card->setVisible(m_presentation->visible(key, m_integrations->frequencies()));
     }
-    if (createdCard) {
+    for (FlowLayout* flow : {m_rotorCards, m_routingCards}) {
+        // A disabled layout notes no changes, so it is told that everything may have moved.
+        flow->setEnabled(true);
+        flow->invalidate();
+        flow->activate();
+    }
+    if (createdCards > 0) {
         showEncoderPreview();
+    }
+    if (cardsToCome) {
+        scheduleRefresh();
     }
 }
 

@@ -39,6 +39,8 @@ class StationView final : public QWidget {
 public:
     // Gathered client updates are applied this many milliseconds after the first of them.
     static constexpr int refreshDelayMs = 16;
+    // New device cards made in one refresh; the rest follow in the next ones.
+    static constexpr int cardsPerRefresh = 8;
 
     StationView(KeltoClient& client, ServerProfiles& profiles, SettingsStore& defaults, SessionCallbacks callbacks,
                 QWidget* parent = nullptr);

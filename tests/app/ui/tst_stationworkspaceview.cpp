@@ -216,6 +216,41 @@ private Q_SLOTS:
                         .contains(ClientTest::wireLine({u"TURN"_s, u"Rotor 1"_s, u"123.4"_s})));
     }
 
+    // A station of many devices gets its cards a few a frame: in the end every one is there, in
+    // the station's order, laid out in rows that do not overlap.
+    void manyDevices_allCardsArriveInOrderWithoutOverlap()
+    {
+        StationSimulator::Options options;
+        options.rotors = 30;
+        m_simulator = std::make_unique<StationSimulator>(options);
+        QVERIFY(m_simulator->listen());
+        m_profile = profileFor(*m_simulator, u"Big station"_s);
+        ServerProfiles(m_defaults).setItems({m_profile});
+        build();
+        StationView* view = m_view->currentView();
+        view->selectProfile(m_profile);
+        click(view, u"Connect"_s);
+        QTRY_VERIFY(view->card(u"Rotor: Rotor 30"_s) != nullptr && view->card(u"Rotor: Rotor 30"_s)->isVisible());
+        QCoreApplication::processEvents();
+
+        QList<QRect> placed;
+        // "Rotor 2" before "Rotor 10", as people count.
+        for (int n = 1; n <= 30; ++n) {
+            const QString name = u"Rotor %1"_s.arg(n);
+            CardFrame* card = view->card(u"Rotor: "_s + name);
+            QVERIFY2(card && card->isVisible(), qPrintable(name));
+            const QRect rect(card->mapTo(view, QPoint(0, 0)), card->size());
+            for (const QRect& other : std::as_const(placed)) {
+                QVERIFY2(!rect.intersects(other), qPrintable(name + u" overlaps another card"_s));
+                // Later cards come after: further down, or to the right on the same row.
+                QVERIFY2(rect.top() > other.top() || (rect.top() == other.top() && rect.left() > other.left()),
+                         qPrintable(name + u" is out of order"_s));
+            }
+            placed.append(rect);
+        }
+        QCOMPARE(placed.size(), 30);
+    }
+
     // The layout sheet opened from the view: a device hidden there loses its card at once, and
     // the card comes back (the same widget) when shown again.
     void layoutSheet_hidesAndShowsCards()

@@ -1,5 +1,6 @@
 #include "app/map/NominatimPlaceSearch.h"
 
+#include "app/map/UserAgent.h"
 #include "core/client/SettingsStore.h"
 
 #include <QJsonArray>
@@ -82,11 +83,6 @@ NominatimPlaceSearch::~NominatimPlaceSearch()
     cancel();
 }
 
-QByteArray NominatimPlaceSearch::userAgent()
-{
-    return QByteArrayLiteral("XaltoStationControl/" XALTO_VERSION " (+https://xalto.invalid/station-control)");
-}
-
 QByteArray NominatimPlaceSearch::acceptLanguage(const QLocale& locale)
 {
     QStringList tags;
@@ -130,7 +126,7 @@ void NominatimPlaceSearch::search(const QString& query)
 
     m_request = QNetworkRequest(url);
     const QByteArray language = acceptLanguage(QLocale::system());
-    m_request.setHeader(QNetworkRequest::UserAgentHeader, userAgent());
+    m_request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent::value());
     m_request.setRawHeader("Accept-Language", language);
     m_request.setRawHeader("Accept", "application/json");
     m_cacheKey = url.toString(QUrl::FullyEncoded) + u'\n' + QString::fromLatin1(language);

@@ -44,7 +44,6 @@ public:
     void cancel() override;
     bool searching() const override { return m_searching; }
 
-    static QByteArray userAgent();
     // The locale's user-interface languages, most wanted first; "en" when it names none.
     static QByteArray acceptLanguage(const QLocale& locale);
 

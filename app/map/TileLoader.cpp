@@ -182,6 +182,7 @@ void TileLoader::setWanted(QObject* map, const QSet<TileKey>& keys)
     }
     // The map moved: tiles that failed may be tried again.
     m_failed.clear();
+    ++m_failureRound;
     if (keys.isEmpty()) {
         m_wanted.remove(map);
     } else {
@@ -346,6 +347,7 @@ void TileLoader::start(const TileKey& key, const QUrl& address, bool fromDisk, b
     flight.host = address.host();
     flight.fromDisk = fromDisk;
     flight.cacheOnly = cacheOnly;
+    flight.round = m_failureRound;
     if (fromDisk) {
         ++m_diskLoads;
     } else {
@@ -385,7 +387,7 @@ void TileLoader::finished(QNetworkReply* reply, const TileKey& key)
             start(key, reply->url(), true, true);
             return;
         }
-        fail(key, describeFailure(reply));
+        fail(key, flight.round, describeFailure(reply));
         return;
     }
 
@@ -400,10 +402,23 @@ void TileLoader::finished(QNetworkReply* reply, const TileKey& key)
         image = reader.read();
     }
     if (image.isNull()) {
-        fail(key, u"The tile server sent an image that could not be read."_s);
+        // Otherwise the broken copy would be served from disk for as long as it is fresh.
+        m_diskCache->remove(reply->url());
+        fail(key, flight.round, u"The tile server sent an image that could not be read."_s);
         return;
     }
     insertTile(key, std::move(image));
+}
+
+void TileLoader::fail(const TileKey& key, int round, const QString& reason)
+{
+    const bool stillWanted =
+        std::any_of(m_wanted.cbegin(), m_wanted.cend(), [&](const QSet<TileKey>& keys) { return keys.contains(key); });
+    if (round != m_failureRound && stillWanted) {
+        m_queue.prepend(Queued{key, {}});
+        return;
+    }
+    fail(key, reason);
 }
 
 void TileLoader::fail(const TileKey& key, const QString& reason)

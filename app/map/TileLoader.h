@@ -110,6 +110,9 @@ private:
         bool fromDisk = false;
         // Never the network: an old copy while the server is unreachable or paused.
         bool cacheOnly = false;
+        // Which round of failures it belongs to: one sent before the maps last moved is asked
+        // again rather than held against the new region.
+        int round = 0;
     };
     struct Queued {
         TileKey key;
@@ -122,6 +125,8 @@ private:
     void start(const TileKey& key, const QUrl& address, bool fromDisk, bool cacheOnly);
     void finished(QNetworkReply* reply, const TileKey& key);
     void fail(const TileKey& key, const QString& reason);
+    // A failure of a request sent before the maps last moved: asked again if still wanted.
+    void fail(const TileKey& key, int round, const QString& reason);
     bool freshOnDisk(const QUrl& address) const;
     bool hostPaused(const QString& host) const;
     void pauseHost(const QString& host, QNetworkReply* reply);
@@ -138,6 +143,7 @@ private:
     int m_diskLoads = 0;
     QHash<QString, std::chrono::steady_clock::time_point> m_pausedUntil;
     QSet<TileKey> m_failed;
+    int m_failureRound = 0;
     QHash<QObject*, QSet<TileKey>> m_wanted;
     QTimer m_dispatchTimer;
 };

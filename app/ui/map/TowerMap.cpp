@@ -169,6 +169,7 @@ void TowerMap::updateWanted()
         }
     }
     m_visible = visible;
+    m_scaled.removeIf([&](const auto& entry) { return !visible.contains(entry.key()); });
     m_tiles.setWanted(this, wanted);
     if (m_loadError && visibleTilesHeld()) {
         setLoadError(std::nullopt);
@@ -253,8 +254,6 @@ void TowerMap::paintTiles(QPainter& painter, const View& view)
     if (!m_hasRegion) {
         return;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          std::abs(view.tileSize * view.devicePixelRatio - TileMath::tileSize) > 1e-6);
     const double middleX = width() / 2.0;
     const double middleY = height() / 2.0;
     const auto edgeX = [&](int column) {
@@ -265,13 +264,32 @@ void TowerMap::paintTiles(QPainter& painter, const View& view)
     };
     for (int row = view.top; row <= view.bottom; ++row) {
         for (int column = view.left; column <= view.right; ++column) {
-            const QImage image = m_tiles.tile(keyAt(view, column, row));
+            const TileLoader::TileKey key = keyAt(view, column, row);
+            const QImage image = m_tiles.tile(key);
             if (!image.isNull()) {
                 const QRectF target(QPointF(edgeX(column), edgeY(row)), QPointF(edgeX(column + 1), edgeY(row + 1)));
-                painter.drawImage(target, image, QRectF(image.rect()));
+                painter.drawImage(target.topLeft(), scaledTile(key, image, target.size(), view.devicePixelRatio));
             }
         }
     }
+}
+
+QImage TowerMap::scaledTile(const TileLoader::TileKey& key, const QImage& tile, QSizeF size, double ratio)
+{
+    const QSize deviceSize(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    if (tile.size() == deviceSize) {
+        QImage exact = tile;
+        exact.setDevicePixelRatio(ratio);
+        return exact;
+    }
+    const auto known = m_scaled.constFind(key);
+    if (known != m_scaled.cend() && known->source == tile.cacheKey() && known->image.size() == deviceSize) {
+        return known->image;
+    }
+    QImage scaled = tile.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    m_scaled.insert(key, {tile.cacheKey(), scaled});
+    return scaled;
 }
 
 QRectF TowerMap::mapCircle() const
@@ -337,6 +355,7 @@ void TowerMap::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     // A hidden map asks for nothing; a queued request for it is dropped.
     m_visible.clear();
+    m_scaled.clear();
     m_tiles.setWanted(this, {});
 }
 

@@ -3,6 +3,7 @@
 #include "app/map/TileLoader.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
 #include <QPointF>
 #include <QSet>
@@ -99,6 +100,7 @@ private:
     void tileFailed(const TileLoader::TileKey& key);
     void setLoadError(const std::optional<QString>& message);
     void paintTiles(QPainter& painter, const View& view);
+    QImage scaledTile(const TileLoader::TileKey& key, const QImage& tile, QSizeF size, double ratio);
     QRectF mapCircle() const;
     QRectF attributionRect(const QFont& font, const QString& text) const;
     void paintAttribution(QPainter& painter);
@@ -121,6 +123,12 @@ private:
     std::optional<Drag> m_drag;
     bool m_pressedOnAttribution = false;
     QElapsedTimer m_lastReport;
+    struct Scaled {
+        qint64 source = 0;
+        QImage image;
+    };
+    // The visible tiles scaled once to their size on screen, so that a still map is only copied.
+    QHash<TileLoader::TileKey, Scaled> m_scaled;
     // The round map is drawn here first, so that its edge can be antialiased.
     QImage m_layer;
 };

@@ -2,6 +2,7 @@
 
 #include "app/ui/style/StationColors.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -51,6 +52,9 @@ BeamOverlay::~BeamOverlay() = default;
 void BeamOverlay::setBearings(std::optional<double> bearing, std::optional<double> target, bool stale)
 {
     if (bearing != m_bearing || target != m_target || stale != m_stale) {
+        if (stale != m_stale) {
+            m_ring = QPixmap();
+        }
         m_bearing = bearing;
         m_target = target;
         m_stale = stale;
@@ -58,22 +62,52 @@ void BeamOverlay::setBearings(std::optional<double> bearing, std::optional<doubl
     }
 }
 
-void BeamOverlay::paintEvent(QPaintEvent*)
+void BeamOverlay::changeEvent(QEvent* event)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPalette& colors = palette();
+    if (event->type() == QEvent::PaletteChange) {
+        m_ring = QPixmap();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void BeamOverlay::resizeEvent(QResizeEvent* event)
+{
+    m_ring = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
+void BeamOverlay::paintRing(QPainter& painter, const QColor& needle) const
+{
     const double radius = std::min(width(), height()) / 2.0;
-    painter.translate(width() / 2.0, height() / 2.0);
-
-    const QColor needle = m_stale ? StationColors::secondary(colors) : StationColors::teal(colors);
-    const QColor halo = StationColors::faded(colors.color(QPalette::Window), 0.85);
-
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(StationColors::faded(needle, 0.18), ringWidth));
     painter.drawEllipse(QPointF(0, 0), radius - ringWidth / 2, radius - ringWidth / 2);
-    painter.setPen(QPen(StationColors::faded(colors.color(QPalette::WindowText), 0.35), 1.0));
+    painter.setPen(QPen(StationColors::faded(palette().color(QPalette::WindowText), 0.35), 1.0));
     painter.drawEllipse(QPointF(0, 0), radius - 0.5, radius - 0.5);
+}
+
+void BeamOverlay::paintEvent(QPaintEvent*)
+{
+    const QPalette& colors = palette();
+    const QColor needle = m_stale ? StationColors::secondary(colors) : StationColors::teal(colors);
+    const QColor halo = StationColors::faded(colors.color(QPalette::Window), 0.85);
+    const double ratio = devicePixelRatioF();
+    if (m_ring.isNull() || m_ring.devicePixelRatio() != ratio) {
+        m_ring = QPixmap((QSizeF(size()) * ratio).toSize());
+        m_ring.setDevicePixelRatio(ratio);
+        m_ring.fill(Qt::transparent);
+        QPainter ring(&m_ring);
+        ring.setRenderHint(QPainter::Antialiasing);
+        ring.translate(width() / 2.0, height() / 2.0);
+        paintRing(ring, needle);
+    }
+
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_ring);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double radius = std::min(width(), height()) / 2.0;
+    painter.translate(width() / 2.0, height() / 2.0);
 
     if (m_bearing) {
         // Short path solid, long path dashed, both faint, edge to edge under the needles.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
@@ -23,9 +24,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void paintRing(QPainter& painter, const QColor& needle) const;
+
     std::optional<double> m_bearing;
     std::optional<double> m_target;
     bool m_stale = true;
+    // Wide antialiased circles cost more than all the rest together, and only change with the
+    // size, the palette and staleness: drawn once, then copied.
+    QPixmap m_ring;
 };

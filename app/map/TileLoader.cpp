@@ -172,13 +172,15 @@ QImage TileLoader::tile(const TileKey& key)
 void TileLoader::setWanted(QObject* map, const QSet<TileKey>& keys)
 {
     const auto known = m_wanted.constFind(map);
-    if (known == m_wanted.cend()) {
-        if (keys.isEmpty()) {
-            return;
-        }
-        connect(map, &QObject::destroyed, this, [this, map] { setWanted(map, {}); });
-    } else if (*known == keys) {
+    if (known == m_wanted.cend() ? keys.isEmpty() : *known == keys) {
         return;
+    }
+    if (!m_watched.contains(map)) {
+        m_watched.insert(map);
+        connect(map, &QObject::destroyed, this, [this, map] {
+            setWanted(map, {});
+            m_watched.remove(map);
+        });
     }
     // The map moved: tiles that failed may be tried again.
     m_failed.clear();

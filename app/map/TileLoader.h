@@ -145,6 +145,8 @@ private:
     QSet<TileKey> m_failed;
     int m_failureRound = 0;
     QHash<QObject*, QSet<TileKey>> m_wanted;
+    // Maps whose end is watched, so that a map deleted without a word stops wanting its tiles.
+    QSet<QObject*> m_watched;
     QTimer m_dispatchTimer;
 };
 

@@ -73,6 +73,28 @@ bool near(const QColor& a, const QColor& b)
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+MemorySettingsStore settingsFor(const QString& urlTemplate)
+{
+    MemorySettingsStore settings;
+    settings.setText(TileLoader::standardURLKey, urlTemplate);
+    return settings;
+}
+
+// A shown 400 × 300 map on a loader of its own.
+struct Rig {
+    Rig(const QString& urlTemplate, const QString& cacheFolder)
+        : settings(settingsFor(urlTemplate))
+        , loader(settings, cacheFolder)
+        , map(loader)
+    {
+        map.resize(400, 300);
+        map.show();
+    }
+    MemorySettingsStore settings;
+    TileLoader loader;
+    TowerMap map;
+};
+
 } // namespace
 
 // The map widget offscreen against a local tile server: which tiles it asks for, where it draws
@@ -148,13 +170,9 @@ private Q_SLOTS:
         const QString prefix = round ? u"/late-round"_s : u"/late"_s;
         TileTest::serve(m_server, prefix, zoom, servedBlock,
                         {200, {}, "image/png", {{"Cache-Control", "max-age=86400"}}, 60, false});
-        MemorySettingsStore settings;
-        settings.setText(TileLoader::standardURLKey, templateFor(prefix));
-        TileLoader loader(settings, newCacheFolder());
-        TowerMap map(loader);
+        Rig rig(templateFor(prefix), newCacheFolder());
+        TowerMap& map = rig.map;
         map.setRound(round);
-        map.resize(400, 300);
-        map.show();
         const Scene scene = sceneFor(map);
         place(map, scene);
 
@@ -199,32 +217,24 @@ private Q_SLOTS:
         QFETCH(QString, prefix);
         QFETCH(LocalHttpServer::Route, route);
         TileTest::serve(m_server, prefix, zoom, servedBlock, route);
-        MemorySettingsStore settings;
-        settings.setText(TileLoader::standardURLKey, templateFor(prefix));
         const QString folder = newCacheFolder();
         qsizetype requested = 0;
         {
-            TileLoader first(settings, folder);
-            QSignalSpy firstReady(&first, &TileLoader::tileReady);
-            TowerMap map(first);
-            map.resize(400, 300);
-            map.show();
-            const Scene scene = sceneFor(map);
-            place(map, scene);
+            Rig first(templateFor(prefix), folder);
+            QSignalSpy ready(&first.loader, &TileLoader::tileReady);
+            const Scene scene = sceneFor(first.map);
+            place(first.map, scene);
             requested = tilePaths(prefix, scene, 1).size();
-            QTRY_COMPARE(firstReady.count(), requested);
+            QTRY_COMPARE(ready.count(), requested);
             QCOMPARE(requestedPaths(prefix).size(), requested);
         }
 
-        TileLoader second(settings, folder);
-        QSignalSpy ready(&second, &TileLoader::tileReady);
-        TowerMap map(second);
-        map.resize(400, 300);
-        map.show();
-        const Scene scene = sceneFor(map);
-        place(map, scene);
+        Rig second(templateFor(prefix), folder);
+        QSignalSpy ready(&second.loader, &TileLoader::tileReady);
+        const Scene scene = sceneFor(second.map);
+        place(second.map, scene);
         QTRY_COMPARE(ready.count(), requested);
-        checkPlacement(map, scene);
+        checkPlacement(second.map, scene);
         QCOMPARE(requestedPaths(prefix).size(), requested);
     }
 
@@ -243,14 +253,10 @@ private Q_SLOTS:
         QFETCH(QString, prefix);
         QFETCH(LocalHttpServer::Route, route);
         TileTest::serve(m_server, prefix, zoom, servedBlock, route);
-        MemorySettingsStore settings;
-        settings.setText(TileLoader::standardURLKey, templateFor(prefix));
-        TileLoader loader(settings, newCacheFolder());
-        loader.setTransferTimeout(std::chrono::milliseconds(300));
-        TowerMap map(loader);
+        Rig rig(templateFor(prefix), newCacheFolder());
+        TowerMap& map = rig.map;
+        rig.loader.setTransferTimeout(std::chrono::milliseconds(300));
         QSignalSpy errors(&map, &TowerMap::loadErrorChanged);
-        map.resize(400, 300);
-        map.show();
         place(map, sceneFor(map));
 
         QTRY_COMPARE(map.loadError(), std::optional(TowerMap::loadErrorMessage()));
@@ -278,13 +284,9 @@ private Q_SLOTS:
     void drag_reportsTheMovedCentreOnlyWhenEditable()
     {
         QFETCH(bool, editable);
-        MemorySettingsStore settings;
-        settings.setText(TileLoader::standardURLKey, templateFor(u"/drag"_s));
-        TileLoader loader(settings, newCacheFolder());
-        TowerMap map(loader);
+        Rig rig(templateFor(u"/drag"_s), newCacheFolder());
+        TowerMap& map = rig.map;
         map.setEditable(editable);
-        map.resize(400, 300);
-        map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
         const double latitude = 60.0;
         const double longitude = 10.0;

@@ -1,12 +1,15 @@
-// The tower map from tiles already held: the paint time of the map compass's 208 px round map
-// and of the location editor's 650 × 360 map (median and p99 over many repaints), then the
-// memory held by decoded tiles after the editor's map is panned across 50 screens.
+// The tower map from tiles already held: the paint time of the map compass's 208 px round map,
+// of a heading arriving at the whole map compass (needles and caption redrawn over the map),
+// and of the location editor's 650 × 360 map (median and p99 over many repaints), then the memory
+// held by decoded tiles after the editor's map is panned across 50 screens.
 //
 // No network: the tile addresses are no web address, so every tile fails at once, and each
 // failure is answered with a generated tile handed to the loader as if it had arrived.
 
 #include "app/map/TileLoader.h"
+#include "app/profiles/RotorLocation.h"
 #include "app/ui/map/TowerMap.h"
+#include "app/ui/rotor/RotorMapCompass.h"
 #include "core/client/MemorySettingsStore.h"
 
 #include <QApplication>
@@ -63,18 +66,38 @@ struct Figures {
     double p99 = 0.0;
 };
 
-Figures paintTimes(TowerMap& map)
+Figures figures(std::vector<double>& micros)
+{
+    std::sort(micros.begin(), micros.end());
+    return {micros[micros.size() / 2], micros[micros.size() * 99 / 100]};
+}
+
+Figures paintTimes(QWidget& widget)
 {
     std::vector<double> micros;
     micros.reserve(paintSamples);
     for (int sample = 0; sample < paintSamples; ++sample) {
         QElapsedTimer timer;
         timer.start();
-        map.repaint();
+        widget.repaint();
         micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
     }
-    std::sort(micros.begin(), micros.end());
-    return {micros[micros.size() / 2], micros[micros.size() * 99 / 100]};
+    return figures(micros);
+}
+
+// A new heading each time, painted the way the window paints it: only what the heading changed.
+Figures headingTimes(RotorMapCompass& compass)
+{
+    std::vector<double> micros;
+    micros.reserve(paintSamples);
+    for (int sample = 0; sample < paintSamples; ++sample) {
+        QElapsedTimer timer;
+        timer.start();
+        compass.setHeading(std::fmod(sample * 1.7, 360.0));
+        QCoreApplication::sendPostedEvents();
+        micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    return figures(micros);
 }
 
 } // namespace
@@ -96,6 +119,13 @@ int main(int argc, char** argv)
     compass.setRegion(latitude, longitude, 1500.0);
     compass.show();
 
+    RotorMapCompass mapCompass(loader, u"Rotor 1"_s);
+    mapCompass.setLocation(
+        RotorLocation{u"127.0.0.1:4001"_s, u"Rotor 1"_s, QString(), latitude, longitude, 12.0, false, 1500.0});
+    mapCompass.setTarget(40.0);
+    mapCompass.setStale(false);
+    mapCompass.show();
+
     TowerMap editor(loader);
     editor.setEditable(true);
     editor.resize(650, 360);
@@ -104,8 +134,10 @@ int main(int argc, char** argv)
     settle(loader);
 
     const Figures round = paintTimes(compass);
+    const Figures turning = headingTimes(mapCompass);
     const Figures wide = paintTimes(editor);
     compass.hide();
+    mapCompass.hide();
 
     // One screen east at a time: the tiles of each new screen arrive, the oldest are let go.
     const double screenMetres = editor.span() * editor.width() / std::min(editor.width(), editor.height());
@@ -123,6 +155,8 @@ int main(int argc, char** argv)
     std::printf("Tower map benchmark (device pixel ratio %.1f), tiles held in memory\n", editor.devicePixelRatioF());
     std::printf("  paint, 208 px round map (%d samples): median %.0f us, p99 %.0f us\n", paintSamples, round.median,
                 round.p99);
+    std::printf("  paint, map compass, a new heading each time (%d samples): median %.0f us, p99 %.0f us\n",
+                paintSamples, turning.median, turning.p99);
     std::printf("  paint, 650 x 360 map (%d samples): median %.0f us, p99 %.0f us\n", paintSamples, wide.median,
                 wide.p99);
     std::printf("  decoded tiles after panning %d screens: %.1f MiB now, %.1f MiB at most (cap %.0f MiB)\n", screens,

@@ -1,8 +1,13 @@
 // Draws the application's windows as a user sees them, against simulated stations, into PNG
-// files: the main window with one and with two tabs (light and dark), the log window and the
-// login sheet. Runs offscreen; the pictures are for the README and for looking at changes.
+// files: the main window with one and with two tabs (light and dark) with a rotor on its tower
+// map, the tower location editor, the log window and the login sheet. Runs offscreen and off
+// the network: map tiles are drawn here and served from a local server.
+#include "app/map/TileLoader.h"
+#include "app/map/TileMath.h"
+#include "app/profiles/RotorLocation.h"
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
+#include "app/profiles/SettingsKeys.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/station/StationView.h"
@@ -11,18 +16,22 @@
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
+#include "tests/support/LocalHttpServer.h"
 #include "tools/station-sim/Kt90Simulator.h"
 #include "tools/station-sim/StationSimulator.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <QToolButton>
@@ -78,6 +87,66 @@ QPalette darkPalette()
     return palette;
 }
 
+// A stand-in for real map imagery, so the pictures need no tile server: blocks between streets,
+// some of them parks or water, laid out in world pixels so that neighbouring tiles join up.
+// The satellite style is the same plan in earth colours.
+QByteArray drawnTile(bool satellite, int x, int y)
+{
+    constexpr int size = TileMath::tileSize;
+    constexpr int block = 96;
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(satellite ? QColor(0x4d, 0x55, 0x3f) : QColor(0xf2, 0xef, 0xe9));
+    QPainter painter(&image);
+    const int left = x * size;
+    const int top = y * size;
+    for (int by = top / block - 1; by <= (top + size) / block; ++by) {
+        for (int bx = left / block - 1; bx <= (left + size) / block; ++bx) {
+            const unsigned hash = (static_cast<unsigned>(bx) * 73856093u) ^ (static_cast<unsigned>(by) * 19349663u);
+            QColor fill;
+            if (hash % 11 == 0) {
+                fill = satellite ? QColor(0x23, 0x3a, 0x4a) : QColor(0xaa, 0xd3, 0xdf);
+            } else if (hash % 5 == 0) {
+                fill = satellite ? QColor(0x3a, 0x5a, 0x2e) : QColor(0xc8, 0xe6, 0xbe);
+            } else if (satellite) {
+                fill = QColor(0x6b + static_cast<int>(hash % 40), 0x62 + static_cast<int>(hash % 30), 0x52);
+            } else {
+                fill = QColor(0xe4, 0xdf, 0xd8);
+            }
+            painter.fillRect(QRect(bx * block - left + 8, by * block - top + 8, block - 16, block - 16), fill);
+        }
+    }
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+// Routes the tiles of both styles around a place at every level the maps may ask for.
+void serveTiles(LocalHttpServer& server, double latitude, double longitude)
+{
+    for (int zoom = 11; zoom <= TileMath::maximumZoom; ++zoom) {
+        const QPointF centre = TileMath::tilePosition(latitude, longitude, zoom);
+        for (int dy = -4; dy <= 4; ++dy) {
+            for (int dx = -4; dx <= 4; ++dx) {
+                const int x = static_cast<int>(centre.x()) + dx;
+                const int y = static_cast<int>(centre.y()) + dy;
+                for (const bool satellite : {false, true}) {
+                    const QString path =
+                        u"/%1/%2/%3/%4.png"_s.arg(satellite ? u"satellite"_s : u"standard"_s).arg(zoom).arg(x).arg(y);
+                    server.setRoute(path, {200,
+                                           drawnTile(satellite, x, y),
+                                           "image/png",
+                                           {{"Cache-Control", "max-age=604800"}},
+                                           0,
+                                           false});
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -118,6 +187,20 @@ int main(int argc, char* argv[])
     }
 
     MemorySettingsStore defaults;
+    // Reykjavík, where the station's first rotor stands on the map.
+    constexpr double towerLatitude = 64.1466;
+    constexpr double towerLongitude = -21.9426;
+    LocalHttpServer tileServer;
+    QTemporaryDir tileCache;
+    if (!tileServer.listen() || !tileCache.isValid()) {
+        err << "Cannot start the tile server" << Qt::endl;
+        return 1;
+    }
+    serveTiles(tileServer, towerLatitude, towerLongitude);
+    const QString tileBase = u"http://127.0.0.1:"_s + QString::number(tileServer.port());
+    defaults.setText(u"tileURL"_s, tileBase + u"/standard/{z}/{x}/{y}.png"_s);
+    defaults.setText(u"satelliteTileURL"_s, tileBase + u"/satellite/{z}/{x}/{y}.png"_s);
+    TileLoader tiles(defaults, tileCache.path());
     const ServerProfile demo{
         QUuid::createUuid(),      u"Contest station"_s, u"127.0.0.1"_s, QString::number(station.serverPort()),
         ConnectionKind::ovVarnex, std::nullopt,         std::nullopt,   std::nullopt};
@@ -131,8 +214,12 @@ int main(int argc, char* argv[])
         ServerProfiles profiles(defaults);
         profiles.setItems({demo, controller, remote});
     }
+    // The first rotor placed on the map, a little off true north; the others keep their dials.
+    const RotorLocation placed{
+        demo.endpoint(), u"Rotor 1"_s, u"Reykjavík, Iceland"_s, towerLatitude, towerLongitude, 12.0, false, 600.0};
+    defaults.setText(SettingsKeys::rotorLocations, RotorLocation::encode({placed}).value_or(u"[]"_s));
     StationWorkspace workspace(defaults, nullptr);
-    MainWindow window(workspace);
+    MainWindow window(workspace, &tiles);
     window.resize(960, 870);
     window.show();
 
@@ -158,6 +245,30 @@ int main(int argc, char* argv[])
         settle(300);
         ok = save(&window, u"main-window-routing.png"_s) && ok;
         scroll->verticalScrollBar()->setValue(0);
+    }
+
+    // The tower location editor of the placed rotor, opened from its card.
+    {
+        const QList<QToolButton*> buttons = first->findChildren<QToolButton*>();
+        const auto found = std::find_if(buttons.cbegin(), buttons.cend(), [](const QToolButton* b) {
+            return b->accessibleName() == u"Set tower location…"_s && b->isEnabled();
+        });
+        if (found == buttons.cend()) {
+            err << "No enabled Set tower location button" << Qt::endl;
+            ok = false;
+        } else {
+            (*found)->click();
+            settle(1500);
+            if (QWidget* sheet = QApplication::activeModalWidget()) {
+                ok = save(sheet, u"location-editor.png"_s) && ok;
+                QApplication::setPalette(darkPalette());
+                settle(600);
+                ok = save(sheet, u"location-editor-dark.png"_s) && ok;
+                QApplication::setPalette(lightPalette);
+                sheet->close();
+                settle(200);
+            }
+        }
     }
 
     // The profile editor from the server menu, showing the selected server.

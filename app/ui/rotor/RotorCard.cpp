@@ -1,10 +1,14 @@
 #include "app/ui/rotor/RotorCard.h"
 
+#include "app/profiles/SettingsKeys.h"
 #include "app/ui/rotor/Compass.h"
 #include "app/ui/rotor/PresetEditorDialog.h"
+#include "app/ui/rotor/RotorMapCompass.h"
+#include "app/ui/sheets/RotorLocationEditor.h"
 #include "app/ui/style/Icons.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
+#include "core/client/SettingsStore.h"
 #include "core/protocol/FixedText.h"
 
 #include <QEvent>
@@ -119,7 +123,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     m_heading->setAlignment(Qt::AlignHCenter);
     m_headingCaption->setAlignment(Qt::AlignHCenter);
 
-    // The heading dial; the tower map takes this place once the rotor has a location.
+    // The heading dial; the map compass takes this place once the rotor has a location.
     m_dialPlace = new QWidget(this);
     auto* dialRow = new QHBoxLayout(m_dialPlace);
     dialRow->setContentsMargins(0, 0, 0, 0);
@@ -129,6 +133,18 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     dialRow->addStretch(1);
     dialRow->addWidget(m_compass);
     dialRow->addStretch(1);
+    m_mapPlace = new QWidget(this);
+    auto* mapRow = new QHBoxLayout(m_mapPlace);
+    mapRow->setContentsMargins(0, 0, 0, 0);
+    m_mapPlace->hide();
+
+    m_setLocation = addButton(u"Set tower location…"_s, u"Set tower location…"_s);
+    m_setLocation->setIcon(Icons::icon(u"location"_s));
+    m_setLocation->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* locationRow = new QHBoxLayout;
+    locationRow->addStretch(1);
+    locationRow->addWidget(m_setLocation);
+    locationRow->addStretch(1);
 
     m_target = new QLineEdit(this);
     m_target->setAccessibleName(u"Target heading for "_s + rotorName);
@@ -207,6 +223,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     layout->addWidget(m_headingCaption);
     layout->addWidget(m_heading);
     layout->addWidget(m_dialPlace);
+    layout->addWidget(m_mapPlace);
+    layout->addLayout(locationRow);
     layout->addLayout(targetRow);
     // Under the target field: the row beside it is full at the narrowest card width.
     layout->addWidget(m_encoderLabel);
@@ -234,8 +252,10 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     connect(m_releaseLock, &QToolButton::clicked, this, [this] { m_client.requestRotorLock(m_rotorName, false); });
     connect(m_refresh, &QToolButton::clicked, this, [this] { m_client.refreshPresets(); });
     connect(m_managePresets, &QToolButton::clicked, this, &RotorCard::openPresetEditor);
+    connect(m_setLocation, &QToolButton::clicked, this, &RotorCard::openLocationEditor);
 
     applyColors();
+    showLocationControl();
     refresh();
 }
 
@@ -253,6 +273,8 @@ void RotorCard::setEndpoint(const QString& endpoint)
     if (m_endpoint != endpoint) {
         m_endpoint = endpoint;
         reloadPresets();
+        reloadLocation();
+        showLocationControl();
     }
 }
 
@@ -267,10 +289,46 @@ void RotorCard::reloadPresets()
     refresh();
 }
 
-void RotorCard::setHasLocation(bool hasLocation)
+void RotorCard::setMapServices(TileLoader* tiles, PlaceSearch* places)
 {
-    if (m_hasLocation != hasLocation) {
-        m_hasLocation = hasLocation;
+    m_places = places;
+    // The compass is built for the first loader and keeps it: there is one per application.
+    if (tiles && !m_mapCompass) {
+        m_tiles = tiles;
+        m_mapCompass = new RotorMapCompass(*tiles, m_rotorName, m_mapPlace);
+        // The whole width, so its captions wrap as late as the card allows; it centres its map.
+        m_mapPlace->layout()->addWidget(m_mapCompass);
+        connect(m_mapCompass, &RotorMapCompass::change, this,
+                [this](const RotorLocation& location) { storeLocation(location); });
+        if (m_location) {
+            m_mapCompass->setLocation(*m_location);
+        }
+    }
+    showLocationControl();
+    refresh();
+}
+
+void RotorCard::setSite(const Site& site)
+{
+    if (site != m_site) {
+        m_site = site;
+        reloadLocation();
+    }
+}
+
+void RotorCard::reloadLocation()
+{
+    const std::optional<RotorLocation> location =
+        m_endpoint.isEmpty()
+            ? std::nullopt
+            : RotorLocation::effective(m_endpoint, m_rotorName,
+                                       m_defaults.text(SettingsKeys::rotorLocations).value_or(QString()), m_site.label,
+                                       m_site.latitude, m_site.longitude);
+    if (location != m_location) {
+        m_location = location;
+        if (m_mapCompass && location) {
+            m_mapCompass->setLocation(*location);
+        }
         refresh();
     }
 }
@@ -302,7 +360,7 @@ void RotorCard::refresh()
     }
     facts.receivedServerPresets = m_client.receivedServerPresets();
     facts.hasEndpoint = !m_endpoint.isEmpty();
-    facts.hasLocation = m_hasLocation;
+    facts.hasLocation = m_location.has_value();
     facts.targetText = m_target->text();
     const RotorCardState state = RotorCardState::of(rotor, facts);
     const bool toneChanged = state.statusTone != m_state.statusTone;
@@ -314,9 +372,17 @@ void RotorCard::refresh()
     if (toneChanged) {
         applyColors();
     }
+    // Without map tiles a placed tower still gets the dial rather than nothing.
+    const bool showMap = !state.showDial && m_mapCompass;
     m_compass->setHeading(state.dialHeading);
     m_compass->setStale(state.stale);
-    m_dialPlace->setVisible(state.showDial);
+    if (m_mapCompass) {
+        m_mapCompass->setHeading(rotor.heading);
+        m_mapCompass->setTarget(state.target);
+        m_mapCompass->setStale(state.stale);
+    }
+    m_dialPlace->setVisible(!showMap);
+    m_mapPlace->setVisible(showMap);
 
     apply(m_rotate, state.rotate);
     apply(m_stop, state.stop);
@@ -432,4 +498,53 @@ void RotorCard::openPresetEditor()
     m_editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_editor, &PresetEditorDialog::presetsChanged, this, &RotorCard::reloadPresets);
     m_editor->open();
+}
+
+void RotorCard::openLocationEditor()
+{
+    if (m_locationEditor) {
+        m_locationEditor->raise();
+        return;
+    }
+    if (!m_tiles || !m_places || m_endpoint.isEmpty()) {
+        return;
+    }
+    m_locationEditor =
+        new RotorLocationEditor(*m_tiles, *m_places, m_endpoint, m_rotorName, savedLocation(), m_site.label, this);
+    m_locationEditor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_locationEditor, &RotorLocationEditor::save, this, &RotorCard::storeLocation);
+    m_locationEditor->open();
+}
+
+void RotorCard::storeLocation(const std::optional<RotorLocation>& location)
+{
+    const QString stored = m_defaults.text(SettingsKeys::rotorLocations).value_or(QString());
+    m_defaults.setText(SettingsKeys::rotorLocations, RotorLocation::saving(location, m_endpoint, m_rotorName, stored));
+    reloadLocation();
+}
+
+std::optional<RotorLocation> RotorCard::savedLocation() const
+{
+    const QList<RotorLocation> saved =
+        RotorLocation::decode(m_defaults.text(SettingsKeys::rotorLocations).value_or(QString()));
+    for (const RotorLocation& location : saved) {
+        if (location.matches(m_endpoint, m_rotorName)) {
+            return location;
+        }
+    }
+    return std::nullopt;
+}
+
+void RotorCard::showLocationControl()
+{
+    const bool enabled = m_tiles && m_places && !m_endpoint.isEmpty();
+    m_setLocation->setEnabled(enabled);
+    const QString help = u"Place "_s + m_rotorName + u" on the map and set its true-north offset."_s;
+    QString why;
+    if (m_endpoint.isEmpty()) {
+        why = u"Choose a server first: tower locations are kept per server."_s;
+    } else if (!m_tiles || !m_places) {
+        why = u"Maps are not available in this window."_s;
+    }
+    m_setLocation->setToolTip(enabled ? help : help + u"\n"_s + why);
 }

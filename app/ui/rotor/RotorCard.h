@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/profiles/HeadingPreset.h"
+#include "app/profiles/RotorLocation.h"
 #include "app/ui/rotor/RotorCardState.h"
 #include "app/ui/style/CardFrame.h"
 
@@ -13,18 +14,22 @@
 
 class Compass;
 class KeltoClient;
+class PlaceSearch;
 class PresetEditorDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class RotorLocationEditor;
+class RotorMapCompass;
 class SettingsStore;
+class TileLoader;
 
-// One rotator: its status and heading, the heading dial, the target heading with Rotate, jog
-// and Stop, quick headings, local and server presets and the lock requests. Built once per
-// rotor; `refresh` copies the client's published state into it and never writes the target
-// field, so typed text and focus survive every update. The owner calls `refresh` on the
-// client's changes (coalesced for all cards); the card connects to none of them itself.
+// One rotator: its status and heading, the heading dial (or, for a tower placed on the map, the
+// map compass), the target heading with Rotate, jog and Stop, quick headings, local and server
+// presets and the lock requests. Built once per rotor; `refresh` copies the client's published state into it and never
+// writes the target field, so typed text and focus survive every update. The owner calls `refresh` on the client's
+// changes (coalesced for all cards); the card connects to none of them itself.
 class RotorCard final : public CardFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RotorCard)
@@ -39,13 +44,30 @@ public:
 
     const QString& rotorName() const { return m_rotorName; }
 
-    // The server's endpoint key, under which this card's presets are kept; reloads them.
+    // The server's site as its profile gives it, where a rotor without a placed tower is drawn.
+    struct Site {
+        QString label;
+        std::optional<double> latitude;
+        std::optional<double> longitude;
+
+        bool operator==(const Site&) const = default;
+    };
+
+    // The server's endpoint key, under which this card's presets and tower location are kept;
+    // reloads them.
     void setEndpoint(const QString& endpoint);
     const QString& endpoint() const { return m_endpoint; }
     // Reads the stored presets again, as after a settings import or an edit.
     void reloadPresets();
-    // A tower location exists for this rotor: the heading then reads as the controller's.
-    void setHasLocation(bool hasLocation);
+    // The map tiles and the address search the map compass and the location editor use (one
+    // of each per application, outliving the card). Without them the card keeps its dial and
+    // cannot place a tower.
+    void setMapServices(TileLoader* tiles, PlaceSearch* places);
+    void setSite(const Site& site);
+    // Reads the stored tower location again, as after a settings import.
+    void reloadLocation();
+    // The location the card draws: the tower placed for this rotor, else the server's site.
+    const std::optional<RotorLocation>& location() const { return m_location; }
     // The heading the rotary encoder previews for this rotor, shown under the target field; no
     // heading hides it. The target field itself is never touched.
     void setEncoderPreview(std::optional<double> heading);
@@ -64,12 +86,19 @@ private:
     void rotate();
     void turnToLocalPreset(double degrees);
     void openPresetEditor();
+    void openLocationEditor();
+    void storeLocation(const std::optional<RotorLocation>& location);
+    std::optional<RotorLocation> savedLocation() const;
+    void showLocationControl();
 
     KeltoClient& m_client;
     SettingsStore& m_defaults;
     QString m_rotorName;
     QString m_endpoint;
-    bool m_hasLocation = false;
+    TileLoader* m_tiles = nullptr;
+    PlaceSearch* m_places = nullptr;
+    Site m_site;
+    std::optional<RotorLocation> m_location;
     std::optional<double> m_encoderPreview;
     RotorCardState m_state;
     QList<HeadingPreset> m_presets;
@@ -79,7 +108,10 @@ private:
     QLabel* m_headingCaption = nullptr;
     QLabel* m_heading = nullptr;
     QWidget* m_dialPlace = nullptr;
+    QWidget* m_mapPlace = nullptr;
     Compass* m_compass = nullptr;
+    RotorMapCompass* m_mapCompass = nullptr;
+    QToolButton* m_setLocation = nullptr;
     QLineEdit* m_target = nullptr;
     QLabel* m_encoderLabel = nullptr;
     QToolButton* m_rotate = nullptr;
@@ -99,4 +131,5 @@ private:
     QLabel* m_lockNote = nullptr;
     QList<QLabel*> m_secondaryLabels;
     QPointer<PresetEditorDialog> m_editor;
+    QPointer<RotorLocationEditor> m_locationEditor;
 };

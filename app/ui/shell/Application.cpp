@@ -1,5 +1,6 @@
 #include "app/ui/shell/Application.h"
 
+#include "app/map/TileLoader.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
@@ -33,6 +34,7 @@ Application::~Application()
 {
     // Views first: they refer to the workspace, which refers to the stores.
     m_mainWindow.reset();
+    m_tiles.reset();
     m_workspace.reset();
 }
 
@@ -93,7 +95,8 @@ int Application::run()
     }
     m_credentials = std::make_unique<KeychainCredentialStore>();
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
-    m_mainWindow = std::make_unique<MainWindow>(*m_workspace);
+    m_tiles = std::make_unique<TileLoader>(*m_settings, TileLoader::defaultCacheFolder());
+    m_mainWindow = std::make_unique<MainWindow>(*m_workspace, m_tiles.get());
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
     connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {

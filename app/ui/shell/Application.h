@@ -11,6 +11,7 @@ class SingleInstance;
 class SettingsStore;
 class StationWorkspace;
 class TerminationSignals;
+class TileLoader;
 
 // The application object: names the program, reads the command line, builds the one workspace
 // and the main window, and closes every connection in order before the process ends, whether
@@ -34,6 +35,8 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<CredentialStore> m_credentials;
     std::unique_ptr<StationWorkspace> m_workspace;
+    // One for the whole program: every map shares its connections, caches and request gate.
+    std::unique_ptr<TileLoader> m_tiles;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<SingleInstance> m_instance;

@@ -12,10 +12,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-MainWindow::MainWindow(StationWorkspace& workspace, QWidget* parent)
+MainWindow::MainWindow(StationWorkspace& workspace, TileLoader* tiles, QWidget* parent)
     : QMainWindow(parent)
     , m_workspace(workspace)
-    , m_workspaceView(new StationWorkspaceView(workspace))
+    , m_workspaceView(new StationWorkspaceView(workspace, tiles))
 {
     // The key monitor recognises the window by this name.
     setObjectName(NativeKeyboard::mainWindowName);

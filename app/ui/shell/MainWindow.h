@@ -6,6 +6,7 @@
 class LiveLogView;
 class StationWorkspace;
 class StationWorkspaceView;
+class TileLoader;
 
 // The main station window: the workspace view with its tabs, and the menu bar. Closing it
 // closes the log window too, which ends the program.
@@ -14,7 +15,8 @@ class MainWindow final : public QMainWindow {
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(StationWorkspace& workspace, QWidget* parent = nullptr);
+    // `tiles`: the application's map tiles, for the rotors' maps (none keeps the dials).
+    explicit MainWindow(StationWorkspace& workspace, TileLoader* tiles = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     StationWorkspaceView& workspaceView() const { return *m_workspaceView; }

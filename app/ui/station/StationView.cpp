@@ -4,7 +4,6 @@
 #include "app/map/NominatimPlaceSearch.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/ProfileManager.h"
-#include "app/profiles/RotorLocation.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/SettingsNotifications.h"
@@ -727,8 +726,9 @@ CardFrame* StationView::createCard(const QString& key)
 {
     if (key.startsWith(rotorPrefix)) {
         auto* card = new RotorCard(m_client, m_defaults, key.mid(rotorPrefix.size()));
+        card->setSite(site());
         card->setEndpoint(m_client.endpoint());
-        card->setHasLocation(hasLocation(card->rotorName()));
+        card->setMapServices(m_tiles, m_places);
         return card;
     }
     if (key.startsWith(switchPrefix)) {
@@ -822,21 +822,32 @@ void StationView::endpointChanged()
     scheduleRefresh();
 }
 
-bool StationView::hasLocation(const QString& rotorName) const
+RotorCard::Site StationView::site() const
 {
     const std::optional<ServerProfile> profile = selectedProfile();
-    return RotorLocation::effective(
-               m_client.endpoint(), rotorName, m_defaults.text(SettingsKeys::rotorLocations).value_or(QString()),
-               profile ? profile->address.value_or(QString()) : QString(), profile ? profile->latitude : std::nullopt,
-               profile ? profile->longitude : std::nullopt)
-        .has_value();
+    if (!profile) {
+        return {};
+    }
+    return {profile->address.value_or(QString()), profile->latitude, profile->longitude};
 }
 
 void StationView::refreshLocations()
 {
+    const RotorCard::Site here = site();
     for (CardFrame* card : std::as_const(m_cards)) {
         if (auto* rotor = qobject_cast<RotorCard*>(card)) {
-            rotor->setHasLocation(hasLocation(rotor->rotorName()));
+            rotor->setSite(here);
+            rotor->reloadLocation();
+        }
+    }
+}
+
+void StationView::setTileLoader(TileLoader* tiles)
+{
+    m_tiles = tiles;
+    for (CardFrame* card : std::as_const(m_cards)) {
+        if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+            rotor->setMapServices(m_tiles, m_places);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/profiles/ServerProfile.h"
+#include "app/ui/rotor/RotorCard.h"
 #include "app/workspace/SessionCallbacks.h"
 
 #include <QMap>
@@ -27,6 +28,7 @@ class SettingsStore;
 class StationIntegrations;
 class StationPresentation;
 class StatusDot;
+class TileLoader;
 
 // The content of one server tab: the header with the server picker and connection controls,
 // the status line, the rotor section and the antenna-routing section. Cards are built once per
@@ -54,6 +56,9 @@ public:
     const QString& selectedProfileID() const { return m_selectedID; }
     // Chooses a profile as the server picker does.
     void selectProfile(const ServerProfile& profile);
+    // The application's map tiles, for the rotor cards' maps; without them the cards keep their
+    // dials. The loader must outlive the view.
+    void setTileLoader(TileLoader* tiles);
     // Whether this tab is the selected one: keys reach only its bindings.
     void setForeground(bool foreground);
     // Something outside the client changed what the view shows (the number of tabs).
@@ -92,7 +97,7 @@ private:
     void syncCards();
     CardFrame* createCard(const QString& key);
     void endpointChanged();
-    bool hasLocation(const QString& rotorName) const;
+    RotorCard::Site site() const;
     void refreshLocations();
     void authenticationChanged();
     void showEncoderPreview();
@@ -133,8 +138,9 @@ private:
     // so typed text survives.
     QMap<QString, CardFrame*> m_cards;
     QTimer* m_refreshTimer;
-    // The address lookup of the profile editor.
+    // The address lookup of the profile editor and the tower location editor.
     PlaceSearch* m_places;
+    TileLoader* m_tiles = nullptr;
     bool m_stale = true;
     QPointer<ServerLoginView> m_login;
     QPointer<QDialog> m_integrationsSheet;

@@ -16,9 +16,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-StationWorkspaceView::StationWorkspaceView(StationWorkspace& workspace, QWidget* parent)
+StationWorkspaceView::StationWorkspaceView(StationWorkspace& workspace, TileLoader* tiles, QWidget* parent)
     : QWidget(parent)
     , m_workspace(workspace)
+    , m_tiles(tiles)
     , m_strip(new QWidget)
     , m_tabs(new TabStrip)
     , m_closeTab(new QPushButton(Icons::icon(u"close"_s), u"Close server tab"_s))
@@ -79,6 +80,7 @@ void StationWorkspaceView::syncSessions()
         if (!view) {
             view = new StationView(session->client(), m_workspace.profiles(), m_workspace.defaults(),
                                    m_workspace.callbacks(session));
+            view->setTileLoader(m_tiles);
             connect(view, &StationView::logRequested, this, &StationWorkspaceView::logRequested);
             connect(session, &StationSession::nameChanged, this, &StationWorkspaceView::syncStrip);
             m_stack->addWidget(view);

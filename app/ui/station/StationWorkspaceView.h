@@ -11,6 +11,7 @@ class QStackedWidget;
 class StationView;
 class StationWorkspace;
 class TabStrip;
+class TileLoader;
 
 // The tab strip (shown only with two or more tabs) over the stacked contents of every tab:
 // only the selected tab is shown; the others keep running unseen. Also raises the "Server
@@ -20,7 +21,9 @@ class StationWorkspaceView final : public QWidget {
     Q_DISABLE_COPY_MOVE(StationWorkspaceView)
 
 public:
-    explicit StationWorkspaceView(StationWorkspace& workspace, QWidget* parent = nullptr);
+    // `tiles`, the application's map tiles, goes to every tab's rotor maps; without it the rotors
+    // keep their dials. It must outlive the view.
+    explicit StationWorkspaceView(StationWorkspace& workspace, TileLoader* tiles = nullptr, QWidget* parent = nullptr);
     ~StationWorkspaceView() override;
 
     StationWorkspace& workspace() const { return m_workspace; }
@@ -41,6 +44,7 @@ private:
     void showDuplicateAlert();
 
     StationWorkspace& m_workspace;
+    TileLoader* m_tiles;
     QWidget* m_strip;
     TabStrip* m_tabs;
     QPushButton* m_closeTab;

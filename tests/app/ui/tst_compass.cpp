@@ -1,6 +1,7 @@
 #include "app/ui/rotor/Compass.h"
 #include "app/ui/rotor/RotorCard.h"
 #include "app/ui/style/StationColors.h"
+#include "tests/app/ui/PixelTestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,31 +16,16 @@
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace PixelTest;
 
 Q_DECLARE_METATYPE(std::optional<double>)
 
 namespace {
 
-QPalette testPalette(bool dark)
-{
-    QPalette palette;
-    palette.setColor(QPalette::Window, dark ? QColor(0x24, 0x24, 0x24) : QColor(0xf2, 0xf2, 0xf2));
-    palette.setColor(QPalette::WindowText, dark ? QColor(0xee, 0xee, 0xee) : QColor(0x10, 0x10, 0x10));
-    palette.setColor(QPalette::PlaceholderText, dark ? QColor(0x9a, 0x8c, 0xb4) : QColor(0x8c, 0x70, 0x60));
-    return palette;
-}
-
-bool near(const QColor& a, const QColor& b, int tolerance = 40)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
 // A point of the 220-point dial, `radius` points out from the centre toward `bearing`.
 QPointF onDial(double bearing, double radius)
 {
-    const double angle = bearing * std::numbers::pi / 180.0;
-    return {110.0 + radius * std::sin(angle), 110.0 - radius * std::cos(angle)};
+    return toward(QPointF(110.0, 110.0), bearing, radius);
 }
 
 QColor sample(const QImage& image, QPointF logical)

@@ -1,0 +1,269 @@
+#include "app/ui/rotor/RotorMapCompass.h"
+
+#include "app/map/TileLoader.h"
+#include "app/ui/map/TowerMap.h"
+#include "app/ui/rotor/BeamOverlay.h"
+#include "app/ui/style/StationColors.h"
+#include "core/protocol/FixedText.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QFont captionFont(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
+}
+
+QLabel* captionLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(captionFont(label->font()));
+    label->setAlignment(Qt::AlignHCenter);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QToolButton* mapButton(const QString& text, const QString& accessibleName, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setAccessibleName(accessibleName);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+void setColor(QWidget* widget, const QColor& color)
+{
+    QPalette colors = widget->palette();
+    colors.setColor(QPalette::WindowText, color);
+    widget->setPalette(colors);
+}
+
+void showToolTip(QWidget* widget, const QString& text)
+{
+    if (widget->toolTip() != text) {
+        widget->setToolTip(text);
+    }
+}
+
+} // namespace
+
+RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QWidget* parent)
+    : QWidget(parent)
+    , m_tiles(tiles)
+    , m_rotorName(rotorName)
+{
+    setAccessibleName(u"Tower map for "_s + rotorName);
+
+    auto* dial = new QWidget(this);
+    dial->setFixedSize(mapSize, mapSize);
+    auto* stack = new QGridLayout(dial);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_map = new TowerMap(tiles, dial);
+    m_map->setRound(true);
+    m_map->setEditable(false);
+    // Credits go under the round map, where the edge of the circle cannot cut them.
+    m_map->setShowsAttribution(false);
+    m_overlay = new BeamOverlay(dial);
+    stack->addWidget(m_map, 0, 0);
+    stack->addWidget(m_overlay, 0, 0);
+    m_overlay->raise();
+
+    m_attribution = captionLabel(this);
+    m_attribution->setTextFormat(Qt::RichText);
+    m_attribution->setOpenExternalLinks(true);
+    m_attribution->setAccessibleName(u"Map credits"_s);
+    // Fixed heights: a heading arriving or a caption appearing never moves the controls.
+    m_caption = captionLabel(this);
+    m_caption->setAccessibleName(u"True bearing of "_s + rotorName);
+    m_caption->setFixedHeight(QFontMetrics(m_caption->font()).height());
+    m_error = captionLabel(this);
+    m_error->setWordWrap(true);
+    m_error->setText(TowerMap::loadErrorMessage());
+    // One line held free, so the message appearing moves nothing unless it has to wrap.
+    m_error->setMinimumHeight(QFontMetrics(m_error->font()).height());
+    QSizePolicy keepsPlace = m_error->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    m_error->setSizePolicy(keepsPlace);
+    m_error->hide();
+
+    m_style = mapButton(QString(), u"Change map style for "_s + rotorName, this);
+    m_zoomOut = mapButton(u"−"_s, u"Zoom out for "_s + rotorName, this);
+    m_zoomIn = mapButton(u"+"_s, u"Zoom in for "_s + rotorName, this);
+    // Both style names fit, so the row does not shift when the style flips.
+    m_style->setMinimumWidth(m_style->fontMetrics().horizontalAdvance(u"Satellite"_s) + 16);
+    for (QToolButton* zoom : {m_zoomOut, m_zoomIn}) {
+        zoom->setMinimumWidth(28);
+    }
+    auto* controls = new QHBoxLayout;
+    controls->addStretch(1);
+    controls->addWidget(m_style);
+    controls->addSpacing(6);
+    controls->addWidget(m_zoomOut);
+    controls->addWidget(m_zoomIn);
+    controls->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(dial, 0, Qt::AlignHCenter);
+    layout->addWidget(m_attribution);
+    layout->addSpacing(2);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_error);
+    layout->addLayout(controls);
+
+    connect(m_map, &TowerMap::loadErrorChanged, this, &RotorMapCompass::showMapError);
+    connect(m_style, &QToolButton::clicked, this,
+            [this] { edit([](RotorLocation& l) { l.satellite = !l.satellite; }); });
+    connect(m_zoomOut, &QToolButton::clicked, this,
+            [this] { edit([](RotorLocation& l) { l.spanMeters = zoomedOut(l.spanMeters); }); });
+    connect(m_zoomIn, &QToolButton::clicked, this,
+            [this] { edit([](RotorLocation& l) { l.spanMeters = zoomedIn(l.spanMeters); }); });
+
+    applyColors();
+    showControls();
+    showBearings();
+}
+
+RotorMapCompass::~RotorMapCompass() = default;
+
+double RotorMapCompass::zoomedOut(double span)
+{
+    return std::min(span * 2.0, maximumSpan);
+}
+
+double RotorMapCompass::zoomedIn(double span)
+{
+    return std::max(span * 0.5, minimumSpan);
+}
+
+QString RotorMapCompass::caption(const RotorLocation& location, std::optional<double> heading, bool stale, bool target)
+{
+    const std::optional<double> bearing = heading ? location.trueBearing(*heading) : std::nullopt;
+    if (!bearing) {
+        return {};
+    }
+    QString text = (stale ? u"Last reported"_s : u"Bearing"_s) + u' ' + fixedText(*bearing, 1) + u"° true"_s;
+    if (target) {
+        text += u" · target in orange"_s;
+    }
+    return text;
+}
+
+void RotorMapCompass::setLocation(const RotorLocation& location)
+{
+    if (location == m_location) {
+        return;
+    }
+    m_location = location;
+    m_map->setSatellite(location.satellite);
+    m_map->setRegion(location.latitude, location.longitude, location.spanMeters);
+    showControls();
+    showBearings();
+}
+
+void RotorMapCompass::setHeading(std::optional<double> heading)
+{
+    if (heading != m_heading) {
+        m_heading = heading;
+        showBearings();
+    }
+}
+
+void RotorMapCompass::setTarget(std::optional<double> target)
+{
+    if (target != m_target) {
+        m_target = target;
+        showBearings();
+    }
+}
+
+void RotorMapCompass::setStale(bool stale)
+{
+    if (stale != m_stale) {
+        m_stale = stale;
+        showBearings();
+    }
+}
+
+void RotorMapCompass::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        applyColors();
+    }
+    QWidget::changeEvent(event);
+}
+
+void RotorMapCompass::showBearings()
+{
+    const auto bearingOf = [this](const std::optional<double>& heading) {
+        return heading ? m_location.trueBearing(*heading) : std::nullopt;
+    };
+    const std::optional<double> target = bearingOf(m_target);
+    m_overlay->setBearings(bearingOf(m_heading), target, m_stale);
+    const QString text = caption(m_location, m_heading, m_stale, target.has_value());
+    if (m_caption->text() != text) {
+        m_caption->setText(text);
+    }
+}
+
+void RotorMapCompass::showControls()
+{
+    const bool satellite = m_location.satellite;
+    m_style->setText(satellite ? u"Map"_s : u"Satellite"_s);
+    showToolTip(m_style, satellite ? u"Show the standard map under "_s + m_rotorName + u"."_s
+                                   : u"Show satellite imagery under "_s + m_rotorName + u"."_s);
+
+    const bool widest = m_location.spanMeters >= maximumSpan;
+    m_zoomOut->setEnabled(!widest);
+    showToolTip(m_zoomOut, widest ? u"The map already shows 10 km around the tower, the widest view."_s
+                                  : u"Show more ground around the tower."_s);
+    const bool closest = m_location.spanMeters <= minimumSpan;
+    m_zoomIn->setEnabled(!closest);
+    showToolTip(m_zoomIn, closest ? u"The map already shows 100 m around the tower, the closest view."_s
+                                  : u"Show less ground around the tower."_s);
+
+    const TileLoader::Style style = satellite ? TileLoader::Style::satellite : TileLoader::Style::standard;
+    m_attribution->setText(u"<a href=\"%1\" style=\"color:%2; text-decoration:none\">%3</a>"_s.arg(
+        m_tiles.attributionLink(style).toString().toHtmlEscaped(), StationColors::secondary(palette()).name(),
+        m_tiles.attribution(style).toHtmlEscaped()));
+    showToolTip(m_attribution, u"Map data and imagery credits. Open the copyright page."_s);
+}
+
+void RotorMapCompass::showMapError(const std::optional<QString>& message)
+{
+    m_mapError = message;
+    if (message) {
+        m_error->setText(*message);
+    }
+    m_error->setVisible(message.has_value());
+}
+
+void RotorMapCompass::applyColors()
+{
+    const QPalette& colors = palette();
+    setColor(m_error, StationColors::orange(colors));
+    showControls();
+}
+
+void RotorMapCompass::edit(const std::function<void(RotorLocation&)>& apply)
+{
+    RotorLocation edited = m_location;
+    apply(edited);
+    if (edited != m_location) {
+        Q_EMIT change(edited);
+    }
+}

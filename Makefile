@@ -37,7 +37,8 @@ build: configure
 run: build
 	@$(BUILD_DIR)/app/xalto
 
-# A simulated station and KT-90 controller with the application on throw-away settings.
+# A simulated station, KT-90 controller and rotctld rotator with the application on throw-away
+# settings.
 demo: build
 	@$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
 

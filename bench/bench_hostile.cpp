@@ -7,6 +7,8 @@
 // Beside them it times the snapshot of the largest station the client's bounds let a server
 // build, encoded as the client encodes it off the main thread.
 
+#include "bench/OnThread.h"
+#include "bench/PeakMemory.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
 #include "core/client/QSettingsStore.h"
@@ -15,10 +17,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -45,59 +45,6 @@ const Case cases[] = {
     {"neverReads", StationSimulator::Fault::neverRead, "reads nothing, reports as usual"},
 };
 
-// The peak resident size of this process so far.
-qint64 peakResidentBytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-        }
-    }
-    return -1;
-}
-
-// The simulator, on its own thread: made, driven and destroyed there.
-class HostileServer {
-public:
-    explicit HostileServer(StationSimulator::Fault fault)
-    {
-        m_thread.setObjectName(u"hostile-server"_s);
-        m_thread.start();
-        QMetaObject::invokeMethod(
-            &m_anchor,
-            [this, fault] {
-                StationSimulator::Options options;
-                options.reportInterval = 200;
-                m_simulator = std::make_unique<StationSimulator>(options);
-                m_simulator->listen();
-                m_port = m_simulator->serverPort();
-                m_simulator->setFault(fault);
-            },
-            Qt::BlockingQueuedConnection);
-    }
-    ~HostileServer()
-    {
-        QMetaObject::invokeMethod(
-            &m_anchor, [this] { m_simulator.reset(); }, Qt::BlockingQueuedConnection);
-        m_thread.quit();
-        m_thread.wait();
-    }
-    quint16 port() const { return m_port; }
-
-private:
-    QThread m_thread;
-    // Lives on the thread, so that calls posted to it run there.
-    struct Anchor : QObject {
-        explicit Anchor(QThread& thread) { moveToThread(&thread); }
-    } m_anchor{m_thread};
-    std::unique_ptr<StationSimulator> m_simulator;
-    quint16 m_port = 0;
-};
-
 struct Outcome {
     qint64 peakBytes = 0;
     qint64 longestStallMs = 0;
@@ -109,7 +56,17 @@ struct Outcome {
 
 Outcome runCase(const Case& hostile)
 {
-    HostileServer server(hostile.fault);
+    // The simulator, on its own thread.
+    OnThread<StationSimulator> server(u"hostile-server"_s, [fault = hostile.fault] {
+        StationSimulator::Options options;
+        options.reportInterval = 200;
+        auto simulator = std::make_unique<StationSimulator>(options);
+        simulator->listen();
+        simulator->setFault(fault);
+        return simulator;
+    });
+    quint16 port = 0;
+    server.run([&port](StationSimulator* simulator) { port = simulator->serverPort(); });
     MemorySettingsStore defaults;
     KeltoClient client(nullptr, defaults);
     Outcome outcome;
@@ -118,7 +75,7 @@ Outcome runCase(const Case& hostile)
 
     const auto connectClient = [&] {
         ++outcome.connects;
-        client.connectTo(u"127.0.0.1"_s, QString::number(server.port()));
+        client.connectTo(u"127.0.0.1"_s, QString::number(port));
     };
     // A server that ends up refused is tried again at once, as a user pressing Connect would.
     QObject::connect(&client, &KeltoClient::connectedChanged, [&] {

@@ -40,7 +40,8 @@ build: configure
 run: build
 	@$(BUILD_DIR)/app/xalto
 
-# A simulated station and KT-90 controller with the application on throw-away settings.
+# A simulated station, KT-90 controller and rotctld rotator with the application on throw-away
+# settings.
 demo: build
 	@$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
 
@@ -58,10 +59,11 @@ test: build
 bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
-		--target xalto_bench_window --target xalto_bench_hostile --target xalto_bench_map
+		--target xalto_bench_window --target xalto_bench_hostile --target xalto_bench_map --target xalto_bench_rotctld
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
 	@$(BENCH_DIR)/bench/xalto_bench_hostile
+	@$(BENCH_DIR)/bench/xalto_bench_rotctld
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_window
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_map
 

@@ -14,6 +14,8 @@
 #include "app/ui/station/StationWorkspaceView.h"
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
+#include "bench/OnThread.h"
+#include "bench/PeakMemory.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
 #include "core/client/QSettingsStore.h"
@@ -22,10 +24,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -61,59 +61,6 @@ qint64 threadCpuNs()
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
-
-// The peak resident size of this process so far.
-qint64 peakResidentBytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-        }
-    }
-    return -1;
-}
-
-// The simulator, on its own thread: made, driven and destroyed there.
-class HostileServer {
-public:
-    explicit HostileServer(StationSimulator::Fault fault)
-    {
-        m_thread.setObjectName(u"hostile-server"_s);
-        m_thread.start();
-        QMetaObject::invokeMethod(
-            &m_anchor,
-            [this, fault] {
-                StationSimulator::Options options;
-                options.reportInterval = 200;
-                m_simulator = std::make_unique<StationSimulator>(options);
-                m_simulator->listen();
-                m_port = m_simulator->serverPort();
-                m_simulator->setFault(fault);
-            },
-            Qt::BlockingQueuedConnection);
-    }
-    ~HostileServer()
-    {
-        QMetaObject::invokeMethod(
-            &m_anchor, [this] { m_simulator.reset(); }, Qt::BlockingQueuedConnection);
-        m_thread.quit();
-        m_thread.wait();
-    }
-    quint16 port() const { return m_port; }
-
-private:
-    QThread m_thread;
-    // Lives on the thread, so that calls posted to it run there.
-    struct Anchor : QObject {
-        explicit Anchor(QThread& thread) { moveToThread(&thread); }
-    } m_anchor{m_thread};
-    std::unique_ptr<StationSimulator> m_simulator;
-    quint16 m_port = 0;
-};
 
 struct Outcome {
     qint64 peakBytes = 0;
@@ -154,7 +101,17 @@ private:
 
 Outcome runCase(const Case& hostile, bool window)
 {
-    HostileServer server(hostile.fault);
+    // The simulator, on its own thread.
+    OnThread<StationSimulator> server(u"hostile-server"_s, [fault = hostile.fault] {
+        StationSimulator::Options options;
+        options.reportInterval = 200;
+        auto simulator = std::make_unique<StationSimulator>(options);
+        simulator->listen();
+        simulator->setFault(fault);
+        return simulator;
+    });
+    quint16 port = 0;
+    server.run([&port](StationSimulator* simulator) { port = simulator->serverPort(); });
     MemorySettingsStore defaults;
     Outcome outcome;
     // Alone, the client is one of our own; with the window it is the first tab's.
@@ -177,12 +134,12 @@ Outcome runCase(const Case& hostile, bool window)
 
     const auto connectClient = [&] {
         ++outcome.connects;
-        const QString port = QString::number(server.port());
+        const QString portText = QString::number(port);
         if (window) {
-            workspace->connectSession(workspace->sessions().first(), u"127.0.0.1"_s, port, ConnectionKind::ovVarnex,
+            workspace->connectSession(workspace->sessions().first(), u"127.0.0.1"_s, portText, ConnectionKind::ovVarnex,
                                       u"Hostile"_s);
         } else {
-            client.connectTo(u"127.0.0.1"_s, port);
+            client.connectTo(u"127.0.0.1"_s, portText);
         }
     };
     // A server that ends up refused is tried again at once, as a user pressing Connect would.

@@ -27,6 +27,14 @@ bool readBindings(const QJsonObject& object, QList<KeyBinding>& out)
     return true;
 }
 
+// A key that older records lack: its default stays when it is missing, but a value of the
+// wrong type fails the record like any other.
+template <typename T>
+bool readAdded(const QJsonObject& object, const QString& key, T& out)
+{
+    return !object.contains(key) || Json::read(object, key, out);
+}
+
 } // namespace
 
 QJsonObject IntegrationSettings::toJson() const
@@ -52,6 +60,11 @@ QJsonObject IntegrationSettings::toJson() const
         {u"encoderButton"_s, encoderButton},
         {u"encoderTarget"_s, encoderTarget},
         {u"encoderStep"_s, encoderStep},
+        {u"rotctldEnabled"_s, rotctldEnabled},
+        {u"rotctldHost"_s, rotctldHost},
+        {u"rotctldPort"_s, rotctldPort},
+        {u"rotctldRotor"_s, rotctldRotor},
+        {u"rotctldPark"_s, rotctldPark},
     };
 }
 
@@ -79,7 +92,12 @@ std::optional<IntegrationSettings> IntegrationSettings::fromJson(const QJsonObje
         Json::read(object, u"encoderChannel"_s, settings.encoderChannel) &&
         Json::read(object, u"encoderButton"_s, settings.encoderButton) &&
         Json::read(object, u"encoderTarget"_s, settings.encoderTarget) &&
-        Json::read(object, u"encoderStep"_s, settings.encoderStep);
+        Json::read(object, u"encoderStep"_s, settings.encoderStep) &&
+        readAdded(object, u"rotctldEnabled"_s, settings.rotctldEnabled) &&
+        readAdded(object, u"rotctldHost"_s, settings.rotctldHost) &&
+        readAdded(object, u"rotctldPort"_s, settings.rotctldPort) &&
+        readAdded(object, u"rotctldRotor"_s, settings.rotctldRotor) &&
+        readAdded(object, u"rotctldPark"_s, settings.rotctldPark);
     if (!complete) {
         return std::nullopt;
     }

@@ -39,9 +39,17 @@ struct IntegrationSettings {
     QString encoderTarget;
     // Degrees or positions per encoder count; negative reverses the direction.
     double encoderStep = 1.0;
+    // The rotctld server of the tab: off by default, on loopback at rotctld's usual port. Its
+    // commands act on `rotctldRotor` (none when empty); "park" turns it to `rotctldPark`.
+    bool rotctldEnabled = false;
+    QString rotctldHost = QStringLiteral("127.0.0.1");
+    QString rotctldPort = QStringLiteral("4533");
+    QString rotctldRotor;
+    double rotctldPark = 0.0;
 
     QJsonObject toJson() const;
-    // Every key must be present with its type, in the record and in each key binding.
+    // Every key must be present with its type, in the record and in each key binding, except
+    // the rotctld keys, which records stored before the server existed lack.
     static std::optional<IntegrationSettings> fromJson(const QJsonObject& object);
 
     // Nothing when the record holds a number JSON cannot write.

@@ -1,5 +1,6 @@
 #include "app/integrations/StationIntegrations.h"
 
+#include "app/integrations/RotctldServer.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
@@ -74,6 +75,7 @@ StationIntegrations::StationIntegrations(SettingsStore& defaults, const Clock& c
     , m_keyboardTransport(new LoggerTransport(this))
     , m_keyboard(new NativeKeyboard(this))
     , m_encoder(new PhidgetEncoder(this))
+    , m_rotctld(new RotctldServer(this))
 {}
 
 // The key handlers call into this object: they go before its members do.
@@ -88,6 +90,9 @@ void StationIntegrations::setSettings(IntegrationSettings settings)
         return;
     }
     m_settings = std::move(settings);
+    // Rotor and park heading apply to the next command; the address only to the next start.
+    m_rotctld->setRotor(m_settings.rotctldRotor);
+    m_rotctld->setParkHeading(m_settings.rotctldPark);
     Q_EMIT settingsChanged();
 }
 
@@ -190,6 +195,7 @@ void StationIntegrations::stopInputs()
     m_keyboardTransport->stop();
     m_keyboard->stop();
     m_encoder->stop();
+    m_rotctld->stop();
 }
 
 // ---- Inputs ----
@@ -244,6 +250,37 @@ void StationIntegrations::receiveKeyPress(const QString& token, KeltoClient& cli
     if (m_foreground) {
         receive(LoggerEvent::key(token), client);
     }
+}
+
+void StationIntegrations::serveRotctld(KeltoClient& client)
+{
+    if (!m_settings.rotctldEnabled) {
+        m_rotctld->stop();
+        return;
+    }
+    if (!m_rotctld->serves(client, m_settings.rotctldHost, m_settings.rotctldPort)) {
+        m_rotctld->start(client, m_settings.rotctldHost, m_settings.rotctldPort);
+    }
+}
+
+void StationIntegrations::startRotctld(KeltoClient& client)
+{
+    IntegrationSettings settings = m_settings;
+    settings.rotctldEnabled = true;
+    setSettings(std::move(settings));
+    save();
+    // A start asked for again listens afresh, so a port freed meanwhile is taken.
+    m_rotctld->stop();
+    serveRotctld(client);
+}
+
+void StationIntegrations::stopRotctld()
+{
+    IntegrationSettings settings = m_settings;
+    settings.rotctldEnabled = false;
+    setSettings(std::move(settings));
+    save();
+    m_rotctld->stop();
 }
 
 // ---- Events ----

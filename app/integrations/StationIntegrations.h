@@ -19,6 +19,7 @@ class Clock;
 class LoggerTransport;
 class NativeKeyboard;
 class PhidgetEncoder;
+class RotctldServer;
 class SettingsStore;
 
 // The integration controller of one tab: turns logger events, key tokens and the rotary encoder
@@ -85,6 +86,9 @@ public:
     const NativeKeyboard& keyboard() const { return *m_keyboard; }
     PhidgetEncoder& encoder() { return *m_encoder; }
     const PhidgetEncoder& encoder() const { return *m_encoder; }
+    // The rotctld server of this tab, for the settings view's status.
+    RotctldServer& rotctldServer() { return *m_rotctld; }
+    const RotctldServer& rotctldServer() const { return *m_rotctld; }
 
     // Makes the record of `endpoint` current, stopping the inputs and commands of the previous
     // server. Loading the current endpoint again does nothing.
@@ -109,6 +113,12 @@ public:
     void startEncoder(KeltoClient& client);
     // Sends the previewed encoder command; nothing unless enabled and connected.
     void applyEncoder(KeltoClient& client);
+    // Makes the rotctld server follow the record for `client`: listening while it is enabled,
+    // restarted only when its address changed. The view calls it whenever a record is loaded.
+    void serveRotctld(KeltoClient& client);
+    // Turns the rotctld server on or off in the record, stores it and follows it.
+    void startRotctld(KeltoClient& client);
+    void stopRotctld();
 
     // One event from any input.
     void receive(const LoggerEvent& event, KeltoClient& client);
@@ -178,6 +188,7 @@ private:
 
     NativeKeyboard* m_keyboard;
     PhidgetEncoder* m_encoder;
+    RotctldServer* m_rotctld;
     QMetaObject::Connection m_encoderDelta;
     QMetaObject::Connection m_encoderPress;
     double m_encoderHeading = 0.0;

@@ -77,6 +77,13 @@ bool isInteger(const QJsonObject& object, const QString& key)
     return Json::read(object, key, number);
 }
 
+// Like `copy` for a key that records written before it existed lack: missing is fine.
+template <typename Check>
+bool copyAdded(const QJsonObject& in, QJsonObject& out, const QString& key, Check check)
+{
+    return !in.contains(key) || copy(in, out, key, check);
+}
+
 // A map from device name to radio number, copied entry by entry into a fresh object.
 bool copyRadioMap(const QJsonObject& in, QJsonObject& out, const QString& key)
 {
@@ -140,7 +147,10 @@ std::optional<QJsonObject> SettingsBackup::integrationRecord(const QJsonObject& 
     }
     if (!copyRadioMap(object, out, u"switchRadios"_s) || !copyRadioMap(object, out, u"tunerRadios"_s) ||
         !copy(object, out, u"globalKeys"_s, isFlag) || !copy(object, out, u"encoderChannel"_s, isInteger) ||
-        !copy(object, out, u"encoderButton"_s, isInteger) || !copy(object, out, u"encoderStep"_s, isNumber)) {
+        !copy(object, out, u"encoderButton"_s, isInteger) || !copy(object, out, u"encoderStep"_s, isNumber) ||
+        !copyAdded(object, out, u"rotctldEnabled"_s, isFlag) || !copyAdded(object, out, u"rotctldHost"_s, isText) ||
+        !copyAdded(object, out, u"rotctldPort"_s, isText) || !copyAdded(object, out, u"rotctldRotor"_s, isText) ||
+        !copyAdded(object, out, u"rotctldPark"_s, isNumber)) {
         return std::nullopt;
     }
     const QJsonValue commands = object.value(u"keyCommands"_s);
@@ -347,8 +357,10 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
             return heading.isDouble() && finiteWithin(heading.toDouble(), 0, 360);
         });
         const QJsonValue step = it.value().value(u"encoderStep"_s);
+        const QJsonValue park = it.value().value(u"rotctldPark"_s);
+        const bool parkValid = park.isUndefined() || (park.isDouble() && finiteWithin(park.toDouble(), 0, 360));
         if (!OVVProtocol::validField(it.key()) || !step.isDouble() || !std::isfinite(step.toDouble()) ||
-            !headingsValid) {
+            !headingsValid || !parkValid) {
             return failure(u"Invalid integration settings."_s);
         }
     }

@@ -10,6 +10,7 @@
 #include "core/protocol/FixedText.h"
 #include "core/protocol/OVVProtocol.h"
 #include "core/protocol/PortNumber.h"
+#include "core/protocol/RotctldProtocol.h"
 #include "core/protocol/ServerEvent.h"
 #include "core/protocol/StationFootprint.h"
 #include "core/protocol/TerminalProtocol.h"
@@ -37,9 +38,21 @@ bool holdsWhiteSpace(const QString& text)
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
 }
 
+// The kinds that reach one rotator, polled for its heading, rather than a station server.
 bool isTerminalKind(ConnectionKind kind)
 {
     return kind != ConnectionKind::ovVarnex;
+}
+
+// A rotctld reports a rotator past north in its overlap as more than 360 or less than 0
+// degrees; the rotor shown here points the same way within the circle.
+double withinCircle(double azimuth)
+{
+    if (azimuth >= 0.0 && azimuth <= 360.0) {
+        return azimuth;
+    }
+    const double heading = std::fmod(azimuth, 360.0);
+    return heading < 0.0 ? heading + 360.0 : heading;
 }
 
 // Errors the socket reports before the connection is up that mean the server cannot be
@@ -180,8 +193,10 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     end(disconnectedMessage);
 
     setConnectionKind(kind);
-    m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : u"KT-90"_s;
+    const QString fallbackName = kind == ConnectionKind::hamlibRotctld ? u"rotctld"_s : u"KT-90"_s;
+    m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : fallbackName;
     m_terminalPending = TerminalFramer{};
+    m_rotctldReplies = RotctldReplyReader{};
 
     if (kind == ConnectionKind::kt90Serial) {
         connectSerial(host, port);
@@ -301,11 +316,13 @@ void KeltoClient::startTimer()
 void KeltoClient::transportReady(const QString& host, quint16 port)
 {
     m_tcpReady = true;
-    setMessage(isTerminalKind(m_connectionKind) ? u"Checking KT-90 terminal…"_s : u"Checking OV Varnex server…"_s);
+    setMessage(m_connectionKind == ConnectionKind::hamlibRotctld ? u"Checking rotctld…"_s
+               : isTerminalKind(m_connectionKind)                ? u"Checking KT-90 terminal…"_s
+                                                                 : u"Checking OV Varnex server…"_s);
     note((m_connectionKind == ConnectionKind::kt90UDP ? u"UDP ready to "_s : u"TCP connected to "_s) + host + u':' +
          QString::number(port));
     if (isTerminalKind(m_connectionKind)) {
-        send(TerminalProtocol::query());
+        queryHeading();
     }
     // Reads are armed by the socket itself: every readyRead carries this connection's token.
 }
@@ -327,7 +344,8 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
         const QUuid token = m_generation;
         readAvailable(token, ReadAll::yes);
         if (m_generation == token) {
-            end(u"Server closed the connection."_s);
+            end(m_connectionKind == ConnectionKind::hamlibRotctld ? u"rotctld closed the connection."_s
+                                                                  : u"Server closed the connection."_s);
         }
         return;
     }
@@ -357,6 +375,8 @@ void KeltoClient::readAvailable(const QUuid& token, ReadAll all)
         setNow(at);
         if (m_connectionKind == ConnectionKind::kt90Terminal) {
             receiveTerminal(chunk);
+        } else if (m_connectionKind == ConnectionKind::hamlibRotctld) {
+            receiveRotctld(chunk);
         } else {
             receiveLines(chunk);
         }
@@ -471,6 +491,52 @@ void KeltoClient::receiveTerminal(const QByteArray& data)
     }
 }
 
+void KeltoClient::queryHeading()
+{
+    if (m_connectionKind != ConnectionKind::hamlibRotctld) {
+        send(TerminalProtocol::query());
+        return;
+    }
+    if (!m_rotctldReplies.awaitsPosition()) {
+        sendRotctld(RotctldProtocol::positionQuery(), RotctldReplyReader::Expect::position);
+    }
+}
+
+bool KeltoClient::sendRotctld(const QByteArray& command, RotctldReplyReader::Expect answer)
+{
+    if (m_rotctldReplies.waiting() >= RotctldReplyReader::maxWaiting) {
+        endLater(u"rotctld stopped answering: "_s + QString::number(RotctldReplyReader::maxWaiting) +
+                 u" commands are waiting for an answer."_s);
+        return false;
+    }
+    m_rotctldReplies.expect(answer);
+    send(command);
+    return true;
+}
+
+void KeltoClient::receiveRotctld(const QByteArray& data)
+{
+    const ProtocolResult<QList<RotctldReplyReader::Reply>> replies = m_rotctldReplies.append(data);
+    if (!replies) {
+        end(replies.failure().description());
+        return;
+    }
+    const QUuid token = m_generation;
+    for (const RotctldReplyReader::Reply& reply : *replies) {
+        if (reply.code != RotctldProtocol::ok) {
+            end(u"rotctld reported an error: "_s + RotctldProtocol::reportText(reply.code) + u" (RPRT "_s +
+                QString::number(reply.code) + u")."_s);
+            return;
+        }
+        if (reply.azimuth) {
+            terminalHeading(withinCircle(*reply.azimuth));
+            if (m_generation != token) {
+                return;
+            }
+        }
+    }
+}
+
 void KeltoClient::connectSerial(const QString& path, const QString& baud)
 {
     setEndpoint(u"serial:"_s + path + u'@' + baud);
@@ -539,7 +605,7 @@ void KeltoClient::tick()
         return;
     }
     if (isTerminalKind(m_connectionKind) && m_tcpReady) {
-        send(TerminalProtocol::query());
+        queryHeading();
     }
     if (!m_connected) {
         return;
@@ -671,7 +737,8 @@ void KeltoClient::note(const QString& text)
         m_logStampSecond = second;
         m_logStamp = localTimeText(Instant(second));
     }
-    const QString line = m_logStamp + u"  "_s + text;
+    const QString line =
+        m_logStamp + u"  "_s + text + (m_commandOrigin.isEmpty() ? QString() : u" ("_s + m_commandOrigin + u')');
     m_log.append(line);
     if (m_log.size() > maxLogLines) {
         // Cheap: a list gives up its front without moving the rest.
@@ -937,37 +1004,48 @@ bool KeltoClient::sendCommand(const ProtocolResult<QByteArray>& command)
         note(command.failure().description());
         return false;
     }
+    // Turn and stop are all a rotctld is sent; each is answered by a report.
+    if (m_connectionKind == ConnectionKind::hamlibRotctld) {
+        return sendRotctld(*command, RotctldReplyReader::Expect::report);
+    }
     send(*command);
     return true;
 }
 
-void KeltoClient::turn(const QString& name, double heading)
+bool KeltoClient::turn(const QString& name, double heading)
 {
     const auto rotor = m_station.rotors.constFind(name);
     if (rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
         note(u"Turn blocked: control is disabled or heading is stale."_s);
-        return;
+        return false;
     }
     const ProtocolResult<QByteArray> command =
-        m_connectionKind == ConnectionKind::ovVarnex  ? OVVProtocol::turn(name, heading)
-        : m_connectionKind == ConnectionKind::kt90UDP ? TerminalProtocol::udpTurn(heading)
-                                                      : TerminalProtocol::turn(heading);
-    if (sendCommand(command)) {
-        note(u"Turn requested: "_s + name + u" → "_s + fixedText(heading, 1) + u"°"_s);
+        m_connectionKind == ConnectionKind::ovVarnex        ? OVVProtocol::turn(name, heading)
+        : m_connectionKind == ConnectionKind::kt90UDP       ? TerminalProtocol::udpTurn(heading)
+        : m_connectionKind == ConnectionKind::hamlibRotctld ? RotctldProtocol::setPosition(heading)
+                                                            : TerminalProtocol::turn(heading);
+    if (!sendCommand(command)) {
+        return false;
     }
+    note(u"Turn requested: "_s + name + u" → "_s + fixedText(heading, 1) + u"°"_s);
+    return true;
 }
 
-void KeltoClient::stop(const QString& name)
+bool KeltoClient::stop(const QString& name)
 {
     const auto rotor = m_station.rotors.constFind(name);
     if (rotor == m_station.rotors.cend() || !canStop(*rotor)) {
-        return;
+        return false;
     }
-    const ProtocolResult<QByteArray> command =
-        m_connectionKind == ConnectionKind::ovVarnex ? OVVProtocol::stop(name) : TerminalProtocol::stop();
-    if (sendCommand(command)) {
-        note(u"Stop requested: "_s + name);
+    const ProtocolResult<QByteArray> command = m_connectionKind == ConnectionKind::ovVarnex ? OVVProtocol::stop(name)
+                                               : m_connectionKind == ConnectionKind::hamlibRotctld
+                                                   ? ProtocolResult<QByteArray>(RotctldProtocol::stop())
+                                                   : ProtocolResult<QByteArray>(TerminalProtocol::stop());
+    if (!sendCommand(command)) {
+        return false;
     }
+    note(u"Stop requested: "_s + name);
+    return true;
 }
 
 void KeltoClient::stopAll()
@@ -979,16 +1057,18 @@ void KeltoClient::stopAll()
     }
 }
 
-void KeltoClient::jog(const QString& name, bool clockwise)
+bool KeltoClient::jog(const QString& name, bool clockwise)
 {
     const auto rotor = m_station.rotors.constFind(name);
     if (m_connectionKind != ConnectionKind::ovVarnex || rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
         note(u"Jog blocked: control disabled, stale or moving."_s);
-        return;
+        return false;
     }
-    if (sendCommand(OVVProtocol::jog(name, clockwise))) {
-        note(u"Jog requested: "_s + name + (clockwise ? u" CW"_s : u" CCW"_s));
+    if (!sendCommand(OVVProtocol::jog(name, clockwise))) {
+        return false;
     }
+    note(u"Jog requested: "_s + name + (clockwise ? u" CW"_s : u" CCW"_s));
+    return true;
 }
 
 void KeltoClient::turnToPreset(const QString& name, const QString& preset)
@@ -1084,6 +1164,18 @@ void KeltoClient::adjustTuner(const QString& name, const QString& rotor, std::op
     if (sendCommand(command)) {
         note(u"Tuner "_s + (clockwise ? u"adjustment"_s : u"calibration"_s) + u" requested: "_s + name + u" / "_s +
              rotor);
+    }
+}
+
+KeltoClient::CommandOrigin::CommandOrigin(KeltoClient& client, const QString& label)
+    : m_client(&client)
+    , m_previous(std::exchange(client.m_commandOrigin, label))
+{}
+
+KeltoClient::CommandOrigin::~CommandOrigin()
+{
+    if (m_client) {
+        m_client->m_commandOrigin = m_previous;
     }
 }
 

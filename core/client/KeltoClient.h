@@ -6,6 +6,7 @@
 #include "core/protocol/ConnectionKind.h"
 #include "core/protocol/LineDecoder.h"
 #include "core/protocol/ProtocolFailure.h"
+#include "core/protocol/RotctldReplyReader.h"
 #include "core/protocol/TerminalProtocol.h"
 
 #include <QAbstractSocket>
@@ -143,12 +144,13 @@ public:
     bool canControlTuner(const TurvixTuner& tuner) const;
 
     // Commands. None fails to its caller: a refused command writes its "blocked" line (where
-    // it has one), an accepted one its "requested" line.
-    void turn(const QString& name, double heading);
-    void stop(const QString& name);
+    // it has one), an accepted one its "requested" line. Turn, stop and jog also answer whether
+    // they were accepted, for callers that owe someone an answer.
+    bool turn(const QString& name, double heading);
+    bool stop(const QString& name);
     // Every rotor, in ascending name order.
     void stopAll();
-    void jog(const QString& name, bool clockwise);
+    bool jog(const QString& name, bool clockwise);
     void turnToPreset(const QString& name, const QString& preset);
     void refreshPresets();
     void requestRotorLock(const QString& name, bool locked);
@@ -158,6 +160,19 @@ public:
     void selectTuner(const QString& name, const QString& position);
     // `clockwise` absent calibrates the tuner rotor; present, it moves it that way.
     void adjustTuner(const QString& name, const QString& rotor, std::optional<bool> clockwise = std::nullopt);
+
+    // Labels the log lines written while it lives with where the commands came from, such as a
+    // rotctld client on the network, so that the log tells them from the window's own.
+    class CommandOrigin final {
+    public:
+        CommandOrigin(KeltoClient& client, const QString& label);
+        ~CommandOrigin();
+        Q_DISABLE_COPY_MOVE(CommandOrigin)
+
+    private:
+        QPointer<KeltoClient> m_client;
+        QString m_previous;
+    };
 
     // Offline snapshot.
     void loadOfflineStation(const QString& endpoint, ConnectionKind kind);
@@ -211,6 +226,13 @@ private:
     void receiveTerminal(const QByteArray& data);
     void receiveDatagram(QByteArrayView datagram);
     void terminalHeading(double heading);
+    // The heading query of the controller kinds; a rotctld is asked again only once it has
+    // answered, so a slow rotator is not buried in queries.
+    void queryHeading();
+    // rotctld: the answers, read against the commands sent; the first error report ends the
+    // connection.
+    void receiveRotctld(const QByteArray& data);
+    bool sendRotctld(const QByteArray& command, RotctldReplyReader::Expect answer);
 
     void goLive();
     void commonStep(const ServerEvent& event);
@@ -289,6 +311,8 @@ private:
 
     QString m_terminalName;
     TerminalFramer m_terminalPending;
+    RotctldReplyReader m_rotctldReplies;
+    QString m_commandOrigin;
     bool m_tcpReady = false;
     QAbstractSocket* m_socket = nullptr;
     // Owned by the client alone: dropping it joins the port's thread, so no handler of the port

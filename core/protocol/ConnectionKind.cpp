@@ -15,6 +15,8 @@ QString text(ConnectionKind kind)
         return u"KT-90 UDP terminal"_s;
     case ConnectionKind::kt90Serial:
         return u"KT-90 local serial"_s;
+    case ConnectionKind::hamlibRotctld:
+        return u"Hamlib rotctld"_s;
     }
     Q_UNREACHABLE();
     return QString();
@@ -32,8 +34,8 @@ std::optional<ConnectionKind> fromText(QStringView text)
 
 QList<ConnectionKind> all()
 {
-    return {ConnectionKind::ovVarnex, ConnectionKind::kt90Terminal, ConnectionKind::kt90UDP,
-            ConnectionKind::kt90Serial};
+    return {ConnectionKind::ovVarnex, ConnectionKind::kt90Terminal, ConnectionKind::kt90UDP, ConnectionKind::kt90Serial,
+            ConnectionKind::hamlibRotctld};
 }
 
 } // namespace ConnectionKinds

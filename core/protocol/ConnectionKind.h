@@ -6,8 +6,9 @@
 
 #include <optional>
 
-// The ways the client reaches a station: an OV Varnex server, or one KT-90 controller directly.
-enum class ConnectionKind { ovVarnex, kt90Terminal, kt90UDP, kt90Serial };
+// The ways the client reaches a station: an OV Varnex server, one KT-90 controller directly, or
+// one rotator behind a rotctld (which drives many makes of controller itself).
+enum class ConnectionKind { ovVarnex, kt90Terminal, kt90UDP, kt90Serial, hamlibRotctld };
 
 namespace ConnectionKinds {
 

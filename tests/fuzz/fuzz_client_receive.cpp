@@ -1,5 +1,6 @@
-// The client's own receive path: bytes in as a station server, a KT-90 terminal or KT-90
-// datagrams, a station out, within the client's bounds, and its snapshot read back equal.
+// The client's own receive path: bytes in as a station server, a KT-90 terminal, KT-90
+// datagrams or a rotctld answering position queries, a station out, within the client's bounds, and its snapshot read
+// back equal.
 #include "FuzzSupport.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
@@ -34,6 +35,11 @@ public:
         case ConnectionKind::kt90Serial:
             client.receiveTerminal(bytes.toByteArray());
             break;
+        case ConnectionKind::hamlibRotctld:
+            // As the timer would: a query whenever none is waiting for its answer.
+            client.queryHeading();
+            client.receiveRotctld(bytes.toByteArray());
+            break;
         }
     }
 };
@@ -49,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KeltoClient client(nullptr, defaults, clock);
     const ConnectionKind kind = data[0] % 4 == 1   ? ConnectionKind::kt90Terminal
                                 : data[0] % 4 == 2 ? ConnectionKind::kt90UDP
+                                : data[0] % 4 == 3 ? ConnectionKind::hamlibRotctld
                                                    : ConnectionKind::ovVarnex;
     KeltoClientProbe::open(client, kind);
 

@@ -1,13 +1,14 @@
-// Starts a simulated station and a KT-90 controller, prepares a throw-away settings folder with
-// a profile for each (the station's profile carries a site for the map), and runs the
-// application on that folder. The user's own settings and keychain are never touched, and the
-// simulators end when the application does.
+// Starts a simulated station, a KT-90 controller and a rotator behind a simulated rotctld,
+// prepares a throw-away settings folder with a profile for each (the station's profile carries a site for the map), and
+// runs the application on that folder. The user's own settings and keychain are never touched, and the simulators end
+// when the application does.
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/UuidText.h"
 #include "core/client/QSettingsStore.h"
 #include "tools/station-sim/Kt90Simulator.h"
+#include "tools/station-sim/RotctldSimulator.h"
 #include "tools/station-sim/StationSimulator.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,11 @@ int main(int argc, char* argv[])
         err << "Cannot start the simulated KT-90: " << kt90.errorString() << Qt::endl;
         return 1;
     }
+    RotctldSimulator rotctld(RotctldSimulator::Options{});
+    if (!rotctld.listen()) {
+        err << "Cannot start the simulated rotctld: " << rotctld.errorString() << Qt::endl;
+        return 1;
+    }
 
     QTemporaryDir settingsDir;
     if (!settingsDir.isValid()) {
@@ -58,10 +64,13 @@ int main(int argc, char* argv[])
         ServerProfile controller{
             QUuid::createUuid(),          u"KT-90 controller"_s, u"127.0.0.1"_s, QString::number(kt90.tcpPort()),
             ConnectionKind::kt90Terminal, std::nullopt,          std::nullopt,   std::nullopt};
+        ServerProfile rotator{
+            QUuid::createUuid(),           u"rotctld rotator"_s, u"127.0.0.1"_s, QString::number(rotctld.serverPort()),
+            ConnectionKind::hamlibRotctld, std::nullopt,         std::nullopt,   std::nullopt};
         ServerProfiles profiles(store);
-        profiles.setItems({demo, controller});
+        profiles.setItems({demo, controller, rotator});
         store.setTextList(SettingsKeys::lastConnectedServerProfiles,
-                          {UuidText::text(demo.id), UuidText::text(controller.id)});
+                          {UuidText::text(demo.id), UuidText::text(controller.id), UuidText::text(rotator.id)});
     }
 
     QStringList arguments{u"--settings-dir"_s, settingsDir.path()};

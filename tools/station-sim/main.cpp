@@ -1,4 +1,5 @@
 #include "tools/station-sim/Kt90Simulator.h"
+#include "tools/station-sim/RotctldSimulator.h"
 #include "tools/station-sim/StationSimulator.h"
 
 #include <QCommandLineParser>
@@ -79,13 +80,14 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Simulated OV Varnex station server and KT-90 rotator controller for testing Xalto Station Control."_s);
+        u"Simulated OV Varnex station server, KT-90 rotator controller and rotctld rotator for testing Xalto Station "
+        u"Control."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
         {u"listen"_s, u"Address to listen on (default 127.0.0.1)."_s, u"address"_s, u"127.0.0.1"_s},
         {u"port"_s, u"OV Varnex server port; 0 picks a free one (default 4001)."_s, u"port"_s, u"4001"_s},
-        {u"no-station"_s, u"Run no OV Varnex server, only the KT-90 terminals asked for."_s},
+        {u"no-station"_s, u"Run no OV Varnex server, only the KT-90 terminals and rotctld rotator asked for."_s},
         {u"login"_s, u"Demand this login (USER:/PASS: challenge)."_s, u"user:password"_s},
         {u"rotors"_s, u"Number of rotators (default 2)."_s, u"N"_s, u"2"_s},
         {u"switches"_s, u"Number of antenna switches, display types 1-4 in turn (default 4)."_s, u"N"_s, u"4"_s},
@@ -98,6 +100,8 @@ int main(int argc, char* argv[])
         {u"kt90-udp"_s, u"Run a KT-90 UDP terminal on this port (0: any)."_s, u"port"_s},
         {u"kt90-pty"_s, u"Run a KT-90 on a pseudo-terminal and print its device path."_s},
         {u"kt90-decimal"_s, u"KT-90 reports headings with one decimal instead of three digits."_s},
+        {u"rotctld"_s, u"Run a rotator speaking the rotctld protocol on this port (0: any; rotctld's own is 4533)."_s,
+         u"port"_s},
         {u"verbose"_s, u"Print every command received."_s},
     });
     parser.process(application);
@@ -191,8 +195,29 @@ int main(int argc, char* argv[])
         QObject::connect(&kt90, &Kt90Simulator::recorded, &application,
                          [](const QByteArray& bytes) { err() << "kt90 <- " << visible(bytes) << Qt::endl; });
     }
-    if (!station && kt90.tcpPort() == 0 && kt90.udpPort() == 0 && kt90.devicePath().isEmpty()) {
-        err() << "Nothing to simulate: --no-station without a KT-90 terminal." << Qt::endl;
+
+    RotctldSimulator::Options rotctldOptions;
+    rotctldOptions.turnRate = *turnRate;
+    rotctldOptions.jogStep = *jogStep;
+    RotctldSimulator rotctld(rotctldOptions);
+    if (parser.isSet(u"rotctld"_s)) {
+        const auto rotctldPort = wholeNumber(parser, u"rotctld"_s, 0, 65535);
+        if (!rotctldPort) {
+            return 2;
+        }
+        if (!rotctld.listen(static_cast<quint16>(*rotctldPort), address)) {
+            err() << "Cannot open the rotctld rotator: " << rotctld.errorString() << Qt::endl;
+            return 1;
+        }
+        out() << "rotctld rotator on " << address.toString() << ':' << rotctld.serverPort() << Qt::endl;
+        if (verbose) {
+            QObject::connect(&rotctld, &RotctldSimulator::recorded, &application,
+                             [](const QByteArray& bytes) { err() << "rotctld <- " << visible(bytes) << Qt::endl; });
+        }
+    }
+    if (!station && kt90.tcpPort() == 0 && kt90.udpPort() == 0 && kt90.devicePath().isEmpty() &&
+        rotctld.serverPort() == 0) {
+        err() << "Nothing to simulate: --no-station without a KT-90 terminal or rotctld rotator." << Qt::endl;
         return 2;
     }
     return QCoreApplication::exec();

@@ -201,8 +201,8 @@ QWidget* ProfileManagerDialog::buildForm()
         m_kind->addItem(ConnectionKinds::text(kind), QVariant::fromValue(static_cast<int>(kind)));
     }
     m_kind->setAccessibleName(u"Connection type"_s);
-    m_kind->setToolTip(u"How this computer reaches the station: an OV Varnex server, or a KT-90 controller over "
-                       u"TCP, UDP or a serial port."_s);
+    m_kind->setToolTip(u"How this computer reaches the station: an OV Varnex server, a KT-90 controller over "
+                       u"TCP, UDP or a serial port, or a rotator behind a Hamlib rotctld."_s);
     connect(m_kind, &QComboBox::activated, this, [this](int index) {
         m_manager.setConnectionKind(static_cast<ConnectionKind>(m_kind->itemData(index).toInt()));
     });
@@ -392,12 +392,14 @@ void ProfileManagerDialog::refresh()
     const bool serial = m_manager.connectionKind() == ConnectionKind::kt90Serial;
     m_host->setPlaceholderText(serial ? serialPlaceholder : hostPlaceholder);
     m_host->setToolTip(serial ? u"Path of the controller’s serial device, such as /dev/ttyUSB0."_s
-                              : u"Host name or IP address of the station server or KT-90 controller."_s);
+                              : u"Host name or IP address of the station server, KT-90 controller or rotctld."_s);
     const QString portName = serial ? u"Baud"_s : u"Port"_s;
     m_portLabel->setText(portName);
     m_port->setAccessibleName(portName);
     m_port->setToolTip(serial ? u"Baud rate of the serial port: 4800, 9600, 19200, 38400, 57600 or 115200."_s
                               : u"TCP or UDP port of the server, from 1 to 65535."_s);
+    const bool rotctld = m_manager.connectionKind() == ConnectionKind::hamlibRotctld;
+    m_port->setPlaceholderText(rotctld ? u"4533, rotctld’s usual port"_s : QString());
     m_coordinateWarning->setVisible(!m_manager.coordinatesValid());
 
     const bool valid = m_manager.valid();

@@ -1,5 +1,6 @@
 #include "app/ui/sheets/IntegrationSettingsView.h"
 
+#include "app/integrations/RotctldServer.h"
 #include "app/integrations/StationIntegrations.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "core/client/KeltoClient.h"
@@ -129,6 +130,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     sections->addWidget(buildEvents());
     sections->addWidget(buildKeyboard());
     sections->addWidget(buildEncoder());
+    sections->addWidget(buildRotctld());
     sections->addStretch(1);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -150,6 +152,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     refreshKeyboard();
     refreshEncoder();
     refreshEvents();
+    refreshRotctld();
 
     connect(&m_integrations, &StationIntegrations::settingsChanged, this, [this] {
         if (!m_editing) {
@@ -182,6 +185,10 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
         refreshEncoder();
     });
     connect(&m_client, &KeltoClient::connectedChanged, this, &IntegrationSettingsView::refreshEncoder);
+    RotctldServer& rotctld = m_integrations.rotctldServer();
+    connect(&rotctld, &RotctldServer::messageChanged, this, &IntegrationSettingsView::refreshRotctld);
+    connect(&rotctld, &RotctldServer::runningChanged, this, &IntegrationSettingsView::refreshRotctld);
+    connect(&rotctld, &RotctldServer::clientCountChanged, this, &IntegrationSettingsView::refreshRotctld);
     connect(&m_client, &KeltoClient::stationChanged, this, &IntegrationSettingsView::stationChanged);
 }
 
@@ -423,6 +430,55 @@ QWidget* IntegrationSettingsView::buildEncoder()
     return box;
 }
 
+QWidget* IntegrationSettingsView::buildRotctld()
+{
+    QVBoxLayout* layout = nullptr;
+    QWidget* box = section(this, layout, u"rotctld server"_s);
+
+    m_rotctldHost = field(u"rotctld host"_s,
+                          u"The address to listen on: 127.0.0.1 for programs on this computer, or this computer’s LAN "
+                          u"address for programs elsewhere."_s,
+                          box);
+    m_rotctldPort = field(u"rotctld port"_s, u"The TCP port rotctld clients connect to; rotctld’s own is 4533."_s, box);
+    m_rotctldRotor = picker(u"rotctld rotor"_s, u"The rotor that rotctld clients read, turn and stop."_s, box);
+    m_rotctldPark = new QDoubleSpinBox(box);
+    m_rotctldPark->setRange(0.0, 360.0);
+    m_rotctldPark->setDecimals(1);
+    m_rotctldPark->setSuffix(u"°"_s);
+    m_rotctldPark->setAccessibleName(u"Park heading"_s);
+    m_rotctldPark->setToolTip(u"Where a rotctld client’s park command turns the rotor."_s);
+    auto* form = new QFormLayout;
+    form->addRow(u"Host"_s, m_rotctldHost);
+    form->addRow(u"Port"_s, m_rotctldPort);
+    form->addRow(u"Rotor"_s, m_rotctldRotor);
+    form->addRow(u"Park heading"_s, m_rotctldPark);
+
+    const InputControls server = inputControls(u"rotctld server"_s, u"serve rotctld clients from this tab."_s, box);
+    m_stopRotctld = server.stop;
+    m_rotctldStatus = server.status;
+
+    layout->addWidget(
+        SheetParts::note(u"Satellite trackers, loggers and dashboards that speak the rotctld protocol steer the chosen "
+                         u"rotor through this tab, for example rotctl -m 2 -r 127.0.0.1:4533. Their commands pass the "
+                         u"same Enable control and heading checks as this window and are logged with the client’s "
+                         u"address. A LAN address lets any computer on the network turn the rotor."_s,
+                         box));
+    layout->addLayout(form);
+    layout->addLayout(server.row);
+
+    connect(m_rotctldHost, &QLineEdit::textEdited, this,
+            [this](const QString& text) { edit([&](IntegrationSettings& s) { s.rotctldHost = text; }); });
+    connect(m_rotctldPort, &QLineEdit::textEdited, this,
+            [this](const QString& text) { edit([&](IntegrationSettings& s) { s.rotctldPort = text; }); });
+    connect(m_rotctldRotor, &QComboBox::currentIndexChanged, this,
+            [this] { edit([this](IntegrationSettings& s) { s.rotctldRotor = SheetParts::value(m_rotctldRotor); }); });
+    connect(m_rotctldPark, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { edit([value](IntegrationSettings& s) { s.rotctldPark = value; }); });
+    connect(server.start, &QPushButton::clicked, this, [this] { m_integrations.startRotctld(m_client); });
+    connect(m_stopRotctld, &QPushButton::clicked, this, [this] { m_integrations.stopRotctld(); });
+    return box;
+}
+
 // ---- Editing ----
 
 void IntegrationSettingsView::edit(const std::function<void(IntegrationSettings&)>& change)
@@ -494,6 +550,9 @@ void IntegrationSettingsView::showSettings()
     m_encoderChannel->setValue(s.encoderChannel);
     m_buttonChannel->setValue(s.encoderButton);
     m_encoderStep->setValue(s.encoderStep);
+    setText(m_rotctldHost, s.rotctldHost);
+    setText(m_rotctldPort, s.rotctldPort);
+    m_rotctldPark->setValue(s.rotctldPark);
     m_filling = false;
     showDeviceChoices();
 }
@@ -521,6 +580,7 @@ void IntegrationSettingsView::showDeviceChoices()
     }
     SheetParts::setChoices(m_rotorA, rotors, s.rotorA);
     SheetParts::setChoices(m_rotorB, rotors, s.rotorB);
+    SheetParts::setChoices(m_rotctldRotor, rotors, s.rotctldRotor);
     SheetParts::setChoices(m_encoderTarget, encoderTargets(), s.encoderTarget);
     m_filling = false;
     rebuildRadioRows();
@@ -706,6 +766,19 @@ void IntegrationSettingsView::refreshEncoder()
     }
     m_encoderPreview->setText(preview.isEmpty() ? QString() : u"Preview: "_s + preview);
     m_encoderPreview->setVisible(!preview.isEmpty());
+}
+
+void IntegrationSettingsView::refreshRotctld()
+{
+    const RotctldServer& server = m_integrations.rotctldServer();
+    QString status = server.message();
+    if (server.running()) {
+        const int count = server.clientCount();
+        status += u" · "_s + (count == 0   ? u"no clients"_s
+                              : count == 1 ? u"1 client"_s
+                                           : QString::number(count) + u" clients"_s);
+    }
+    setStatus(m_stopRotctld, m_rotctldStatus, status, server.running(), u"The rotctld server is not running."_s);
 }
 
 void IntegrationSettingsView::refreshEvents()

@@ -25,8 +25,8 @@ class QVBoxLayout;
 class StationIntegrations;
 
 // The "Integrations" sheet of a tab: the logger input, the radios that drive the switches,
-// tuners and rotors, the received events, the key bindings with the keyboard inputs, and the
-// rotary encoder. Every edit goes straight into the controller's record, which the start
+// tuners and rotors, the received events, the key bindings with the keyboard inputs, the
+// rotary encoder and the rotctld server. Every edit goes straight into the controller's record, which the start
 // buttons and closing the sheet store for the server; the inputs' status lines, the events and
 // the encoder preview follow the controller while the sheet is open.
 class IntegrationSettingsView final : public QDialog {
@@ -56,6 +56,7 @@ private:
     QWidget* buildEvents();
     QWidget* buildKeyboard();
     QWidget* buildEncoder();
+    QWidget* buildRotctld();
 
     // Applies one edit to the controller's record.
     void edit(const std::function<void(IntegrationSettings&)>& change);
@@ -76,6 +77,7 @@ private:
     void refreshKeyboard();
     void refreshEncoder();
     void refreshEvents();
+    void refreshRotctld();
 
     // The station's devices as key bindings name them: "R:", "S:", "K:", "T:" and the name.
     QList<SheetParts::Choice> deviceChoices() const;
@@ -126,4 +128,11 @@ private:
     QPushButton* m_apply = nullptr;
     QLabel* m_encoderStatus = nullptr;
     QLabel* m_encoderPreview = nullptr;
+
+    QLineEdit* m_rotctldHost = nullptr;
+    QLineEdit* m_rotctldPort = nullptr;
+    QComboBox* m_rotctldRotor = nullptr;
+    QDoubleSpinBox* m_rotctldPark = nullptr;
+    QPushButton* m_stopRotctld = nullptr;
+    QLabel* m_rotctldStatus = nullptr;
 };

@@ -359,6 +359,7 @@ void StationView::bindIntegrations()
             const QString endpoint = m_client.endpoint();
             m_integrations->load(QString());
             m_integrations->load(endpoint);
+            m_integrations->serveRotctld(m_client);
             m_presentation->load(QString());
             m_presentation->load(endpoint);
             for (CardFrame* card : std::as_const(m_cards)) {
@@ -812,6 +813,7 @@ void StationView::endpointChanged()
 {
     const QString endpoint = m_client.endpoint();
     m_integrations->load(endpoint);
+    m_integrations->serveRotctld(m_client);
     m_presentation->load(endpoint);
     for (CardFrame* card : std::as_const(m_cards)) {
         if (auto* rotor = qobject_cast<RotorCard*>(card)) {

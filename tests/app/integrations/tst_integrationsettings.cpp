@@ -31,22 +31,29 @@ IntegrationSettings everyFieldSet()
     binding.id = QUuid::fromString(u"8F2C1A52-7E4B-4C8D-9B1E-0A3F5D6C7E81"_s);
     KeyBinding plain;
     plain.id = QUuid::fromString(u"00000000-0000-0000-0000-000000000001"_s);
-    return IntegrationSettings{LoggerKind::winTest,
-                               u"192.168.1.20"_s,
-                               u"9871"_s,
-                               u"CONTEST"_s,
-                               u"Tower 1"_s,
-                               u"Tower 2"_s,
-                               {{u"Band switch"_s, 3}},
-                               {{u"Tuner"_s, 2}},
-                               {binding, plain},
-                               u"61112"_s,
-                               true,
-                               u"123456"_s,
-                               2,
-                               -1,
-                               u"R:Tower 1"_s,
-                               -2.5};
+    IntegrationSettings settings;
+    settings.kind = LoggerKind::winTest;
+    settings.host = u"192.168.1.20"_s;
+    settings.port = u"9871"_s;
+    settings.station = u"CONTEST"_s;
+    settings.rotorA = u"Tower 1"_s;
+    settings.rotorB = u"Tower 2"_s;
+    settings.switchRadios = {{u"Band switch"_s, 3}};
+    settings.tunerRadios = {{u"Tuner"_s, 2}};
+    settings.keyCommands = {binding, plain};
+    settings.keyboardPort = u"61112"_s;
+    settings.globalKeys = true;
+    settings.encoderSerial = u"123456"_s;
+    settings.encoderChannel = 2;
+    settings.encoderButton = -1;
+    settings.encoderTarget = u"R:Tower 1"_s;
+    settings.encoderStep = -2.5;
+    settings.rotctldEnabled = true;
+    settings.rotctldHost = u"192.168.1.20"_s;
+    settings.rotctldPort = u"4534"_s;
+    settings.rotctldRotor = u"Tower 2"_s;
+    settings.rotctldPark = 270.5;
+    return settings;
 }
 
 QString freeUdpPort()
@@ -102,6 +109,10 @@ private Q_SLOTS:
         const QJsonObject full = everyFieldSet().toJson();
         const auto stored = [](const QJsonObject& object) { return QJsonDocument(object).toJson(); };
         for (const QString& key : full.keys()) {
+            // Records from before the rotctld server lack its keys; they still load.
+            if (key.startsWith(u"rotctld"_s)) {
+                continue;
+            }
             QJsonObject damaged = full;
             damaged.remove(key);
             QTest::addRow("without %s", qPrintable(key)) << stored(damaged);
@@ -128,6 +139,7 @@ private Q_SLOTS:
         QTest::newRow("unknown kind") << replaced(u"kind"_s, u"N1MM+"_s);
         QTest::newRow("fractional channel") << replaced(u"encoderChannel"_s, 1.5);
         QTest::newRow("radio as text") << replaced(u"switchRadios"_s, QJsonObject{{u"A"_s, u"1"_s}});
+        QTest::newRow("rotctld port as number") << replaced(u"rotctldPort"_s, 4533);
         QTest::newRow("not JSON") << QByteArray("{\"kind\":");
         QTest::newRow("never configured") << QByteArray();
     }
@@ -148,6 +160,31 @@ private Q_SLOTS:
         QCOMPARE(settings.keyboardPort, u"61111"_s);
         QCOMPARE(settings.encoderStep, 1.0);
         QCOMPARE(settings, IntegrationSettings{});
+    }
+
+    void recordFromBeforeTheRotctldServer_keepsItsFieldsAndServesNothing()
+    {
+        // Every field set but those the server added, which such a record lacks.
+        IntegrationSettings before = everyFieldSet();
+        const IntegrationSettings fresh;
+        before.rotctldEnabled = fresh.rotctldEnabled;
+        before.rotctldHost = fresh.rotctldHost;
+        before.rotctldPort = fresh.rotctldPort;
+        before.rotctldRotor = fresh.rotctldRotor;
+        before.rotctldPark = fresh.rotctldPark;
+        QJsonObject older = before.toJson();
+        for (const QString& key : older.keys()) {
+            if (key.startsWith(u"rotctld"_s)) {
+                older.remove(key);
+            }
+        }
+        MemorySettingsStore defaults;
+        defaults.setData(u"integrations:"_s + endpoint, QJsonDocument(older).toJson());
+        StationIntegrations integrations(defaults, fixedClock);
+        integrations.load(endpoint);
+        QCOMPARE(integrations.settings(), before);
+        // An older settings file imports too.
+        QCOMPARE(SettingsBackup::integrationRecord(older), std::optional(older));
     }
 
     void unwritableRecord_keepsTheStoredOne()

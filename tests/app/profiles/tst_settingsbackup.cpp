@@ -90,13 +90,22 @@ SettingsBackup sampleBackup()
     shack.longitude = 8.5;
     const ServerProfile serial = server(u"Bench"_s, u"/dev/ttyUSB0"_s, u"9600"_s, ConnectionKind::kt90Serial);
     const ServerProfile legacy = server(u"Old"_s, u"10.0.0.9"_s, u"12060"_s, std::nullopt);
-    backup.servers = {shack, serial, legacy};
+    const ServerProfile rotctld = server(u"Mast"_s, u"127.0.0.1"_s, u"4533"_s, ConnectionKind::hamlibRotctld);
+    backup.servers = {shack, serial, legacy, rotctld};
     backup.towerLocations = {tower(shack.endpoint(), u"Tower"_s), tower(serial.endpoint(), u"Tower"_s)};
     backup.presets = {*HeadingPreset::make(shack.endpoint(), u"Tower"_s, u"EU"_s, 45),
                       *HeadingPreset::make(serial.endpoint(), u"Tower"_s, u"JA"_s, 330)};
     backup.layouts.insert(shack.endpoint(), layout());
     backup.layouts.insert(serial.endpoint(), PresentationSettings{});
     backup.integrations.insert(shack.endpoint(), integrationRecord());
+    // A record from before the rotctld server beside one that serves rotctld clients.
+    QJsonObject serving = integrationRecord();
+    serving.insert(u"rotctldEnabled"_s, true);
+    serving.insert(u"rotctldHost"_s, u"0.0.0.0"_s);
+    serving.insert(u"rotctldPort"_s, u"4534"_s);
+    serving.insert(u"rotctldRotor"_s, u"Tower"_s);
+    serving.insert(u"rotctldPark"_s, 180.5);
+    backup.integrations.insert(serial.endpoint(), serving);
     backup.selectedServerID = UuidText::text(serial.id);
     backup.lastConnectedServerIDs = QStringList{UuidText::text(shack.id), UuidText::text(serial.id)};
     return backup;
@@ -308,6 +317,10 @@ private Q_SLOTS:
             [](SettingsBackup& b) { b.integrations.first() = integrationRecord(-2.5, 360); }, QString());
         row(
             "encoder step not finite", [](SettingsBackup& b) { b.integrations.first() = integrationRecord(qQNaN()); },
+            integration);
+        row(
+            "rotctld park heading 361",
+            [](SettingsBackup& b) { b.integrations[u"serial:/dev/ttyUSB0@9600"_s].insert(u"rotctldPark"_s, 361); },
             integration);
         row(
             "integration under key with tab",

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -208,6 +209,36 @@ private Q_SLOTS:
         QCOMPARE(sheet.text(u"Encoder status"_s), u"Stopped"_s);
         QVERIFY(!preview->isVisible());
         QTRY_COMPARE(m_fake.liveHandles(), 0);
+    }
+
+    void rotctldServerStartedFromSheet_parksTheChosenRotor()
+    {
+        Sheet sheet(true);
+        choose(sheet.view, u"rotctld rotor"_s, u"Rotor 2"_s);
+        const QString port = QString::number(closedPort());
+        type(sheet.view, u"rotctld port"_s, port);
+        type(sheet.view, u"Park heading"_s, u"90"_s);
+        click(sheet.view, u"Start rotctld server"_s);
+        const QString listening = u"Listening on 127.0.0.1:"_s + port;
+        QCOMPARE(sheet.text(u"Rotctld server status"_s), listening + u" · no clients"_s);
+        QCOMPARE(sheet.stored().value().rotctldRotor, u"Rotor 2"_s);
+        QVERIFY(sheet.stored().value().rotctldEnabled);
+
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, port.toUShort());
+        QTRY_COMPARE(sheet.text(u"Rotctld server status"_s), listening + u" · 1 client"_s);
+        sheet.bench.simulator->clearReceived();
+        peer.write("K\n");
+        QByteArray answer;
+        QTRY_COMPARE(answer += peer.readAll(), QByteArray("RPRT 0\n"));
+        sheet.expectSent({wire("TURN|Rotor 2|90.0")});
+
+        click(sheet.view, u"Stop rotctld server"_s);
+        QCOMPARE(sheet.text(u"Rotctld server status"_s), u"Stopped"_s);
+        QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
+        auto* stop = ViewTest::byName<QAbstractButton>(sheet.view, u"Stop rotctld server"_s);
+        QVERIFY(!stop->isEnabled() && stop->toolTip() == u"The rotctld server is not running."_s);
+        QVERIFY(!sheet.stored().value().rotctldEnabled);
     }
 
     void storedRecord_isShownAndEditsAreStoredOnClose()

@@ -188,6 +188,8 @@ private Q_SLOTS:
                                     << saveable;
         QTest::newRow("port 65536") << network << QStringList{u"Shack"_s, u"shack"_s, u"65536"_s, {}, {}} << false
                                     << badPort;
+        QTest::newRow("rotctld") << ConnectionKind::hamlibRotctld
+                                 << QStringList{u"Mast"_s, u"localhost"_s, u"4533"_s, {}, {}} << false << saveable;
         QTest::newRow("baud 2400") << serial << QStringList{u"KT"_s, u"/dev/ttyUSB0"_s, u"2400"_s, {}, {}} << false
                                    << badBaud;
         QTest::newRow("baud 115200") << serial << QStringList{u"KT"_s, u"/dev/ttyUSB0"_s, u"115200"_s, {}, {}} << false
@@ -210,6 +212,10 @@ private Q_SLOTS:
         const bool serial = kind == ConnectionKind::kt90Serial;
         QCOMPARE(editor.field(u"Host"_s)->placeholderText(),
                  serial ? u"/dev/ttyUSB0 serial device"_s : u"Hostname or IP address"_s);
+        if (!serial) {
+            QCOMPARE(editor.field(u"Port"_s)->placeholderText(),
+                     kind == ConnectionKind::hamlibRotctld ? u"4533, rotctld’s usual port"_s : QString());
+        }
         const QStringList fields{u"Profile name"_s, u"Host"_s, serial ? u"Baud"_s : u"Port"_s, latitudeField,
                                  longitudeField};
         for (qsizetype i = 0; i < fields.size(); ++i) {

@@ -103,6 +103,7 @@ void TerminalProtocolTest::connectionKind_textsAreExactAndOrdered_data()
     QTest::newRow("TCP terminal") << u"KT-90 TCP terminal"_s << OptionalKind(ConnectionKind::kt90Terminal);
     QTest::newRow("UDP terminal") << u"KT-90 UDP terminal"_s << OptionalKind(ConnectionKind::kt90UDP);
     QTest::newRow("serial") << u"KT-90 local serial"_s << OptionalKind(ConnectionKind::kt90Serial);
+    QTest::newRow("rotctld") << u"Hamlib rotctld"_s << OptionalKind(ConnectionKind::hamlibRotctld);
     QTest::newRow("case name") << u"kt90UDP"_s << OptionalKind();
     QTest::newRow("other case") << u"ov varnex"_s << OptionalKind();
     QTest::newRow("trailing blank") << u"OV Varnex "_s << OptionalKind();
@@ -117,8 +118,9 @@ void TerminalProtocolTest::connectionKind_textsAreExactAndOrdered()
     if (kind) {
         QCOMPARE(ConnectionKinds::text(*kind), text);
     }
-    QCOMPARE(ConnectionKinds::all(), (QList<ConnectionKind>{ConnectionKind::ovVarnex, ConnectionKind::kt90Terminal,
-                                                            ConnectionKind::kt90UDP, ConnectionKind::kt90Serial}));
+    QCOMPARE(ConnectionKinds::all(),
+             (QList<ConnectionKind>{ConnectionKind::ovVarnex, ConnectionKind::kt90Terminal, ConnectionKind::kt90UDP,
+                                    ConnectionKind::kt90Serial, ConnectionKind::hamlibRotctld}));
 }
 
 QTEST_GUILESS_MAIN(TerminalProtocolTest)

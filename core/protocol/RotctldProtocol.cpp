@@ -1,0 +1,135 @@
+#include "core/protocol/RotctldProtocol.h"
+
+#include "core/protocol/FixedText.h"
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace RotctldProtocol {
+
+namespace {
+
+QByteArray decimal(double value, int decimals)
+{
+    return fixedText(value, decimals).toLatin1();
+}
+
+Value labelled(const char* label, const QByteArray& text)
+{
+    return {text, QByteArray(label) + ": " + text};
+}
+
+} // namespace
+
+QByteArray answer(const RotctldRequest& request, int code, const QList<Value>& values)
+{
+    const QByteArray report = "RPRT " + QByteArray::number(code) + '\n';
+    if (!request.separator) {
+        if (code != ok || values.isEmpty()) {
+            return report;
+        }
+        QByteArray text;
+        for (const Value& value : values) {
+            text += value.normal + '\n';
+        }
+        return text;
+    }
+    // A command this server does not know has no name to echo.
+    if (request.name.isEmpty()) {
+        return report;
+    }
+    const char separator = *request.separator;
+    QByteArray text = request.name + ':';
+    if (!request.arguments.isEmpty()) {
+        text += ' ' + request.arguments;
+    }
+    text += separator;
+    if (code == ok) {
+        for (const Value& value : values) {
+            text += value.extended + separator;
+        }
+    }
+    return text + report;
+}
+
+QList<Value> position(double azimuth, double elevation)
+{
+    return {labelled("Azimuth", decimal(azimuth, 2)), labelled("Elevation", decimal(elevation, 2))};
+}
+
+QList<Value> info(const QByteArray& text)
+{
+    return {labelled("Info", text)};
+}
+
+QList<Value> state()
+{
+    const auto range = [](const char* key, const char* label, double value) {
+        return Value{QByteArray(key) + '=' + decimal(value, 6), QByteArray(label) + ": " + decimal(value, 6)};
+    };
+    // Model 2 is the network rotator of that family: what this server is to its clients.
+    return {
+        {"1", "rotctld Protocol Ver: 1"},
+        {"2", "Rotor Model: 2"},
+        range("min_az", "Minimum Azimuth", minAzimuth),
+        range("max_az", "Maximum Azimuth", maxAzimuth),
+        range("min_el", "Minimum Elevation", minElevation),
+        range("max_el", "Maximum Elevation", maxElevation),
+        {"south_zero=0", "South Zero: 0"},
+        {"rot_type=Az", "rot_type=Az"},
+        {"done", "done"},
+    };
+}
+
+QByteArray positionQuery()
+{
+    return QByteArrayLiteral("p\n");
+}
+
+ProtocolResult<QByteArray> setPosition(double azimuth)
+{
+    if (!std::isfinite(azimuth) || azimuth < 0.0 || azimuth > 360.0) {
+        return ProtocolFailure::invalid(u"Enter a heading from 0 to 360."_s);
+    }
+    return "P " + decimal(azimuth, 1) + " 0.0\n";
+}
+
+QByteArray stop()
+{
+    return QByteArrayLiteral("S\n");
+}
+
+QString reportText(int code)
+{
+    switch (code) {
+    case -1:
+        return u"invalid parameter"_s;
+    case -2:
+        return u"invalid configuration"_s;
+    case -4:
+        return u"not implemented"_s;
+    case -5:
+        return u"the rotator did not answer in time"_s;
+    case -6:
+        return u"input or output error"_s;
+    case -7:
+        return u"internal error"_s;
+    case -8:
+        return u"protocol error"_s;
+    case -9:
+        return u"command rejected"_s;
+    case -11:
+        return u"not available"_s;
+    case -13:
+        return u"communication bus error"_s;
+    case -17:
+        return u"value out of range"_s;
+    case -20:
+        return u"the rotator is not powered on"_s;
+    default:
+        return u"error"_s;
+    }
+}
+
+} // namespace RotctldProtocol

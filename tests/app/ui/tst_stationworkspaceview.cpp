@@ -76,6 +76,23 @@ class TestStationWorkspaceView final : public QObject {
         m_view->show();
     }
 
+    // A simulator of its own with these options, its profile the only one, and the first tab
+    // connecting to it; null when the simulator cannot listen.
+    StationView* connectToStation(const StationSimulator::Options& options, const QString& name)
+    {
+        m_simulator = std::make_unique<StationSimulator>(options);
+        if (!m_simulator->listen()) {
+            return nullptr;
+        }
+        m_profile = profileFor(*m_simulator, name);
+        ServerProfiles(m_defaults).setItems({m_profile});
+        build();
+        StationView* view = m_view->currentView();
+        view->selectProfile(m_profile);
+        click(view, u"Connect"_s);
+        return view;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -184,15 +201,9 @@ private Q_SLOTS:
     {
         StationSimulator::Options options;
         options.reportInterval = 10;
-        m_simulator = std::make_unique<StationSimulator>(options);
-        QVERIFY(m_simulator->listen());
-        m_profile = profileFor(*m_simulator, u"Fast station"_s);
-        ServerProfiles(m_defaults).setItems({m_profile});
-        build();
-        StationView* view = m_view->currentView();
+        StationView* view = connectToStation(options, u"Fast station"_s);
+        QVERIFY(view);
         KeltoClient& client = m_workspace->sessions().first()->client();
-        view->selectProfile(m_profile);
-        click(view, u"Connect"_s);
         QTRY_VERIFY(client.connected());
         click(view, u"Enable control"_s);
         QTRY_VERIFY(ViewTest::byName<QLineEdit>(view, u"Target heading for Rotor 1"_s) != nullptr);
@@ -222,14 +233,8 @@ private Q_SLOTS:
     {
         StationSimulator::Options options;
         options.rotors = 30;
-        m_simulator = std::make_unique<StationSimulator>(options);
-        QVERIFY(m_simulator->listen());
-        m_profile = profileFor(*m_simulator, u"Big station"_s);
-        ServerProfiles(m_defaults).setItems({m_profile});
-        build();
-        StationView* view = m_view->currentView();
-        view->selectProfile(m_profile);
-        click(view, u"Connect"_s);
+        StationView* view = connectToStation(options, u"Big station"_s);
+        QVERIFY(view);
         QTRY_VERIFY(view->card(u"Rotor: Rotor 30"_s) != nullptr && view->card(u"Rotor: Rotor 30"_s)->isVisible());
         QCoreApplication::processEvents();
 

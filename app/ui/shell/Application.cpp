@@ -5,6 +5,7 @@
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
 #include "app/ui/style/Icons.h"
+#include "app/workspace/LogFile.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeychainCredentialStore.h"
 #include "core/client/QSettingsStore.h"
@@ -12,7 +13,6 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -86,8 +86,8 @@ int Application::run()
     m_instance->listen();
 
     if (parser.isSet(logFile)) {
-        m_logFile = std::make_unique<QFile>(parser.value(logFile));
-        if (!m_logFile->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        m_logFile = std::make_unique<LogFile>(parser.value(logFile));
+        if (!m_logFile->open()) {
             std::fprintf(stderr, "The log file %s cannot be opened: %s\n", qPrintable(parser.value(logFile)),
                          qPrintable(m_logFile->errorString()));
             return 2;
@@ -107,11 +107,9 @@ int Application::run()
     if (m_logFile) {
         // Log lines carry the time of day only; the file gets the date as well.
         connect(m_workspace.get(), &StationWorkspace::logAppended, this, [this](const QStringList& lines) {
-            const QByteArray date = QDate::currentDate().toString(Qt::ISODate).toUtf8() + ' ';
-            for (const QString& line : lines) {
-                m_logFile->write(date + line.toUtf8() + '\n');
+            if (!m_logFile->append(lines, QDate::currentDate())) {
+                std::fprintf(stderr, "The log file stopped: %s\n", qPrintable(m_logFile->stopReason()));
             }
-            m_logFile->flush();
         });
     }
     m_signals = std::make_unique<TerminationSignals>();

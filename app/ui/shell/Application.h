@@ -6,7 +6,7 @@
 
 class CredentialStore;
 class MainWindow;
-class QFile;
+class LogFile;
 class SingleInstance;
 class SettingsStore;
 class StationWorkspace;
@@ -40,5 +40,5 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<SingleInstance> m_instance;
-    std::unique_ptr<QFile> m_logFile;
+    std::unique_ptr<LogFile> m_logFile;
 };

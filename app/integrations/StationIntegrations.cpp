@@ -328,8 +328,22 @@ void StationIntegrations::record(const LoggerEvent& event)
 {
     m_lastEvent = describe(event);
     Q_EMIT lastEventChanged(m_lastEvent);
-    m_eventHistory += localTimeText(m_clock.now()) + u" · "_s + m_lastEvent + u'\n';
+    const QString line = localTimeText(m_clock.now()) + u" · "_s + m_lastEvent;
+    if (m_eventLines.size() == maxEventHistory) {
+        m_eventLines.removeFirst();
+    }
+    m_eventLines.append(line);
+    Q_EMIT eventRecorded(line);
     Q_EMIT eventHistoryChanged();
+}
+
+QString StationIntegrations::eventHistory() const
+{
+    QString history;
+    for (const QString& line : m_eventLines) {
+        history += line + u'\n';
+    }
+    return history;
 }
 
 bool StationIntegrations::takesPart(int assignment, int radio) const

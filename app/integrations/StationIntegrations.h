@@ -67,8 +67,12 @@ public:
     const QMap<int, double>& frequencies() const { return m_frequencies; }
     int focus() const { return m_focus; }
     const QString& lastEvent() const { return m_lastEvent; }
-    // One line per received event, oldest first: local time, " · ", the description.
-    const QString& eventHistory() const { return m_eventHistory; }
+    // One line per received event, oldest first: local time, " · ", the description. Only the
+    // most recent `maxEventHistory`: anything that sends to a logger port could otherwise grow
+    // it for as long as the program runs.
+    static constexpr int maxEventHistory = 10'000;
+    QString eventHistory() const;
+    const QStringList& eventLines() const { return m_eventLines; }
     const QString& endpoint() const { return m_endpoint; }
     // The heading the encoder previews for an "R:" target, in degrees from 0 up to 360.
     double encoderHeading() const { return m_encoderHeading; }
@@ -140,6 +144,8 @@ Q_SIGNALS:
     void focusChanged(int focus);
     void lastEventChanged(const QString& lastEvent);
     void eventHistoryChanged();
+    // The line just added to the history, for views that append rather than read it all again.
+    void eventRecorded(const QString& line);
     void endpointChanged(const QString& endpoint);
     void encoderHeadingChanged(double encoderHeading);
     void encoderSelectionChanged(const QString& encoderSelection);
@@ -176,7 +182,7 @@ private:
     QMap<int, double> m_frequencies;
     int m_focus = 1;
     QString m_lastEvent;
-    QString m_eventHistory;
+    QStringList m_eventLines;
     QString m_endpoint;
     // Automatic selections sent, by device key ("S:" or "T:" + name): position and time.
     QHash<QString, std::pair<QString, Instant>> m_lastCommands;

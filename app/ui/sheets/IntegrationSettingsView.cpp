@@ -120,6 +120,9 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
 {
     setWindowTitle(u"Integrations"_s);
     setWindowModality(Qt::WindowModal);
+    m_eventsTimer.setSingleShot(true);
+    m_eventsTimer.setInterval(16);
+    connect(&m_eventsTimer, &QTimer::timeout, this, &IntegrationSettingsView::refreshEvents);
     // Fits inside the default 960 × 870 window; everything scrolls inside.
     resize(760, 800);
 
@@ -151,6 +154,8 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     refreshLogger();
     refreshKeyboard();
     refreshEncoder();
+    m_events->setPlainText(m_integrations.eventLines().join(u'\n'));
+    m_pendingEvents.clear();
     refreshEvents();
     refreshRotctld();
 
@@ -163,7 +168,12 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
         m_enabled->setChecked(enabled);
         refreshEncoder();
     });
-    connect(&m_integrations, &StationIntegrations::eventHistoryChanged, this, &IntegrationSettingsView::refreshEvents);
+    connect(&m_integrations, &StationIntegrations::eventRecorded, this, [this](const QString& line) {
+        m_pendingEvents.append(line);
+        if (!m_eventsTimer.isActive()) {
+            m_eventsTimer.start();
+        }
+    });
     LoggerTransport& transport = m_integrations.transport();
     connect(&transport, &LoggerTransport::messageChanged, this, &IntegrationSettingsView::refreshLogger);
     connect(&transport, &LoggerTransport::runningChanged, this, &IntegrationSettingsView::refreshLogger);
@@ -292,6 +302,7 @@ QWidget* IntegrationSettingsView::buildEvents()
     m_events->setToolTip(u"Every logger event and key token this server’s inputs received, oldest first."_s);
     m_events->setMinimumHeight(120);
     m_events->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_events->setMaximumBlockCount(StationIntegrations::maxEventHistory);
     layout->addWidget(m_noEvents);
     layout->addWidget(m_events);
     return box;
@@ -783,24 +794,14 @@ void IntegrationSettingsView::refreshRotctld()
 
 void IntegrationSettingsView::refreshEvents()
 {
-    const QString& history = m_integrations.eventHistory();
-    m_noEvents->setVisible(history.isEmpty());
-    m_events->setVisible(!history.isEmpty());
-    // The history only grows: append the new lines instead of setting the whole text again,
-    // which a long contest would make slow.
-    if (history.size() < m_shownHistory) {
-        m_events->clear();
-        m_shownHistory = 0;
-    }
-    QString added = history.mid(m_shownHistory);
-    m_shownHistory = history.size();
-    if (added.endsWith(u'\n')) {
-        added.chop(1);
-    }
-    if (!added.isEmpty()) {
-        m_events->appendPlainText(added);
+    if (!m_pendingEvents.isEmpty()) {
+        m_events->appendPlainText(m_pendingEvents.join(u'\n'));
+        m_pendingEvents.clear();
         m_events->verticalScrollBar()->setValue(m_events->verticalScrollBar()->maximum());
     }
+    const bool none = m_integrations.eventLines().isEmpty();
+    m_noEvents->setVisible(none);
+    m_events->setVisible(!none);
 }
 
 // ---- Choices ----

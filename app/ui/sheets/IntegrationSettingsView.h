@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUuid>
 
 #include <functional>
@@ -92,7 +93,10 @@ private:
     bool m_editing = false;
     bool m_previewApplied = false;
     QList<SheetParts::Choice> m_devices;
-    qsizetype m_shownHistory = 0;
+    // Events that arrived since the list was last drawn: a flooding logger gets one append per
+    // frame, not one per datagram.
+    QStringList m_pendingEvents;
+    QTimer m_eventsTimer;
 
     QCheckBox* m_enabled = nullptr;
     QComboBox* m_kind = nullptr;

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTextDocument>
 #include <QUdpSocket>
 
 using namespace ClientTest;
@@ -127,6 +128,30 @@ private Q_SLOTS:
 
         click(sheet.view, u"Stop logger"_s);
         QCOMPARE(sheet.text(u"Logger status"_s), u"Stopped"_s);
+    }
+
+    // Anything that sends to a logger port could grow the history for as long as the program
+    // runs: controller and list keep the newest events only, the list drawn in few appends.
+    void eventFlood_keepsTheNewestEvents()
+    {
+        Sheet sheet(false);
+        auto* events = ViewTest::byName<QPlainTextEdit>(sheet.view, u"Received integration events"_s);
+        int appends = 0;
+        connect(events->document(), &QTextDocument::contentsChanged, this, [&appends] { ++appends; });
+        constexpr int extra = 25;
+        const int total = StationIntegrations::maxEventHistory + extra;
+        for (int i = 0; i < total; ++i) {
+            sheet.integrations.receive(LoggerEvent::key(u"K"_s + QString::number(i)), *sheet.bench.client);
+        }
+
+        const QStringList& lines = sheet.integrations.eventLines();
+        QCOMPARE(lines.size(), StationIntegrations::maxEventHistory);
+        QVERIFY2(lines.first().endsWith(u" · Key: K%1"_s.arg(extra)), qPrintable(lines.first()));
+        QVERIFY2(lines.last().endsWith(u" · Key: K%1"_s.arg(total - 1)), qPrintable(lines.last()));
+        QTRY_VERIFY(events->toPlainText().endsWith(u" · Key: K%1"_s.arg(total - 1)));
+        QCOMPARE(events->blockCount(), StationIntegrations::maxEventHistory);
+        QCOMPARE(events->toPlainText().split(u'\n'), lines);
+        QVERIFY2(appends < 10, qPrintable(QString::number(appends)));
     }
 
     void keyBindingAddedInSheet_firesOverTheKeyboardPort_data()

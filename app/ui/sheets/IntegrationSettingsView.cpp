@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -299,7 +300,8 @@ QWidget* IntegrationSettingsView::buildEvents()
     m_events = new QPlainTextEdit(box);
     m_events->setReadOnly(true);
     m_events->setAccessibleName(u"Received integration events"_s);
-    m_events->setToolTip(u"Every logger event and key token this server’s inputs received, oldest first."_s);
+    m_events->setToolTip(u"The logger events and key tokens this server’s inputs received, oldest first (the last "_s +
+                         QLocale().toString(StationIntegrations::maxEventHistory) + u")."_s);
     m_events->setMinimumHeight(120);
     m_events->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_events->setMaximumBlockCount(StationIntegrations::maxEventHistory);

@@ -4,9 +4,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QByteArray dated(QDate date, const QString& line)
+QByteArray dated(const QByteArray& datePrefix, const QString& line)
 {
-    return date.toString(Qt::ISODate).toUtf8() + ' ' + line.toUtf8() + '\n';
+    return datePrefix + line.toUtf8() + '\n';
 }
 
 } // namespace
@@ -36,13 +36,14 @@ bool LogFile::append(const QStringList& lines, QDate date)
     if (!m_stopReason.isEmpty()) {
         return true;
     }
+    const QByteArray datePrefix = date.toString(Qt::ISODate).toUtf8() + ' ';
     // Room is kept for the closing line, so the file never passes its bound.
-    const qint64 reserve = dated(date, limitLine(m_limitBytes)).size();
+    const qint64 reserve = dated(datePrefix, limitLine(m_limitBytes)).size();
     for (const QString& line : lines) {
-        const QByteArray bytes = dated(date, line);
+        const QByteArray bytes = dated(datePrefix, line);
         if (m_size + bytes.size() + reserve > m_limitBytes) {
             m_stopReason = limitLine(m_limitBytes);
-            writeBytes(dated(date, m_stopReason));
+            writeBytes(dated(datePrefix, m_stopReason));
             m_file.flush();
             return false;
         }

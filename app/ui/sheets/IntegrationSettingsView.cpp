@@ -156,7 +156,6 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     refreshKeyboard();
     refreshEncoder();
     m_events->setPlainText(m_integrations.eventLines().join(u'\n'));
-    m_pendingEvents.clear();
     refreshEvents();
     refreshRotctld();
 

@@ -41,9 +41,9 @@ run: build
 	@$(BUILD_DIR)/app/xalto
 
 # A simulated station, KT-90 controller and rotctld rotator with the application on throw-away
-# settings.
+# settings. HOSTILE_NAMES=1 names the station's devices like markup and mnemonics.
 demo: build
-	@$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
+	@$(if $(HOSTILE_NAMES),XALTO_DEMO_HOSTILE_NAMES=1 )$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
 
 # Pictures of the real windows against the simulator, written to docs/.
 screenshots: build

@@ -224,6 +224,23 @@ void StationIntegrations::startKeyboard(KeltoClient& client)
     m_keyboardTransport->start(LoggerKind::keyboard, u"127.0.0.1"_s, m_settings.keyboardPort, {});
 }
 
+void StationIntegrations::stopLogger()
+{
+    m_transport->stop();
+    if (!m_keyboardTransport->running()) {
+        m_keyboard->stop();
+    }
+}
+
+void StationIntegrations::stopKeyboard()
+{
+    m_keyboardTransport->stop();
+    m_keyboard->disableGlobal();
+    if (!(m_settings.kind == LoggerKind::keyboard && m_transport->running())) {
+        m_keyboard->stop();
+    }
+}
+
 NativeKeyboard::Handler StationIntegrations::keyHandler(KeltoClient& client)
 {
     // The monitors belong to this object and stop before it goes; only the client can vanish.

@@ -35,6 +35,8 @@ int main(int argc, char* argv[])
     StationSimulator::Options options;
     options.rotors = 3;
     options.switches = 4;
+    // `make demo HOSTILE_NAMES=1`: names that look like markup, to see that they show as text.
+    options.hostileNames = qEnvironmentVariableIsSet("XALTO_DEMO_HOSTILE_NAMES");
     StationSimulator station(options);
     if (!station.listen()) {
         err << "Cannot start the simulated station: " << station.errorString() << Qt::endl;

@@ -5,6 +5,7 @@
 #include "app/ui/profiles/Alert.h"
 #include "app/ui/profiles/SystemFileDialogs.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,7 @@ namespace {
 
 QLabel* heading(const QString& text, double scale = 1.0)
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * scale);
@@ -37,7 +38,7 @@ QLabel* heading(const QString& text, double scale = 1.0)
 
 QLabel* note(const QString& text)
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     label->setWordWrap(true);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
@@ -217,10 +218,11 @@ QWidget* ProfileManagerDialog::buildForm()
     addField(site, Field::latitude, u"Latitude (−85…85)"_s, u"Site latitude in degrees, from −85 to 85."_s);
     addField(site, Field::longitude, u"Longitude (−180…180)"_s, u"Site longitude in degrees, from −180 to 180."_s);
 
-    m_coordinateWarning = new QLabel(u"Enter both coordinates within the shown ranges."_s);
+    m_coordinateWarning = PlainText::label(u"Enter both coordinates within the shown ranges."_s);
     m_coordinateWarning->setWordWrap(true);
     auto* attribution = new QLabel(
         u"<a href=\"%1\">%2</a>"_s.arg(NominatimPlaceSearch::copyrightAddress, NominatimPlaceSearch::attribution));
+    PlainText::markOwnRichText(attribution);
     attribution->setOpenExternalLinks(true);
     attribution->setToolTip(u"Addresses are looked up in OpenStreetMap data. Open its copyright page."_s);
 
@@ -275,7 +277,7 @@ void ProfileManagerDialog::buildOverlay()
     busy->setRange(0, 0);
     busy->setTextVisible(false);
     busy->setAccessibleName(u"Checking"_s);
-    auto* text = new QLabel(u"Checking server and site location…"_s);
+    auto* text = PlainText::label(u"Checking server and site location…"_s);
     m_cancelCheck = button(u"Cancel check"_s, u"Stop checking. Nothing is saved and your edits stay."_s);
     connect(m_cancelCheck, &QPushButton::clicked, &m_manager, &ProfileManager::cancelCheck);
 

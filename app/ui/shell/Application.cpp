@@ -4,7 +4,9 @@
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
+#include "app/ui/style/ControlEvents.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainToolTips.h"
 #include "app/workspace/LogFile.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeychainCredentialStore.h"
@@ -28,6 +30,8 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(XALTO_VERSION));
     setDesktopFileName(u"org.xalto.StationControl"_s);
     setWindowIcon(Icons::application());
+    PlainToolTips::install();
+    ControlEvents::install();
 }
 
 Application::~Application()

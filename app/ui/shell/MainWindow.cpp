@@ -4,9 +4,11 @@
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/station/StationWorkspaceView.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -79,6 +81,9 @@ void MainWindow::showAbout()
         "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
         "contributors</a>.<br>Built with Qt "_s +
         QString::fromLatin1(QT_VERSION_STR) + u", running on Qt "_s + QString::fromLatin1(qVersion()) + u'.');
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        PlainText::markOwnRichText(label);
+    }
     box->addButton(QMessageBox::Close);
     box->open();
 }

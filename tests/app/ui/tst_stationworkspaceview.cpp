@@ -122,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(m_view->stripVisible());
         QVERIFY(!closeTab->isHidden());
         auto* tabs = m_view->findChild<TabStrip*>();
-        QCOMPARE(tabs->tabText(1), u"Disconnected"_s);
+        QCOMPARE(tabs->tabText(1), u"Server 2 · disconnected"_s);
 
         // Choosing the first tab hides the close button: the first tab is never closed.
         tabs->setCurrentIndex(0);
@@ -168,7 +168,7 @@ private Q_SLOTS:
 
         click(view, u"Disconnect"_s);
         QTRY_COMPARE(m_simulator->clientCount(), 0);
-        QTRY_COMPARE(tabs->tabText(0), u"Disconnected"_s);
+        QTRY_COMPARE(tabs->tabText(0), u"Home station · disconnected"_s);
         QVERIFY(ViewTest::unnamedControls(view).isEmpty());
     }
 

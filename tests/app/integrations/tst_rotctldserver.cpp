@@ -3,12 +3,15 @@
 #include "core/protocol/OVVProtocol.h"
 #include "tests/core/client/ClientTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpSocket>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <sys/socket.h>
 #include <vector>
@@ -17,8 +20,15 @@ using namespace ClientTest;
 
 namespace {
 
+struct Rig;
+using Setup = std::function<void(Rig&)>;
+
 // A live simulated station, its client, and the tab's rotctld server serving "Rotor 1".
 struct Rig {
+    explicit Rig(const StationSimulator::Options& options = {})
+        : bench(options)
+    {}
+
     Bench bench;
     StationIntegrations integrations{bench.defaults, bench.clock};
     QString port = QString::number(closedPort());
@@ -31,7 +41,7 @@ struct Rig {
         IntegrationSettings settings;
         settings.rotctldPort = port;
         settings.rotctldRotor = u"Rotor 1"_s;
-        settings.rotctldPark = 45.0;
+        settings.rotctldPark = 90.0;
         integrations.setSettings(settings);
         integrations.startRotctld(*bench.client);
         QCOMPARE(integrations.rotctldServer().message(), u"Listening on 127.0.0.1:"_s + port);
@@ -87,7 +97,34 @@ QByteArray ask(QTcpSocket& socket, const QByteArray& line, int lines)
     return answer;
 }
 
+// The TURN and STOP lines the simulator receives, each at the milliseconds of `wall`.
+struct RotorTraffic {
+    RotorTraffic(StationSimulator& simulator, const QElapsedTimer& wall)
+    {
+        QObject::connect(&simulator, &StationSimulator::recorded, &context, [this, &wall](QByteArray record) {
+            if (record.startsWith("TURN") || record.startsWith("STOP")) {
+                lines.append({wall.elapsed(), record.trimmed().replace('\x1f', ' ')});
+            }
+        });
+    }
+    // The shortest time between two turns.
+    qint64 shortestGap() const
+    {
+        qint64 shortest = std::numeric_limits<qint64>::max();
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (lines.at(i).second.startsWith("TURN") && lines.at(i - 1).second.startsWith("TURN")) {
+                shortest = std::min(shortest, lines.at(i).first - lines.at(i - 1).first);
+            }
+        }
+        return shortest;
+    }
+    QObject context;
+    QList<std::pair<qint64, QByteArray>> lines;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 // The tab's rotctld server with Hamlib's rotctl as its client and the station simulator as the
 // station; hostile peers from raw sockets.
@@ -133,9 +170,7 @@ private Q_SLOTS:
             QVERIFY(moved.output.contains(u"set_pos: error"_s) && moved.output.contains(u"stop: error"_s) &&
                     moved.output.contains(u"Command rejected by the rig"_s));
             rig.expectStationGot({});
-            QCOMPARE(logTexts(*rig.bench.client)
-                         .filter(u"Turn blocked: control is disabled or heading is stale."_s + origin)
-                         .size(),
+            QCOMPARE(logTexts(*rig.bench.client).filter(u"Turn blocked: control is off."_s + origin).size(),
                      qsizetype(1));
         }
         // Lines of the window's own commands carry no label.
@@ -172,7 +207,7 @@ private Q_SLOTS:
         QVERIFY2(position.startsWith("get_pos:\nAzimuth: ") && position.endsWith("\nElevation: 0.00\nRPRT 0\n"),
                  position.constData());
         // Only the park turned the rotor, to the heading of the settings.
-        rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 45.0)});
+        rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 90.0)});
         QCOMPARE(rig.integrations.rotctldServer().clientCount(), 1);
     }
 
@@ -278,6 +313,151 @@ private Q_SLOTS:
         rig.integrations.load(QString());
         rig.integrations.load(u"station:1"_s);
         QVERIFY(!rig.integrations.settings().rotctldEnabled);
+    }
+
+    // gpredict's rotator loop: the position every 100 ms and the target every 800 ms, first a
+    // fixed one until the reading is within 5°, then a pass stepping it 0.5° a second. A fast
+    // rotor and a short pass keep the run to seconds.
+    void gpredictPattern_isServedWithoutErrorsAndTurnsAtMostOnceASecond()
+    {
+        StationSimulator::Options options;
+        options.turnRate = 40.0;
+        Rig rig(options);
+        CLIENT_TEST_CHECK(rig.open());
+        std::unique_ptr<QTcpSocket> socket = rig.peer();
+        QElapsedTimer wall;
+        wall.start();
+        const Instant start = rig.bench.clock.now();
+        RotorTraffic traffic(*rig.bench.simulator, wall);
+        QList<std::pair<qint64, QByteArray>> exchanges;
+        const auto exchange = [&](const QByteArray& line, int lines) {
+            rig.bench.clock.set(start + static_cast<double>(wall.elapsed()) / 1000.0);
+            const QByteArray answer = ask(*socket, line, lines);
+            exchanges.append(
+                {wall.elapsed(), line.trimmed().replace('\n', " | ") + " -> " + answer.trimmed().replace('\n', " | ")});
+            return answer;
+        };
+        double target = 189.56;
+        std::optional<qint64> passStart;
+        for (int cycle = 0; !passStart || wall.elapsed() - *passStart < 6000; ++cycle) {
+            QVERIFY(wall.elapsed() < 30000);
+            const double reading = exchange("p\n", 2).split('\n').first().toDouble();
+            if (!passStart && std::fabs(reading - target) <= 5.0) {
+                passStart = wall.elapsed();
+            }
+            if (cycle % 8 == 0) {
+                target = 189.56 + (passStart ? 0.5 * static_cast<double>(wall.elapsed() - *passStart) / 1000.0 : 0.0);
+                QCOMPARE(exchange("P " + QByteArray::number(target, 'f', 2) + " 0.00\n", 1), QByteArray("RPRT 0\n"));
+            }
+            QTest::qWait(100);
+        }
+        // The last target is within the tolerance of the last turn, which the rotor reaches.
+        const auto reached = [&] {
+            return !rig.bench.simulator->rotorTarget(u"Rotor 1"_s) &&
+                   std::fabs(*rig.bench.simulator->rotorHeading(u"Rotor 1"_s) - target) <= 1.0;
+        };
+        QTRY_VERIFY(reached());
+        // A new target, a newer one inside the interval, then the stop: the rotor stops short of
+        // the first and never turns to the second.
+        QTest::qWait(RotctldServer::reaimInterval);
+        QCOMPARE(exchange("P 250 0\nP 300 0\nS\n", 3), QByteArray("RPRT 0\nRPRT 0\nRPRT 0\n"));
+        QTest::qWait(RotctldServer::reaimInterval + 200);
+        QVERIFY(!rig.bench.simulator->rotorTarget(u"Rotor 1"_s) &&
+                *rig.bench.simulator->rotorHeading(u"Rotor 1"_s) < 250);
+        QCOMPARE(traffic.lines.at(traffic.lines.size() - 2).second, QByteArray("TURN Rotor 1 250.0"));
+        QCOMPARE(traffic.lines.last().second, QByteArray("STOP Rotor 1"));
+        QVERIFY2(traffic.shortestGap() >= 950, QByteArray::number(traffic.shortestGap()));
+        QVERIFY(traffic.lines.size() >= 4);
+        // The traffic, shortened: every target and answer, a few readings, what the station got.
+        exchanges += traffic.lines;
+        std::stable_sort(exchanges.begin(), exchanges.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (qsizetype i = 0; i < exchanges.size(); ++i) {
+            if (!exchanges.at(i).second.startsWith("p ") || i % 10 == 0) {
+                qInfo("%6lld ms  %s", static_cast<long long>(exchanges.at(i).first),
+                      exchanges.at(i).second.constData());
+            }
+        }
+    }
+
+    // Hamlib's rotctl sending targets with elevations back to back: each is answered without
+    // error, the first turns at once and the latest a second later, the ones between never.
+    void rotctlLoop_turnsTheFirstTargetAtOnceAndTheLatestAfterTheInterval()
+    {
+        StationSimulator::Options options;
+        options.turnRate = 120.0;
+        Rig rig(options);
+        CLIENT_TEST_CHECK(rig.open());
+        QElapsedTimer wall;
+        wall.start();
+        RotorTraffic traffic(*rig.bench.simulator, wall);
+        QStringList commands;
+        for (int i = 0; i < 20; ++i) {
+            commands << u"P"_s << QString::number(100 + 10 * i) << QString::number(4.5 * i);
+        }
+        const Run run = rotctl(rig.port, commands);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(!run.output.contains(u"error"_s), qPrintable(run.output));
+        QTRY_COMPARE(traffic.lines.size(), qsizetype(2));
+        QCOMPARE(traffic.lines.at(0).second, QByteArray("TURN Rotor 1 100.0"));
+        QCOMPARE(traffic.lines.at(1).second, QByteArray("TURN Rotor 1 290.0"));
+        QVERIFY(traffic.shortestGap() >= 950);
+        QTRY_COMPARE(rig.bench.simulator->rotorHeading(u"Rotor 1"_s), std::optional<double>(290.0));
+        QCOMPARE(traffic.lines.size(), qsizetype(2));
+    }
+
+    void refusals_logTheirReasonAndAnswerItsCode_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("logged");
+        const QString rotor = u"Rotor 1"_s;
+        QTest::newRow("control off") << Setup([](Rig& r) { r.bench.client->setControlsEnabled(false); })
+                                     << QByteArray("P 200 0\n") << QByteArray("RPRT -9\n")
+                                     << u"Turn blocked: control is off."_s;
+        QTest::newRow("heading stale") << Setup([](Rig& r) {
+            r.bench.simulator->setFault(StationSimulator::Fault::silence);
+            r.bench.clock.advance(Rotor::freshSeconds);
+        }) << QByteArray("P 200 0\n") << QByteArray("RPRT -5\n")
+                                       << u"Turn blocked: heading is stale."_s;
+        QTest::newRow("rotor not on the station") << Setup([=](Rig& r) {
+            r.bench.simulator->removeRotor(rotor);
+            QTRY_VERIFY(!r.bench.client->station().rotors.contains(rotor));
+        }) << QByteArray("K\n") << QByteArray("RPRT -11\n")
+                                                  << u"Turn blocked: rotor not on the station."_s;
+        QTest::newRow("rotor offline") << Setup([=](Rig& r) {
+            r.bench.simulator->setRotorStatus(rotor, u"1"_s);
+            QTRY_COMPARE(r.bench.client->station().rotors.value(rotor).status, u"1"_s);
+        }) << QByteArray("P 200 0\n") << QByteArray("RPRT -11\n")
+                                       << u"Turn blocked: rotor does not accept a turn."_s;
+        // A jog steps from where the rotor is: it waits for the heading to settle.
+        QTest::newRow("heading changing") << Setup([=](Rig& r) {
+            r.bench.client->turn(rotor, 200.0);
+            QTRY_VERIFY(r.bench.client->station().rotors.value(rotor).headingChanging(r.bench.clock.now()));
+        }) << QByteArray("M 16 0\n") << QByteArray("RPRT -9\n")
+                                          << u"Jog blocked: heading is changing."_s;
+        QTest::newRow("not connected") << Setup([](Rig& r) { r.bench.client->disconnectFromStation(); })
+                                       << QByteArray("P 200 0\n") << QByteArray("RPRT -11\n")
+                                       << u"Turn blocked: not connected to the station."_s;
+    }
+    void refusals_logTheirReasonAndAnswerItsCode()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, logged);
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        std::unique_ptr<QTcpSocket> socket = rig.peer();
+        CLIENT_TEST_CHECK(setup(rig));
+        rig.bench.simulator->clearReceived();
+        QCOMPARE(ask(*socket, line, 1), answer);
+        QVERIFY2(lastLogText(*rig.bench.client).startsWith(logged + u" (rotctld client 127.0.0.1:"_s),
+                 qPrintable(lastLogText(*rig.bench.client)));
+        if (rig.bench.client->connected()) {
+            rig.expectStationGot({});
+        }
     }
 };
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <sys/socket.h>
 #include <vector>
@@ -98,33 +97,29 @@ QByteArray ask(QTcpSocket& socket, const QByteArray& line, int lines)
 }
 
 // The TURN and STOP lines the simulator receives, each at the milliseconds of `wall`.
-struct RotorTraffic {
-    RotorTraffic(StationSimulator& simulator, const QElapsedTimer& wall)
-    {
-        QObject::connect(&simulator, &StationSimulator::recorded, &context, [this, &wall](QByteArray record) {
-            if (record.startsWith("TURN") || record.startsWith("STOP")) {
-                lines.append({wall.elapsed(), record.trimmed().replace('\x1f', ' ')});
-            }
-        });
-    }
-    // The shortest time between two turns.
-    qint64 shortestGap() const
-    {
-        qint64 shortest = std::numeric_limits<qint64>::max();
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            if (lines.at(i).second.startsWith("TURN") && lines.at(i - 1).second.startsWith("TURN")) {
-                shortest = std::min(shortest, lines.at(i).first - lines.at(i - 1).first);
-            }
+using Traffic = QList<std::pair<qint64, QByteArray>>;
+void watch(StationSimulator& simulator, const QElapsedTimer& wall, Traffic& traffic)
+{
+    QObject::connect(&simulator, &StationSimulator::recorded, &simulator, [&](QByteArray record) {
+        if (record.startsWith("TURN") || record.startsWith("STOP")) {
+            traffic.append({wall.elapsed(), record.trimmed().replace('\x1f', ' ')});
+            qInfo("%6lld ms  station got %s", static_cast<long long>(traffic.last().first),
+                  traffic.last().second.data());
         }
-        return shortest;
-    }
-    QObject context;
-    QList<std::pair<qint64, QByteArray>> lines;
-};
+    });
+}
+
+bool turnsApart(const Traffic& traffic, qint64 milliseconds)
+{
+    return std::adjacent_find(traffic.cbegin(), traffic.cend(), [=](const auto& a, const auto& b) {
+               return b.second.startsWith("TURN") && b.first - a.first < milliseconds;
+           }) == traffic.cend();
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(KeltoClient::TurnRefusal)
 
 // The tab's rotctld server with Hamlib's rotctl as its client and the station simulator as the
 // station; hostile peers from raw sockets.
@@ -156,10 +151,13 @@ private Q_SLOTS:
         const double heading = *rig.bench.client->station().rotors.value(u"Rotor 1"_s).heading;
         QCOMPARE(read.output.split(u'\n').first().toDouble(), std::round(heading * 100) / 100);
 
-        const Run moved = rotctl(rig.port, {u"P"_s, u"200"_s, u"10"_s, u"S"_s});
+        // A tracker's loop, with the satellite's elevation: the first target turns at once, the
+        // later ones wait for the interval, and the stop drops them.
+        const Run moved = rotctl(rig.port, QStringLiteral("P 200 10 P 230 45 P 260 80 S").split(u' '));
         const QString origin = u" (rotctld client 127.0.0.1:"_s;
         if (controls) {
             QCOMPARE(moved.exitCode, 0);
+            QTest::qWait(RotctldServer::reaimInterval);
             rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 200.0), *OVVProtocol::stop(u"Rotor 1")});
             const QStringList log = logTexts(*rig.bench.client);
             QVERIFY(log.at(log.size() - 3).startsWith(u"Turn requested: Rotor 1 → 200.0°"_s + origin));
@@ -171,7 +169,7 @@ private Q_SLOTS:
                     moved.output.contains(u"Command rejected by the rig"_s));
             rig.expectStationGot({});
             QCOMPARE(logTexts(*rig.bench.client).filter(u"Turn blocked: control is off."_s + origin).size(),
-                     qsizetype(1));
+                     qsizetype(3));
         }
         // Lines of the window's own commands carry no label.
         rig.bench.client->stop(u"Rotor 2"_s);
@@ -320,144 +318,99 @@ private Q_SLOTS:
     // rotor and a short pass keep the run to seconds.
     void gpredictPattern_isServedWithoutErrorsAndTurnsAtMostOnceASecond()
     {
-        StationSimulator::Options options;
-        options.turnRate = 40.0;
-        Rig rig(options);
+        QElapsedTimer wall;
+        Traffic traffic;
+        StationSimulator::Options fast;
+        fast.turnRate = 40.0;
+        Rig rig(fast);
         CLIENT_TEST_CHECK(rig.open());
         std::unique_ptr<QTcpSocket> socket = rig.peer();
-        QElapsedTimer wall;
         wall.start();
+        watch(*rig.bench.simulator, wall, traffic);
         const Instant start = rig.bench.clock.now();
-        RotorTraffic traffic(*rig.bench.simulator, wall);
-        QList<std::pair<qint64, QByteArray>> exchanges;
         const auto exchange = [&](const QByteArray& line, int lines) {
             rig.bench.clock.set(start + static_cast<double>(wall.elapsed()) / 1000.0);
             const QByteArray answer = ask(*socket, line, lines);
-            exchanges.append(
-                {wall.elapsed(), line.trimmed().replace('\n', " | ") + " -> " + answer.trimmed().replace('\n', " | ")});
+            if (line != "p\n") {
+                const QByteArray text = QByteArray(line.trimmed() + " -> " + answer.trimmed()).replace('\n', " | ");
+                qInfo("%6lld ms  %s", static_cast<long long>(wall.elapsed()), text.constData());
+            }
             return answer;
         };
         double target = 189.56;
-        std::optional<qint64> passStart;
-        for (int cycle = 0; !passStart || wall.elapsed() - *passStart < 6000; ++cycle) {
+        std::optional<qint64> pass;
+        for (int cycle = 0; !pass || wall.elapsed() - *pass < 6000; ++cycle, QTest::qWait(100)) {
             QVERIFY(wall.elapsed() < 30000);
             const double reading = exchange("p\n", 2).split('\n').first().toDouble();
-            if (!passStart && std::fabs(reading - target) <= 5.0) {
-                passStart = wall.elapsed();
+            if (!pass && std::fabs(reading - target) <= 5.0) {
+                pass = wall.elapsed();
             }
             if (cycle % 8 == 0) {
-                target = 189.56 + (passStart ? 0.5 * static_cast<double>(wall.elapsed() - *passStart) / 1000.0 : 0.0);
+                target = 189.56 + (pass ? 0.5 * static_cast<double>(wall.elapsed() - *pass) / 1000.0 : 0.0);
                 QCOMPARE(exchange("P " + QByteArray::number(target, 'f', 2) + " 0.00\n", 1), QByteArray("RPRT 0\n"));
             }
-            QTest::qWait(100);
         }
-        // The last target is within the tolerance of the last turn, which the rotor reaches.
-        const auto reached = [&] {
-            return !rig.bench.simulator->rotorTarget(u"Rotor 1"_s) &&
-                   std::fabs(*rig.bench.simulator->rotorHeading(u"Rotor 1"_s) - target) <= 1.0;
-        };
-        QTRY_VERIFY(reached());
-        // A new target, a newer one inside the interval, then the stop: the rotor stops short of
-        // the first and never turns to the second.
+        StationSimulator& station = *rig.bench.simulator;
+        QTRY_VERIFY(!station.rotorTarget(u"Rotor 1"_s) && std::fabs(*station.rotorHeading(u"Rotor 1"_s) - target) <= 1);
+        // Targets faster than the interval: the first turns at once, the latest after it, and a
+        // stop ends that turn.
         QTest::qWait(RotctldServer::reaimInterval);
-        QCOMPARE(exchange("P 250 0\nP 300 0\nS\n", 3), QByteArray("RPRT 0\nRPRT 0\nRPRT 0\n"));
-        QTest::qWait(RotctldServer::reaimInterval + 200);
-        QVERIFY(!rig.bench.simulator->rotorTarget(u"Rotor 1"_s) &&
-                *rig.bench.simulator->rotorHeading(u"Rotor 1"_s) < 250);
-        QCOMPARE(traffic.lines.at(traffic.lines.size() - 2).second, QByteArray("TURN Rotor 1 250.0"));
-        QCOMPARE(traffic.lines.last().second, QByteArray("STOP Rotor 1"));
-        QVERIFY2(traffic.shortestGap() >= 950, QByteArray::number(traffic.shortestGap()));
-        QVERIFY(traffic.lines.size() >= 4);
-        // The traffic, shortened: every target and answer, a few readings, what the station got.
-        exchanges += traffic.lines;
-        std::stable_sort(exchanges.begin(), exchanges.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (qsizetype i = 0; i < exchanges.size(); ++i) {
-            if (!exchanges.at(i).second.startsWith("p ") || i % 10 == 0) {
-                qInfo("%6lld ms  %s", static_cast<long long>(exchanges.at(i).first),
-                      exchanges.at(i).second.constData());
-            }
-        }
-    }
-
-    // Hamlib's rotctl sending targets with elevations back to back: each is answered without
-    // error, the first turns at once and the latest a second later, the ones between never.
-    void rotctlLoop_turnsTheFirstTargetAtOnceAndTheLatestAfterTheInterval()
-    {
-        StationSimulator::Options options;
-        options.turnRate = 120.0;
-        Rig rig(options);
-        CLIENT_TEST_CHECK(rig.open());
-        QElapsedTimer wall;
-        wall.start();
-        RotorTraffic traffic(*rig.bench.simulator, wall);
-        QStringList commands;
-        for (int i = 0; i < 20; ++i) {
-            commands << u"P"_s << QString::number(100 + 10 * i) << QString::number(4.5 * i);
-        }
-        const Run run = rotctl(rig.port, commands);
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(!run.output.contains(u"error"_s), qPrintable(run.output));
-        QTRY_COMPARE(traffic.lines.size(), qsizetype(2));
-        QCOMPARE(traffic.lines.at(0).second, QByteArray("TURN Rotor 1 100.0"));
-        QCOMPARE(traffic.lines.at(1).second, QByteArray("TURN Rotor 1 290.0"));
-        QVERIFY(traffic.shortestGap() >= 950);
-        QTRY_COMPARE(rig.bench.simulator->rotorHeading(u"Rotor 1"_s), std::optional<double>(290.0));
-        QCOMPARE(traffic.lines.size(), qsizetype(2));
+        QCOMPARE(exchange("P 250 0\nP 275 0\nP 300 0\n", 3), QByteArray("RPRT 0\nRPRT 0\nRPRT 0\n"));
+        QTRY_COMPARE(traffic.last().second, QByteArray("TURN Rotor 1 300.0"));
+        QCOMPARE(exchange("S\n", 1), QByteArray("RPRT 0\n"));
+        QTRY_VERIFY(!station.rotorTarget(u"Rotor 1"_s) && *station.rotorHeading(u"Rotor 1"_s) < 300);
+        QCOMPARE(traffic.at(traffic.size() - 3).second + traffic.last().second, "TURN Rotor 1 250.0STOP Rotor 1");
+        QVERIFY(turnsApart(traffic, 950));
     }
 
     void refusals_logTheirReasonAndAnswerItsCode_data()
     {
+        using Refusal = KeltoClient::TurnRefusal;
         QTest::addColumn<Setup>("setup");
+        QTest::addColumn<Refusal>("refusal");
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("code");
         QTest::addColumn<QString>("logged");
-        const QString rotor = u"Rotor 1"_s;
-        QTest::newRow("control off") << Setup([](Rig& r) { r.bench.client->setControlsEnabled(false); })
-                                     << QByteArray("P 200 0\n") << QByteArray("RPRT -9\n")
-                                     << u"Turn blocked: control is off."_s;
-        QTest::newRow("heading stale") << Setup([](Rig& r) {
-            r.bench.simulator->setFault(StationSimulator::Fault::silence);
-            r.bench.clock.advance(Rotor::freshSeconds);
-        }) << QByteArray("P 200 0\n") << QByteArray("RPRT -5\n")
-                                       << u"Turn blocked: heading is stale."_s;
-        QTest::newRow("rotor not on the station") << Setup([=](Rig& r) {
-            r.bench.simulator->removeRotor(rotor);
-            QTRY_VERIFY(!r.bench.client->station().rotors.contains(rotor));
-        }) << QByteArray("K\n") << QByteArray("RPRT -11\n")
-                                                  << u"Turn blocked: rotor not on the station."_s;
-        QTest::newRow("rotor offline") << Setup([=](Rig& r) {
-            r.bench.simulator->setRotorStatus(rotor, u"1"_s);
-            QTRY_COMPARE(r.bench.client->station().rotors.value(rotor).status, u"1"_s);
-        }) << QByteArray("P 200 0\n") << QByteArray("RPRT -11\n")
-                                       << u"Turn blocked: rotor does not accept a turn."_s;
+        const auto row = [](const char* name, const Setup& setup, Refusal refusal, const char* line, int code,
+                            const char* logged) {
+            QTest::newRow(name) << setup << refusal << QByteArray(line) << code << QString::fromUtf8(logged);
+        };
+        row(
+            "control off", [](Rig& r) { r.bench.client->setControlsEnabled(false); }, Refusal::controlOff, "P 200 0\n",
+            -9, "Turn blocked: control is off.");
+        row(
+            "heading stale", [](Rig& r) { r.bench.simulator->setFault(StationSimulator::Fault::silence); },
+            Refusal::headingStale, "P 200 0\n", -5, "Turn blocked: heading is stale.");
+        row(
+            "rotor not on the station", [](Rig& r) { r.bench.simulator->removeRotor(u"Rotor 1"_s); },
+            Refusal::rotorMissing, "K\n", -11, "Turn blocked: rotor not on the station.");
+        row(
+            "rotor offline", [](Rig& r) { r.bench.simulator->setRotorStatus(u"Rotor 1"_s, u"1"_s); },
+            Refusal::rotorUnavailable, "P 200 0\n", -11, "Turn blocked: rotor does not accept a turn.");
         // A jog steps from where the rotor is: it waits for the heading to settle.
-        QTest::newRow("heading changing") << Setup([=](Rig& r) {
-            r.bench.client->turn(rotor, 200.0);
-            QTRY_VERIFY(r.bench.client->station().rotors.value(rotor).headingChanging(r.bench.clock.now()));
-        }) << QByteArray("M 16 0\n") << QByteArray("RPRT -9\n")
-                                          << u"Jog blocked: heading is changing."_s;
-        QTest::newRow("not connected") << Setup([](Rig& r) { r.bench.client->disconnectFromStation(); })
-                                       << QByteArray("P 200 0\n") << QByteArray("RPRT -11\n")
-                                       << u"Turn blocked: not connected to the station."_s;
+        row(
+            "heading changing", [](Rig& r) { r.bench.client->turn(u"Rotor 1"_s, 200.0); }, Refusal::headingChanging,
+            "M 16 0\n", -9, "Jog blocked: heading is changing.");
     }
     void refusals_logTheirReasonAndAnswerItsCode()
     {
         QFETCH(Setup, setup);
+        QFETCH(KeltoClient::TurnRefusal, refusal);
         QFETCH(QByteArray, line);
-        QFETCH(QByteArray, answer);
+        QFETCH(int, code);
         QFETCH(QString, logged);
         Rig rig;
         CLIENT_TEST_CHECK(rig.open());
         std::unique_ptr<QTcpSocket> socket = rig.peer();
-        CLIENT_TEST_CHECK(setup(rig));
+        setup(rig);
+        // Silent, the station's last report goes stale with time alone.
+        rig.bench.clock.advance(refusal == KeltoClient::TurnRefusal::headingStale ? Rotor::freshSeconds : 0.0);
+        QTRY_VERIFY(rig.bench.client->jogRefusal(u"Rotor 1"_s) == refusal);
         rig.bench.simulator->clearReceived();
-        QCOMPARE(ask(*socket, line, 1), answer);
-        QVERIFY2(lastLogText(*rig.bench.client).startsWith(logged + u" (rotctld client 127.0.0.1:"_s),
-                 qPrintable(lastLogText(*rig.bench.client)));
-        if (rig.bench.client->connected()) {
-            rig.expectStationGot({});
-        }
+        QCOMPARE(ask(*socket, line, 1), "RPRT " + QByteArray::number(code) + '\n');
+        const QString last = lastLogText(*rig.bench.client);
+        QVERIFY2(last.startsWith(logged + u" (rotctld client 127.0.0.1:"_s), qPrintable(last));
+        rig.expectStationGot({});
     }
 };
 

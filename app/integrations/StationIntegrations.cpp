@@ -90,9 +90,10 @@ void StationIntegrations::setSettings(IntegrationSettings settings)
         return;
     }
     m_settings = std::move(settings);
-    // Rotor and park heading apply to the next command; the address only to the next start.
+    // Rotor, park heading and tolerance apply to the next command; the address only to the next start.
     m_rotctld->setRotor(m_settings.rotctldRotor);
     m_rotctld->setParkHeading(m_settings.rotctldPark);
+    m_rotctld->setAimTolerance(m_settings.rotctldTolerance);
     Q_EMIT settingsChanged();
 }
 

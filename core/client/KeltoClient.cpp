@@ -965,10 +965,65 @@ void KeltoClient::cancelAuthentication()
 
 // ---- Guards and commands ----
 
-bool KeltoClient::canTurn(const Rotor& rotor) const
+QString KeltoClient::refusalText(TurnRefusal refusal)
+{
+    switch (refusal) {
+    case TurnRefusal::none:
+        break;
+    case TurnRefusal::notConnected:
+        return u"not connected to the station"_s;
+    case TurnRefusal::controlOff:
+        return u"control is off"_s;
+    case TurnRefusal::rotorMissing:
+        return u"rotor not on the station"_s;
+    case TurnRefusal::headingStale:
+        return u"heading is stale"_s;
+    case TurnRefusal::headingChanging:
+        return u"heading is changing"_s;
+    case TurnRefusal::rotorUnavailable:
+        return u"rotor does not accept a turn"_s;
+    case TurnRefusal::noJog:
+        return u"controller has no jog command"_s;
+    }
+    return {};
+}
+
+KeltoClient::TurnRefusal KeltoClient::turnRefusal(const Rotor& rotor, TurnRules rules) const
 {
     const Instant at = m_clock.now();
-    return m_connected && m_controlsEnabled && rotor.fresh(at) && rotor.acceptsTurn() && !rotor.headingChanging(at);
+    const bool tracker = rules == TurnRules::tracker;
+    if (!m_connected) {
+        return TurnRefusal::notConnected;
+    }
+    if (!m_controlsEnabled) {
+        return TurnRefusal::controlOff;
+    }
+    if (!rotor.fresh(at)) {
+        return TurnRefusal::headingStale;
+    }
+    if (!tracker && rotor.headingChanging(at)) {
+        return TurnRefusal::headingChanging;
+    }
+    if (!(tracker ? rotor.controllable() : rotor.acceptsTurn())) {
+        return TurnRefusal::rotorUnavailable;
+    }
+    return TurnRefusal::none;
+}
+
+KeltoClient::TurnRefusal KeltoClient::turnRefusal(const QString& name, TurnRules rules) const
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend()) {
+        // A missing rotor of a lost link is a matter of the link.
+        return m_connected ? TurnRefusal::rotorMissing : TurnRefusal::notConnected;
+    }
+    return turnRefusal(*rotor, rules);
+}
+
+KeltoClient::TurnRefusal KeltoClient::jogRefusal(const QString& name) const
+{
+    const TurnRefusal refusal = turnRefusal(name);
+    return refusal == TurnRefusal::none && m_connectionKind != ConnectionKind::ovVarnex ? TurnRefusal::noJog : refusal;
 }
 
 bool KeltoClient::canStop(const Rotor& rotor) const
@@ -1012,11 +1067,12 @@ bool KeltoClient::sendCommand(const ProtocolResult<QByteArray>& command)
     return true;
 }
 
-bool KeltoClient::turn(const QString& name, double heading)
+bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
 {
-    const auto rotor = m_station.rotors.constFind(name);
-    if (rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
-        note(u"Turn blocked: control is disabled or heading is stale."_s);
+    const TurnRefusal refusal = turnRefusal(name, rules);
+    if (refusal != TurnRefusal::none) {
+        note(rules == TurnRules::window ? u"Turn blocked: control is disabled or heading is stale."_s
+                                        : u"Turn blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
     const ProtocolResult<QByteArray> command =
@@ -1057,11 +1113,12 @@ void KeltoClient::stopAll()
     }
 }
 
-bool KeltoClient::jog(const QString& name, bool clockwise)
+bool KeltoClient::jog(const QString& name, bool clockwise, TurnRules rules)
 {
-    const auto rotor = m_station.rotors.constFind(name);
-    if (m_connectionKind != ConnectionKind::ovVarnex || rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
-        note(u"Jog blocked: control disabled, stale or moving."_s);
+    const TurnRefusal refusal = jogRefusal(name);
+    if (refusal != TurnRefusal::none) {
+        note(rules == TurnRules::window ? u"Jog blocked: control disabled, stale or moving."_s
+                                        : u"Jog blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
     if (!sendCommand(OVVProtocol::jog(name, clockwise))) {

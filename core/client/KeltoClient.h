@@ -89,6 +89,8 @@ public:
 
     // A process-wide wall clock for clients that are not given one.
     static const Clock& systemClock();
+    // The clock every time rule of this client reads.
+    const Clock& clock() const { return m_clock; }
 
     // Starts the one-shot server check of the profile editor; the caller owns the result
     // (through `parent`) and may cancel it.
@@ -135,8 +137,34 @@ public:
     void submitCredentials(const QString& username, const QString& password);
     void cancelAuthentication();
 
+    // Why a turn would be refused, in the order the rules are checked; `none` when it would be sent.
+    enum class TurnRefusal {
+        none,
+        notConnected,
+        controlOff,
+        rotorMissing,
+        headingStale,
+        headingChanging,
+        rotorUnavailable,
+        // A jog on a controller that has no jog command.
+        noJog,
+    };
+    // The rules a turn is held to. The window's keep an operator who presses Rotate twice from
+    // stacking turns: nothing new while the heading is changing, nothing while the rotor reports
+    // turning. A tracker re-aims a turning rotor by design, so for its turns neither holds (the
+    // rotor need only be controllable), and its refused commands log which rule held rather than
+    // the window's one line.
+    enum class TurnRules { window, tracker };
+    // A short lower-case phrase for logs and answers, "heading is stale".
+    static QString refusalText(TurnRefusal refusal);
+
     // Guards, offered on their own so views grey out controls by the same rule.
-    bool canTurn(const Rotor& rotor) const;
+    TurnRefusal turnRefusal(const Rotor& rotor, TurnRules rules = TurnRules::window) const;
+    // The same for a rotor by name, `rotorMissing` when the station has none of that name.
+    TurnRefusal turnRefusal(const QString& name, TurnRules rules = TurnRules::window) const;
+    // A jog steps from where the rotor is, so the window's rules hold for every requester.
+    TurnRefusal jogRefusal(const QString& name) const;
+    bool canTurn(const Rotor& rotor) const { return turnRefusal(rotor) == TurnRefusal::none; }
     bool canStop(const Rotor& rotor) const;
     bool canRequestRotorLock(const Rotor& rotor) const;
     bool canSetStack(const StackOutput& stack) const;
@@ -146,11 +174,12 @@ public:
     // Commands. None fails to its caller: a refused command writes its "blocked" line (where
     // it has one), an accepted one its "requested" line. Turn, stop and jog also answer whether
     // they were accepted, for callers that owe someone an answer.
-    bool turn(const QString& name, double heading);
+    bool turn(const QString& name, double heading, TurnRules rules = TurnRules::window);
     bool stop(const QString& name);
     // Every rotor, in ascending name order.
     void stopAll();
-    bool jog(const QString& name, bool clockwise);
+    // `rules` only chooses the blocked line: see `jogRefusal`.
+    bool jog(const QString& name, bool clockwise, TurnRules rules = TurnRules::window);
     void turnToPreset(const QString& name, const QString& preset);
     void refreshPresets();
     void requestRotorLock(const QString& name, bool locked);

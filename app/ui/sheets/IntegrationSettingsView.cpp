@@ -462,11 +462,21 @@ QWidget* IntegrationSettingsView::buildRotctld()
     m_rotctldPark->setSuffix(u"°"_s);
     m_rotctldPark->setAccessibleName(u"Park heading"_s);
     m_rotctldPark->setToolTip(u"Where a rotctld client’s park command turns the rotor."_s);
+    m_rotctldTolerance = new QDoubleSpinBox(box);
+    m_rotctldTolerance->setRange(0.0, RotctldServer::maxAimTolerance);
+    m_rotctldTolerance->setDecimals(1);
+    m_rotctldTolerance->setSingleStep(0.5);
+    m_rotctldTolerance->setSuffix(u"°"_s);
+    m_rotctldTolerance->setAccessibleName(u"Re-aim tolerance"_s);
+    m_rotctldTolerance->setToolTip(
+        u"A tracker’s target this close to the turn under way, or to the heading of an "
+        u"idle rotor, turns nothing; farther targets turn the rotor at most once a second."_s);
     auto* form = new QFormLayout;
     form->addRow(u"Host"_s, m_rotctldHost);
     form->addRow(u"Port"_s, m_rotctldPort);
     form->addRow(u"Rotor"_s, m_rotctldRotor);
     form->addRow(u"Park heading"_s, m_rotctldPark);
+    form->addRow(u"Re-aim tolerance"_s, m_rotctldTolerance);
 
     const InputControls server = inputControls(u"rotctld server"_s, u"serve rotctld clients from this tab."_s, box);
     m_stopRotctld = server.stop;
@@ -489,6 +499,8 @@ QWidget* IntegrationSettingsView::buildRotctld()
             [this] { edit([this](IntegrationSettings& s) { s.rotctldRotor = SheetParts::value(m_rotctldRotor); }); });
     connect(m_rotctldPark, &QDoubleSpinBox::valueChanged, this,
             [this](double value) { edit([value](IntegrationSettings& s) { s.rotctldPark = value; }); });
+    connect(m_rotctldTolerance, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { edit([value](IntegrationSettings& s) { s.rotctldTolerance = value; }); });
     connect(server.start, &QPushButton::clicked, this, [this] { m_integrations.startRotctld(m_client); });
     connect(m_stopRotctld, &QPushButton::clicked, this, [this] { m_integrations.stopRotctld(); });
     return box;
@@ -564,6 +576,7 @@ void IntegrationSettingsView::showSettings()
     setText(m_rotctldHost, s.rotctldHost);
     setText(m_rotctldPort, s.rotctldPort);
     m_rotctldPark->setValue(s.rotctldPark);
+    m_rotctldTolerance->setValue(s.rotctldTolerance);
     m_filling = false;
     showDeviceChoices();
 }

@@ -160,25 +160,6 @@ private Q_SLOTS:
         QVERIFY(!bench.client->credentialNotice());
     }
 
-    // A keyring that is asking the user something answers late: the station goes on meanwhile.
-    void lateSave_stationIsAppliedAndCommandsGoOutMeanwhile()
-    {
-        Bench bench(loginOptions());
-        bench.credentials.holdAnswers = true;
-        bench.credentials.failSaves = true;
-        bench.connect(u"op"_s, u"s3cret-Pw"_s);
-        QTRY_VERIFY(!bench.client->station().rotors.isEmpty());
-        QCOMPARE(bench.credentials.saves, 1);
-        QCOMPARE(bench.credentials.held.size(), 1);
-        bench.client->setControlsEnabled(true);
-        QTRY_VERIFY(bench.client->canStop(bench.client->station().rotors.first()));
-        bench.client->stopAll();
-        QTRY_VERIFY(commandRecords(*bench.simulator).contains(QByteArray("STOP\x1fRotor 1\r\n")));
-
-        bench.credentials.releaseAnswers();
-        QVERIFY(bench.client->credentialNotice());
-    }
-
     void savedLoginRead_waitsWithoutTimeLimitUntilAnsweredOrCancelled_data()
     {
         QTest::addColumn<bool>("cancel");

@@ -83,19 +83,6 @@ private Q_SLOTS:
         QCOMPARE(loaded(u"tower:4001"_s).username, u"<none>"_s);
     }
 
-    // An answer for an asker that is gone is dropped, not delivered to freed memory.
-    void answerAfterContextIsGone_isDropped()
-    {
-        bool answered = false;
-        auto context = std::make_unique<QObject>();
-        m_store.load(u"shack:4001"_s, context.get(),
-                     [&answered](const CredentialStore::LoadResult&) { answered = true; });
-        context.reset();
-        // A second read, asked later, answers after the first would have.
-        QCOMPARE(loaded(u"shack:4001"_s).username, u"op"_s);
-        QVERIFY(!answered);
-    }
-
     void keychainErrorDescription_namesTheStatus()
     {
         QCOMPARE(KeychainError{-25300}.description(), u"Keychain error (-25300)."_s);

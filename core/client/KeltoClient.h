@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/client/AuthenticationRequest.h"
-#include "core/client/KeychainError.h"
-#include "core/client/ServerCredentials.h"
+#include "core/client/CredentialStore.h"
 #include "core/model/Instant.h"
 #include "core/model/StationState.h"
 #include "core/protocol/ConnectionKind.h"
@@ -26,10 +25,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <variant>
 
 class Clock;
-class CredentialStore;
 class ServerEvent;
 class SerialPort;
 class ServerVerification;
@@ -246,7 +243,7 @@ private:
     bool applyToStation(const ServerEvent& event);
 
     void loginRequired();
-    void savedLoginRead(const std::variant<std::optional<ServerCredentials>, KeychainError>& loaded);
+    void savedLoginRead(const CredentialStore::LoadResult& loaded);
     // Sends the username, or asks for a login when there is none.
     void sendLogin();
     void answerChallenge(const QString& challenge);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/client/AuthenticationRequest.h"
+#include "core/client/CredentialStore.h"
 #include "core/model/Instant.h"
 #include "core/model/StationState.h"
 #include "core/protocol/ConnectionKind.h"
@@ -26,7 +27,6 @@
 #include <optional>
 
 class Clock;
-class CredentialStore;
 class ServerEvent;
 class SerialPort;
 class ServerVerification;
@@ -231,8 +231,11 @@ private:
     // The fuzz target of the receive path feeds bytes in without a transport.
     friend class KeltoClientProbe;
 
-    // The single tear-down path.
-    void end(const QString& message);
+    // The single tear-down path; `Logged::no` for the quiet reset at the start of a connect.
+    enum class Logged { no, yes };
+    void end(const QString& message, Logged logged = Logged::yes);
+    // A connection is open or being opened.
+    bool active() const;
     void note(const QString& text);
     void send(const QByteArray& data);
     void process(const ServerEvent& event);
@@ -269,18 +272,15 @@ private:
     bool applyToStation(const ServerEvent& event);
 
     void loginRequired();
+    void savedLoginRead(const CredentialStore::LoadResult& loaded);
+    // Sends the username, or asks for a login when there is none.
+    void sendLogin();
     void answerChallenge(const QString& challenge);
     void loginRejected();
-    // False when the connection ended while the login was being saved.
-    bool acceptedAuthentication();
-
-    // Runs one call of the credential store. The keychain answers asynchronously and its store
-    // waits in a nested event loop, where the timer or a caller may end the connection: a
-    // transport ended meanwhile is deleted only after the call, never under the socket signal
-    // that led into it. True when the same connection is still current afterwards.
-    bool callStore(const std::function<void()>& call);
-    // Deletes an ended transport once no store call is under way.
-    void retire(QObject* transport);
+    // Saves the login the server just accepted, in the background.
+    void acceptedAuthentication();
+    // The save's failure: always logged, shown as the notice while its connection lasts.
+    void loginNotSaved(const KeychainError& failure, bool sameConnection);
 
     // Encodes the station off the main thread and stores it when done, in the order saves
     // were asked for.
@@ -358,6 +358,8 @@ private:
     QString m_targetHost;
     QString m_targetPort;
     bool m_awaitingAcceptance = false;
+    // The saved login of this connection is being read.
+    bool m_readingLogin = false;
     bool m_requestedInitialPresets = false;
     // Nothing until the first write: the distant past.
     std::optional<Instant> m_lastSnapshot;
@@ -369,7 +371,4 @@ private:
     QList<PendingSnapshot> m_snapshots;
     // What the lines since the last footprint check could have added to the station.
     qsizetype m_stationGrowth = 0;
-
-    int m_storeCalls = 0;
-    QList<QPointer<QObject>> m_retired;
 };

@@ -75,7 +75,8 @@ int main(int argc, char* argv[])
                           {UuidText::text(demo.id), UuidText::text(controller.id), UuidText::text(rotator.id)});
     }
 
-    QStringList arguments{u"--settings-dir"_s, settingsDir.path()};
+    // The README promises a live station at once: the restored tabs connect at start.
+    QStringList arguments{u"--settings-dir"_s, settingsDir.path(), u"--connect"_s};
     arguments += QCoreApplication::arguments().mid(2);
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);

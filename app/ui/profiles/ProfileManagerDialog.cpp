@@ -226,6 +226,9 @@ QWidget* ProfileManagerDialog::buildForm()
     attribution->setOpenExternalLinks(true);
     attribution->setToolTip(u"Addresses are looked up in OpenStreetMap data. Open its copyright page."_s);
 
+    m_savedElsewhere = note(QString());
+    m_savedElsewhere->setTextFormat(Qt::PlainText);
+    m_savedElsewhere->hide();
     m_save = button(u"Save"_s, QString());
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, &m_manager, &ProfileManager::save);
@@ -244,6 +247,7 @@ QWidget* ProfileManagerDialog::buildForm()
                            u"are looked up with OpenStreetMap when saved."_s));
     layout->addWidget(attribution);
     layout->addStretch(1);
+    layout->addWidget(m_savedElsewhere);
     layout->addLayout(saveRow);
     return column;
 }
@@ -404,6 +408,9 @@ void ProfileManagerDialog::refresh()
     m_port->setPlaceholderText(rotctld ? u"4533, rotctld’s usual port"_s : QString());
     m_coordinateWarning->setVisible(!m_manager.coordinatesValid());
 
+    m_savedElsewhere->setText(m_manager.savedElsewhere());
+    m_savedElsewhere->setVisible(!m_manager.savedElsewhere().isEmpty());
+
     const bool valid = m_manager.valid();
     m_save->setEnabled(valid);
     m_save->setToolTip(valid ? u"Check that the server answers, then save this profile."_s : m_manager.invalidReason());
@@ -473,9 +480,16 @@ QMessageBox* ProfileManagerDialog::openAlert(AlertKind kind)
             u"continue."_s,
             {{u"Keep editing"_s, QMessageBox::RejectRole, answer(&ProfileManager::keepEditing)},
              {u"Discard changes"_s, QMessageBox::DestructiveRole, answer(&ProfileManager::discardChanges)}});
-    case AlertKind::validationError:
+    case AlertKind::validationError: {
+        // The check stays the usual path: "OK" is the default, saving unchecked a choice.
+        QList<Alert::Button> buttons{
+            {u"OK"_s, QMessageBox::RejectRole, answer(&ProfileManager::dismissValidationError)}};
+        if (m_manager.canSaveAnyway()) {
+            buttons.append({u"Save anyway"_s, QMessageBox::AcceptRole, answer(&ProfileManager::saveAnyway)});
+        }
         return Alert::open(this, QMessageBox::Warning, u"Could not save server"_s, m_manager.validationMessage(),
-                           {{u"OK"_s, QMessageBox::AcceptRole, answer(&ProfileManager::dismissValidationError)}});
+                           buttons);
+    }
     case AlertKind::importConfirmation:
         return Alert::open(this, QMessageBox::Question, u"Import saved settings?"_s, m_manager.importQuestion(),
                            {{u"Cancel"_s, QMessageBox::RejectRole, answer(&ProfileManager::cancelImport)},

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 class CredentialStore;
 class MainWindow;
@@ -23,6 +24,10 @@ class Application final : public QApplication {
 public:
     Application(int& argc, char** argv);
     ~Application() override;
+
+    // Answers --help and --version before any window system is touched, so both work over ssh
+    // and in scripts: the exit status when the program should end there, nothing otherwise.
+    static std::optional<int> answerWithoutDisplay(int argc, char** argv);
 
     // Runs the event loop; the exit status (2 for a command line that cannot be used).
     int run();

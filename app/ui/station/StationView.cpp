@@ -9,6 +9,7 @@
 #include "app/profiles/SettingsNotifications.h"
 #include "app/profiles/StationPresentation.h"
 #include "app/profiles/UuidText.h"
+#include "app/ui/profiles/Alert.h"
 #include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/rotor/RotorCard.h"
 #include "app/ui/routing/StackCard.h"
@@ -534,6 +535,10 @@ void StationView::connectOrDisconnect()
         return;
     }
     const std::optional<ServerProfile> profile = selectedProfile();
+    if (!profile && m_host.isEmpty()) {
+        offerProfileEditor();
+        return;
+    }
     if (m_callbacks.connectServer) {
         m_callbacks.connectServer(m_host, m_port, profile ? profile->kind() : ConnectionKind::ovVarnex,
                                   profile ? profile->name : u"KT-90"_s);
@@ -849,14 +854,41 @@ void StationView::manageServers()
         m_profileSheet->raise();
         return;
     }
-    // One editing session per opening: the sheet starts from the saved profiles.
-    auto* manager =
-        new ProfileManager(m_profiles, *m_places, [this](const ServerProfile& profile) { selectProfile(profile); });
+    // One editing session per opening: the sheet starts from the saved profiles. A live or
+    // connecting tab keeps its server when another profile is saved.
+    auto* manager = new ProfileManager(m_profiles, *m_places, [this](const ServerProfile& profile) {
+        if ((m_client.connected() || m_client.connecting()) && UuidText::text(profile.id) != m_selectedID) {
+            rebuildServerMenu();
+            return false;
+        }
+        selectProfile(profile);
+        return true;
+    });
+    // The tab's own server opens for editing.
+    if (const std::optional<ServerProfile> current = selectedProfile()) {
+        manager->select(*current);
+    }
     auto* dialog = new ProfileManagerDialog(*manager, this);
     manager->setParent(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // "OK" hides the sheet without a close Qt would delete it on; the next opening needs a new one.
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     m_profileSheet = dialog;
     dialog->open();
+}
+
+void StationView::offerProfileEditor()
+{
+    const bool none = m_profiles.items().isEmpty();
+    Alert::open(this, QMessageBox::Information, none ? u"No server yet"_s : u"No server chosen"_s,
+                none ? u"There is no server to connect to yet. Add one in the server editor."_s
+                     : u"This tab has no server. Choose one in the server menu, or add one in the server editor."_s,
+                {{u"Cancel"_s, QMessageBox::RejectRole, {}},
+                 {u"Add server…"_s, QMessageBox::AcceptRole, [self = QPointer(this)] {
+                      if (self) {
+                          self->manageServers();
+                      }
+                  }}});
 }
 
 void StationView::openIntegrations()

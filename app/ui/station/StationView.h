@@ -111,6 +111,8 @@ private:
     void authenticationChanged();
     void showEncoderPreview();
     void manageServers();
+    // Connect without a server: says so and offers the server editor.
+    void offerProfileEditor();
     void openIntegrations();
     void openLayout();
 

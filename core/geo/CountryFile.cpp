@@ -190,7 +190,7 @@ private:
         const bool exact = token.startsWith(u'=');
         const QStringView body = exact ? token.mid(1) : token;
         qsizetype i = 0;
-        while (i < body.size() && !u"([<{~"_s.contains(body.at(i))) {
+        while (i < body.size() && !QStringView(u"([<{~").contains(body.at(i))) {
             ++i;
         }
         const QString key = body.left(i).toString().toUpper();
@@ -207,7 +207,7 @@ private:
                     false};
         while (i < body.size()) {
             const QChar open = body.at(i);
-            const QChar close = u")]>}~"_s.at(u"([<{~"_s.indexOf(open));
+            const QChar close = QStringView(u")]>}~").at(QStringView(u"([<{~").indexOf(open));
             const qsizetype end = body.indexOf(close, i + 1);
             if (end < 0) {
                 return fail(u"the override in %1 is not closed"_s.arg(quoted(token)));

@@ -4,6 +4,7 @@
 #include "core/protocol/ProtocolFailure.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -44,6 +45,8 @@ public:
     Format format() const { return m_format; }
     // The date-like version of the "=VER…" entry ("20230502"); empty when the file has none.
     const QString& version() const { return m_version; }
+    // The version read as the release date it is (invalid when it is not one), for the file's age.
+    QDate versionDate() const { return QDate::fromString(m_version, u"yyyyMMdd"); }
     const QList<CountryEntity>& entities() const { return m_entities; }
     const CountryEntity& entity(const Match& match) const { return m_entities.at(match.entity); }
     qsizetype prefixCount() const { return m_prefixes.size(); }

@@ -30,6 +30,7 @@ private Q_SLOTS:
         QVERIFY2(file.ok(), file ? "" : qPrintable(file.failure().description()));
         QCOMPARE(int(file->format()), format);
         QCOMPARE(file->version(), u"20240105"_s);
+        QCOMPARE(file->versionDate(), QDate(2024, 1, 5));
         QCOMPARE(file->entities().size(), 9);
         QCOMPARE(file->prefixCount(), 27);
         QCOMPARE(file->exactCallCount(), 5);

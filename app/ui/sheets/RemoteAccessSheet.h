@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
@@ -30,6 +31,8 @@ public:
 
 private:
     void apply();
+    // A file picker beside a path field; choosing a file applies the settings.
+    QWidget* pathRow(QLineEdit* field, const QString& title);
     void refresh();
     void refreshDevices();
     void rename();
@@ -41,6 +44,8 @@ private:
     QCheckBox* m_enabled;
     QComboBox* m_address;
     QSpinBox* m_port;
+    QLineEdit* m_certificate;
+    QLineEdit* m_privateKey;
     QLabel* m_status;
     QLabel* m_url;
     QLabel* m_qr;

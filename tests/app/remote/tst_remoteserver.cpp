@@ -10,9 +10,12 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QWebSocket>
 
 #include <memory>
@@ -37,7 +40,14 @@ struct Rig {
     }
 
     KeltoClient& client() const { return workspace->sessions().first()->client(); }
-    QString origin() const { return u"http://127.0.0.1:"_s + QString::number(server->serverPort()); }
+    QString origin() const { return server->url().chopped(1); }
+
+    Rig()
+    {
+        // The test's own throw-away certificate.
+        QObject::connect(&http, &QNetworkAccessManager::sslErrors, &http,
+                         [](QNetworkReply* reply, const QList<QSslError>&) { reply->ignoreSslErrors(); });
+    }
     QString tab() const { return workspace->sessions().first()->id().toString(QUuid::WithoutBraces); }
 
     void open(bool controls = true)
@@ -89,7 +99,13 @@ struct Rig {
     std::unique_ptr<QWebSocket> socket(const QString& token, const QString& fromOrigin = {}) const
     {
         auto socket = std::make_unique<QWebSocket>(fromOrigin.isNull() ? origin() : fromOrigin);
-        QNetworkRequest request(QUrl(u"ws://127.0.0.1:"_s + QString::number(server->serverPort()) + u"/ws"_s));
+        const bool tls = server->settings().tls();
+        if (tls) {
+            QObject::connect(socket.get(), &QWebSocket::sslErrors, socket.get(),
+                             [raw = socket.get()] { raw->ignoreSslErrors(); });
+        }
+        QNetworkRequest request(QUrl((tls ? u"wss://127.0.0.1:"_s : u"ws://127.0.0.1:"_s) +
+                                     QString::number(server->serverPort()) + u"/ws"_s));
         if (!token.isEmpty()) {
             request.setRawHeader("Cookie", "xalto_remote=" + token.toLatin1());
         }
@@ -213,7 +229,7 @@ private Q_SLOTS:
             token = rig.pair(PairedDevice::Role::control);
             rig.server->devices().revoke(rig.server->devices().byToken(token)->id);
         }
-        const QString ourHost = rig.origin().mid(7);
+        const QString ourHost = rig.origin().mid(qsizetype(7));
         QByteArray request = "GET /ws HTTP/1.1\r\nHost: " + (host == u"="_s ? ourHost : host).toUtf8() +
                              "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
                              "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n";
@@ -456,6 +472,48 @@ private Q_SLOTS:
         neighbour->sendTextMessage(u"{\"type\":\"stopAll\"}"_s);
         QTRY_VERIFY(lastLogText(rig.client()).startsWith(u"Stop requested: Rotor 2"_s));
         rig.expectStationGot({*OVVProtocol::stop(u"Rotor 1"_s), *OVVProtocol::stop(u"Rotor 2"_s)});
+    }
+
+    void tls_servesThePageAndTheSocketEncryptedOnly()
+    {
+        const QString openssl = QStandardPaths::findExecutable(u"openssl"_s);
+        if (openssl.isEmpty()) {
+            QSKIP("openssl is not installed (scripts/setup installs it)");
+        }
+        QTemporaryDir dir;
+        QProcess make;
+        make.start(openssl,
+                   {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
+                    u"-nodes"_s, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s,
+                    dir.filePath(u"key.pem"_s), u"-out"_s, dir.filePath(u"cert.pem"_s)});
+        QVERIFY(make.waitForFinished(30000) && make.exitCode() == 0);
+
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        RemoteSettings settings = rig.server->settings();
+        settings.certificate = dir.filePath(u"cert.pem"_s);
+        settings.privateKey = dir.filePath(u"key.pem"_s);
+        rig.server->setSettings(settings);
+        QVERIFY2(rig.server->running(), qPrintable(rig.server->message()));
+        QVERIFY(rig.origin().startsWith(u"https://127.0.0.1:"_s));
+
+        std::unique_ptr<QNetworkReply> reply(rig.postPair(rig.server->pairingCode()));
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        QVERIFY(reply->rawHeader("Set-Cookie").endsWith("; HttpOnly; SameSite=Strict; Secure"));
+        const QString token = QString::fromLatin1(reply->rawHeader("Set-Cookie").mid(13, 64));
+        const auto socket = rig.socket(token);
+        Inbox inbox(*socket);
+        QTRY_VERIFY(!inbox.of(u"state"_s).isEmpty());
+        QCOMPARE(firstRotor(inbox.of(u"state"_s).last()).value(u"name"_s).toString(), u"Rotor 1"_s);
+
+        // Plain text on the TLS port gets no HTTP answer at all.
+        const QByteArray plain = rig.raw("GET / HTTP/1.1\r\nHost: " + rig.origin().mid(8).toUtf8() + "\r\n\r\n");
+        QVERIFY(!plain.contains("HTTP/1.1"));
+
+        settings.privateKey = dir.filePath(u"missing.pem"_s);
+        rig.server->setSettings(settings);
+        QVERIFY(!rig.server->running());
+        QVERIFY(rig.server->message().startsWith(u"Cannot read the private key"_s));
     }
 };
 

@@ -399,6 +399,18 @@ void RemoteServer::readRequest(QTcpSocket* socket)
 
 void RemoteServer::pair(QTcpSocket* socket, const QByteArray& body)
 {
+    // Five tries per code alone would let a fast guesser through in minutes; attempts are
+    // counted per minute for everyone, which makes it months.
+    const Instant now = m_clock.now();
+    if (now - m_pairingWindowStart >= 60.0 || now < m_pairingWindowStart) {
+        m_pairingWindowStart = now;
+        m_pairingAttempts = 0;
+    }
+    if (++m_pairingAttempts > pairingAttemptsPerMinute) {
+        answer(socket, "429 Too Many Requests", "application/json",
+               json({{u"error"_s, u"Too many tries. Wait a minute, then type the code shown on the desktop."_s}}));
+        return;
+    }
     const QJsonObject request = QJsonDocument::fromJson(body).object();
     const PairingCode::Outcome outcome = m_code.check(request.value(u"code"_s).toString());
     pairingCode();

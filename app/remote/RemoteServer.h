@@ -58,6 +58,8 @@ public:
     static constexpr qsizetype maxBodyBytes = 1024;
     static constexpr int maxPendingRequests = 32;
     static constexpr double requestSeconds = 10.0;
+    // Pairing attempts of all devices together.
+    static constexpr int pairingAttemptsPerMinute = 10;
 
     // The workspace, the store and the clock must outlive the server. Starts at once when the
     // stored settings say it is on.
@@ -156,4 +158,6 @@ private:
     QTimer m_tick;
     QTimer m_push;
     QString m_lastCode;
+    Instant m_pairingWindowStart;
+    int m_pairingAttempts = 0;
 };

@@ -302,6 +302,16 @@ private Q_SLOTS:
         std::unique_ptr<QNetworkReply> fresh(rig.postPair(rig.server->pairingCode()));
         QCOMPARE(fresh->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
         QCOMPARE(rig.server->devices().devices().size(), qsizetype(1));
+
+        // A guesser gets a minute's worth of tries, then not even the right code goes through.
+        rig.clock.advance(60);
+        for (int i = 0; i < RemoteServer::pairingAttemptsPerMinute; ++i) {
+            std::unique_ptr<QNetworkReply> wrong(rig.postPair(u"not a code"_s));
+            QCOMPARE(wrong->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 403);
+        }
+        std::unique_ptr<QNetworkReply> throttled(rig.postPair(rig.server->pairingCode()));
+        QCOMPARE(throttled->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 429);
+        QCOMPARE(rig.server->devices().devices().size(), qsizetype(1));
     }
 
     void commands_runThroughTheGuardsLabelledWithTheDevice_data()

@@ -318,6 +318,12 @@ void RemoteServer::answer(QTcpSocket* socket, QByteArrayView status, QByteArrayV
                 extraHeaders + "\r\n" + body;
     socket->write(response);
     socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
+        socket->deleteLater();
+        return;
+    }
+    // A peer that never takes the answer would keep the socket closing for ever.
+    QTimer::singleShot(static_cast<int>(requestSeconds * 1000), socket, [socket] { socket->abort(); });
 }
 
 QByteArray RemoteServer::origin() const

@@ -49,7 +49,7 @@ try {
   await until(page, () => [...document.querySelectorAll(".rotor .heading")].every((h) => h.textContent.endsWith("°")));
   const headings = await page.$$eval(".rotor", (cards) => cards.map((c) => [c.dataset.rotor, c.querySelector(".heading").textContent]));
   const overflow = () => page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
-  await step("paired", { headings, overflow: await overflow(), role: await page.textContent("#title") });
+  await step("paired", { headings, overflow: await overflow(), device: await page.textContent("#title"), role: await page.textContent("#link") });
 
   const rotor = page.locator('.rotor[data-rotor="Rotor 1"]');
   await rotor.getByRole("button", { name: "Rotate" }).and(page.locator(":enabled")).waitFor();

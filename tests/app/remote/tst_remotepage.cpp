@@ -92,7 +92,8 @@ private Q_SLOTS:
         }
         QVERIFY2(facts, m_output.constData());
         QCOMPARE(facts->value(u"overflow"_s).toInt(), 0);
-        QVERIFY(facts->value(u"role"_s).toString().contains(u"Test phone (Watch)"_s));
+        QCOMPARE(facts->value(u"device"_s).toString(), u"Test phone"_s);
+        QCOMPARE(facts->value(u"role"_s).toString(), u"Live · Watch"_s);
         const QJsonArray headings = facts->value(u"headings"_s).toArray();
         QCOMPARE(headings.size(), qsizetype(2));
         for (const QJsonValue& pair : headings) {

@@ -356,6 +356,67 @@ private Q_SLOTS:
         rig.expectStationGot({});
     }
 
+    void controlCommands_reachTheStationAsTheWindowSendsThem_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("turn") << u"turn"_s;
+        QTest::newRow("server preset") << u"preset"_s;
+        QTest::newRow("switch position") << u"switch"_s;
+        QTest::newRow("stack output") << u"stack"_s;
+    }
+    void controlCommands_reachTheStationAsTheWindowSendsThem()
+    {
+        QFETCH(QString, kind);
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        QTRY_VERIFY(rig.client().receivedServerPresets());
+        const auto socket = rig.socket(rig.pair(PairedDevice::Role::control));
+        Inbox inbox(*socket);
+        QTRY_VERIFY(!inbox.of(u"state"_s).isEmpty());
+        const QJsonObject tab = inbox.of(u"state"_s).last().value(u"tabs"_s).toArray().first().toObject();
+        QJsonObject command{{u"type"_s, kind}, {u"tab"_s, rig.tab()}};
+        QByteArray expected;
+        if (kind == u"turn"_s) {
+            command.insert(u"name"_s, u"Rotor 2"_s);
+            command.insert(u"heading"_s, 200.5);
+            expected = *OVVProtocol::turn(u"Rotor 2", 200.5);
+        } else if (kind == u"preset"_s) {
+            QVERIFY(firstRotor(inbox.of(u"state"_s).last()).value(u"serverPresets"_s).toArray().contains(u"Europe"_s));
+            command.insert(u"name"_s, u"Rotor 1"_s);
+            command.insert(u"preset"_s, u"Europe"_s);
+            expected = *OVVProtocol::preset(u"Rotor 1", u"Europe");
+        } else if (kind == u"switch"_s) {
+            // What the page sends for the first position it offers.
+            for (const QJsonValue& item : tab.value(u"switches"_s).toArray()) {
+                for (const QJsonValue& position : item.toObject().value(u"positions"_s).toArray()) {
+                    const QJsonObject p = position.toObject();
+                    if (expected.isEmpty() && p.value(u"enabled"_s).toBool() &&
+                        p.value(u"mark"_s).toString() == u"unselected"_s) {
+                        const QString name = item.toObject().value(u"name"_s).toString();
+                        command.insert(u"name"_s, name);
+                        command.insert(u"position"_s, p.value(u"name"_s));
+                        std::optional<bool> send;
+                        if (p.contains(u"send"_s)) {
+                            command.insert(u"enabled"_s, p.value(u"send"_s));
+                            send = p.value(u"send"_s).toBool();
+                        }
+                        expected = *OVVProtocol::selectSwitch(name, p.value(u"name"_s).toString(), send);
+                    }
+                }
+            }
+        } else {
+            const QJsonObject stack = tab.value(u"stacks"_s).toArray().first().toObject();
+            QVERIFY(stack.value(u"enabled"_s).toBool());
+            command.insert(u"name"_s, stack.value(u"name"_s));
+            command.insert(u"enabled"_s, stack.value(u"turnOn"_s));
+            expected = *OVVProtocol::setStack(stack.value(u"name"_s).toString(), stack.value(u"turnOn"_s).toBool());
+        }
+        QVERIFY(!expected.isEmpty());
+        socket->sendTextMessage(QString::fromUtf8(QJsonDocument(command).toJson(QJsonDocument::Compact)));
+        QTRY_VERIFY(lastLogText(rig.client()).endsWith(u"(remote: Phone)"_s));
+        rig.expectStationGot({expected});
+    }
+
     void revokedMidSession_isCutOffAtOnce()
     {
         Rig rig;

@@ -108,10 +108,8 @@ private Q_SLOTS:
         proceed();
 
         QVERIFY2(nextStep("rotated"), m_output.constData());
-        const QByteArray turn = *OVVProtocol::turn(u"Rotor 1", 123.0);
-        QCOMPARE(turn, QByteArray("TURN\x1fRotor 1\x1f"
-                                  "123.0\r\n"));
-        QTRY_VERIFY(commandRecords(simulator).contains(turn));
+        QTRY_VERIFY(commandRecords(simulator).contains(QByteArray("TURN\x1fRotor 1\x1f"
+                                                                  "123.0\r\n")));
         QVERIFY(logTexts(client).contains(u"Turn requested: Rotor 1 → 123.0° (remote: Test phone)"_s));
         simulator.clearReceived();
         proceed();

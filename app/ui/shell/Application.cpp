@@ -1,6 +1,8 @@
 #include "app/ui/shell/Application.h"
 
 #include "app/map/TileLoader.h"
+#include "app/remote/RemoteServer.h"
+#include "app/ui/sheets/RemoteAccessSheet.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
@@ -92,6 +94,7 @@ Application::~Application()
     // Views first: they refer to the workspace, which refers to the stores.
     m_mainWindow.reset();
     m_tiles.reset();
+    m_remote.reset();
     m_workspace.reset();
 }
 
@@ -141,7 +144,17 @@ int Application::run()
     m_credentials = std::make_unique<KeychainCredentialStore>();
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
     m_tiles = std::make_unique<TileLoader>(*m_settings, TileLoader::defaultCacheFolder());
+    m_remote = std::make_unique<RemoteServer>(*m_workspace, *m_settings, KeltoClient::systemClock());
     m_mainWindow = std::make_unique<MainWindow>(*m_workspace, m_tiles.get());
+    connect(m_mainWindow.get(), &MainWindow::remoteAccessRequested, this, [this] {
+        if (!m_remoteSheet) {
+            m_remoteSheet = new RemoteAccessSheet(*m_remote, m_mainWindow.get());
+            m_remoteSheet->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_remoteSheet->show();
+        m_remoteSheet->raise();
+        m_remoteSheet->activateWindow();
+    });
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
     connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
 
 class CredentialStore;
 class MainWindow;
+class RemoteAccessSheet;
+class RemoteServer;
 class LogFile;
 class SingleInstance;
 class SettingsStore;
@@ -35,15 +38,19 @@ public:
     // Null before `run`.
     StationWorkspace* workspace() const { return m_workspace.get(); }
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    RemoteServer* remoteServer() const { return m_remote.get(); }
 
 private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<CredentialStore> m_credentials;
     std::unique_ptr<StationWorkspace> m_workspace;
+    // One remote page for the whole program, showing every tab.
+    std::unique_ptr<RemoteServer> m_remote;
     // One for the whole program: every map shares its connections, caches and request gate.
     std::unique_ptr<TileLoader> m_tiles;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<LogFile> m_logFile;
+    QPointer<RemoteAccessSheet> m_remoteSheet;
 };

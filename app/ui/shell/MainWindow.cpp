@@ -48,6 +48,7 @@ void MainWindow::buildMenus()
 
     QMenu* window = menuBar()->addMenu(u"&Window"_s);
     window->addAction(u"Connection &log"_s, this, &MainWindow::showLog);
+    window->addAction(u"&Remote access…"_s, this, &MainWindow::remoteAccessRequested);
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     QAction* about = help->addAction(u"&About Xalto Station Control"_s, this, &MainWindow::showAbout);

@@ -54,15 +54,7 @@ QString connectionText(const KeltoClient& client)
 
 QJsonObject rotorJson(const KeltoClient& client, const SettingsStore& defaults, const Rotor& rotor, Role role)
 {
-    RotorCardState::Facts facts;
-    facts.connected = client.connected();
-    facts.now = client.now();
-    facts.controlsEnabled = client.controlsEnabled();
-    facts.connectionKind = client.connectionKind();
-    facts.canTurn = client.canTurn(rotor);
-    facts.canStop = client.canStop(rotor);
-    facts.receivedServerPresets = client.receivedServerPresets();
-    facts.hasEndpoint = !client.endpoint().isEmpty();
+    RotorCardState::Facts facts = RotorCardState::Facts::of(client, rotor);
     // The page keeps its own target field; "0" stands for a valid one so Rotate's reason is
     // the guard's alone.
     facts.targetText = u"0"_s;

@@ -362,19 +362,7 @@ void RotorCard::setEncoderPreview(std::optional<double> heading)
 void RotorCard::refresh()
 {
     const Rotor rotor = m_client.station().rotors.value(m_rotorName, Rotor{m_rotorName, {}, {}, {}, {}});
-    RotorCardState::Facts facts;
-    facts.connected = m_client.connected();
-    facts.now = m_client.now();
-    facts.controlsEnabled = m_client.controlsEnabled();
-    facts.connectionKind = m_client.connectionKind();
-    facts.canTurn = m_client.canTurn(rotor);
-    facts.canStop = m_client.canStop(rotor);
-    facts.canRequestLock = m_client.canRequestRotorLock(rotor);
-    const auto request = m_client.rotorLockRequests().constFind(m_rotorName);
-    if (request != m_client.rotorLockRequests().cend()) {
-        facts.lockRequest = *request;
-    }
-    facts.receivedServerPresets = m_client.receivedServerPresets();
+    RotorCardState::Facts facts = RotorCardState::Facts::of(m_client, rotor);
     facts.hasEndpoint = !m_endpoint.isEmpty();
     facts.hasLocation = m_location.has_value();
     facts.targetText = m_target->text();

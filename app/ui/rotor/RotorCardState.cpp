@@ -1,5 +1,6 @@
 #include "app/ui/rotor/RotorCardState.h"
 
+#include "core/client/KeltoClient.h"
 #include "core/protocol/FixedText.h"
 #include "core/protocol/OVVProtocol.h"
 
@@ -70,6 +71,25 @@ QString lockReason(const Rotor& rotor, const Facts& facts)
 }
 
 } // namespace
+
+RotorCardState::Facts RotorCardState::Facts::of(const KeltoClient& client, const Rotor& rotor)
+{
+    Facts facts;
+    facts.connected = client.connected();
+    facts.now = client.now();
+    facts.controlsEnabled = client.controlsEnabled();
+    facts.connectionKind = client.connectionKind();
+    facts.canTurn = client.canTurn(rotor);
+    facts.canStop = client.canStop(rotor);
+    facts.canRequestLock = client.canRequestRotorLock(rotor);
+    const auto request = client.rotorLockRequests().constFind(rotor.name);
+    if (request != client.rotorLockRequests().cend()) {
+        facts.lockRequest = *request;
+    }
+    facts.receivedServerPresets = client.receivedServerPresets();
+    facts.hasEndpoint = !client.endpoint().isEmpty();
+    return facts;
+}
 
 RotorCardState RotorCardState::of(const Rotor& rotor, const Facts& facts)
 {

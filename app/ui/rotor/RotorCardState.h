@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class KeltoClient;
+
 // Everything one rotor card shows, worked out from the rotor and the client's published facts:
 // texts, the colour of the status, and for each control whether it is enabled and what its
 // tooltip says (the help text, and why when it is disabled). The card copies it into widgets.
@@ -34,6 +36,10 @@ struct RotorCardState {
         // A tower location exists for this rotor.
         bool hasLocation = false;
         QString targetText;
+
+        // What the client's published state says of `rotor`; the caller adds its own editing
+        // state (target text, location, the endpoint it stores presets under).
+        static Facts of(const KeltoClient& client, const Rotor& rotor);
     };
 
     struct Control {

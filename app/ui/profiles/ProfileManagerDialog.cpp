@@ -485,7 +485,8 @@ QMessageBox* ProfileManagerDialog::openAlert(AlertKind kind)
         QList<Alert::Button> buttons{
             {u"OK"_s, QMessageBox::RejectRole, answer(&ProfileManager::dismissValidationError)}};
         if (m_manager.canSaveAnyway()) {
-            buttons.append({u"Save anyway"_s, QMessageBox::AcceptRole, answer(&ProfileManager::saveAnyway)});
+            // Not an acceptance: Return keeps to OK, the checked path.
+            buttons.append({u"Save anyway"_s, QMessageBox::ActionRole, answer(&ProfileManager::saveAnyway)});
         }
         return Alert::open(this, QMessageBox::Warning, u"Could not save server"_s, m_manager.validationMessage(),
                            buttons);

@@ -224,6 +224,9 @@ public:
         QString m_previous;
     };
 
+    // A line in this client's log from a controller that acts on it, such as the rotor watchdog.
+    void logNote(const QString& text) { note(text); }
+
     // Offline snapshot.
     void loadOfflineStation(const QString& endpoint, ConnectionKind kind);
     void clearStation();

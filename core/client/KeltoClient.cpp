@@ -1123,8 +1123,13 @@ bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
                                         : u"Turn blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
+    // The station and KT-90 wires carry 0–360 only: any other number goes to the command's own
+    // check, which refuses it with its usual sentence.
+    const bool onWire = std::isfinite(heading) && heading >= 0.0 && heading <= 360.0;
     const RotorMechanics::Decision decision =
-        RotorMechanics::plan(rotorMechanics(name), name, numbering(), controllerHeading(name), heading);
+        numbering() == RotorMechanics::Numbering::bearing && !onWire
+            ? RotorMechanics::Decision{heading, {}}
+            : RotorMechanics::plan(rotorMechanics(name), name, numbering(), controllerHeading(name), heading);
     if (!decision.send) {
         note(decision.refusal);
         return false;

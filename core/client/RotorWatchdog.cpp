@@ -67,6 +67,13 @@ void RotorWatchdog::turnSent(const QString& name, double number)
         m_watches.remove(name);
         return;
     }
+    // A tracker re-aims a turning rotor every second: a new target is a new turn for the time
+    // limit, but the rotor must still show movement since it last did.
+    const auto running = m_watches.constFind(name);
+    if (running != m_watches.cend()) {
+        m_watches.insert(name, Watch{now, running->anchorAt, running->anchorHeading, number});
+        return;
+    }
     m_watches.insert(name, Watch{now, now, *heading, number});
 }
 

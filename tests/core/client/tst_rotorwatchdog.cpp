@@ -32,10 +32,15 @@ private Q_SLOTS:
         QTest::addColumn<double>("maxTurnSeconds");
         QTest::addColumn<int>("expectedStops");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("stalled rotor") << true << 120.0 << 1 << u"Rotor 1 did not move for 10 s: stopped at 45.0°."_s;
-        QTest::newRow("moving rotor") << false << 120.0 << 0 << QString();
+        // A tracker's turns: re-aimed every second, a degree further each time.
+        QTest::addColumn<bool>("reaimed");
+        const QString stall = u"Rotor 1 did not move for 10 s: stopped at 45.0°."_s;
+        QTest::newRow("stalled rotor") << true << 120.0 << 1 << stall << false;
+        QTest::newRow("stalled rotor, re-aimed by a tracker") << true << 120.0 << 1 << stall << true;
+        QTest::newRow("moving rotor") << false << 120.0 << 0 << QString() << false;
+        QTest::newRow("moving rotor, re-aimed by a tracker") << false << 120.0 << 0 << QString() << true;
         QTest::newRow("moving past the maximum turn time")
-            << false << 5.0 << 1 << u"Rotor 1 turned for 5 s without arriving: stopped at "_s;
+            << false << 5.0 << 1 << u"Rotor 1 turned for 5 s without arriving: stopped at "_s << false;
     }
     void turn_isStoppedOnceWhenItStallsOrRunsTooLong()
     {
@@ -43,6 +48,7 @@ private Q_SLOTS:
         QFETCH(double, maxTurnSeconds);
         QFETCH(int, expectedStops);
         QFETCH(QString, logged);
+        QFETCH(bool, reaimed);
         StationSimulator::Options options;
         options.reportInterval = 40;
         options.turnRate = 20;
@@ -65,6 +71,9 @@ private Q_SLOTS:
         for (int second = 0; second < 12; ++second) {
             QTest::qWait(150);
             bench.clock.advance(1.0);
+            if (reaimed && !watchdog.watched().isEmpty()) {
+                QVERIFY(bench.client->turn(u"Rotor 1"_s, 300.0 + second, KeltoClient::TurnRules::tracker));
+            }
             watchdog.check();
         }
         bench.client->refreshPresets();

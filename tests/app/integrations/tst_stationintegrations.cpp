@@ -342,17 +342,9 @@ private Q_SLOTS:
             QTest::newRow(name) << bound({one}) << setup << Bytes{"F1"} << expected;
         };
         limited("rotate past the limits", binding(u"Rotor 1"_s, u"Rotate"_s), limitedTo(0, 180), {});
-        limited("rotate into the forbidden sector", binding(u"Rotor 1"_s, u"Rotate"_s), rotor1([](RotorMechanics& m) {
-                    m.limit = RotorMechanics::Limit::forbiddenSector;
-                    m.sectorFrom = 190;
-                    m.sectorTo = 210;
-                }),
-                {});
         limited("park", binding(u"Rotor 1"_s, u"Park"_s), rotor1([](RotorMechanics& m) { m.park = 90; }),
                 {wire("TURN|Rotor 1|90.0")});
         limited("jog toward the limit", binding(u"Rotor 1"_s, u"CW"_s), limitedTo(0, 50), {});
-        limited("jog away from the limit", binding(u"Rotor 1"_s, u"CCW"_s), limitedTo(0, 50),
-                {wire("TURN|Rotor 1|CCW")});
         QTest::newRow("every match, in order")
             << bound({binding(u"Rotor 2"_s, u"Stop"_s), binding(u"Rotor 1"_s, u"Stop"_s, {}, u"F2"_s),
                       binding(u"K:Middle"_s, u"Select"_s)})

@@ -565,18 +565,6 @@ private Q_SLOTS:
         QVERIFY(!read->apply(profiles, target));
         const QString stored = target.text(SettingsKeys::rotorMechanics).value_or(QString());
         QCOMPARE(RotorMechanicsEntry::lookup(stored, read->servers.first().endpoint(), u"Tower"_s), RotorMechanics{});
-
-        QJsonObject damaged = sampleBackup().toJson();
-        QJsonArray entries = damaged.value(u"rotorMechanics"_s).toArray();
-        QJsonObject entry = entries.at(0).toObject();
-        entry.insert(u"mechanics"_s, QJsonObject{{u"low"_s, 300}, {u"high"_s, 200}, {u"limit"_s, u"limits"_s}});
-        entries.replace(0, entry);
-        damaged.insert(u"rotorMechanics"_s, entries);
-        const ProtocolResult<SettingsBackup> refused = SettingsBackup::read(QJsonDocument(damaged).toJson());
-        QVERIFY(!refused.ok());
-        QCOMPARE(
-            refused.failure().message,
-            u"The settings file could not be read: item 1 of “rotorMechanics” is missing or not in the expected form."_s);
     }
 
     void import_removesLayoutsAndIntegrationsOfServersNotInTheFile()

@@ -1,7 +1,6 @@
 #include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
-#include "app/profiles/SettingsNotifications.h"
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
@@ -232,8 +231,7 @@ private Q_SLOTS:
         QCOMPARE(workspace.duplicateConnection(), std::nullopt);
     }
 
-    // A tab hands its client the stored mechanics of the station's rotors once they are known,
-    // and again when the rotor settings are saved; the client's guard then holds them.
+    // A tab hands its client the stored mechanics of the station's rotors once they are known.
     void tabClient_holdsTheStoredMechanicsOfItsRotors()
     {
         const auto simulator = listening();
@@ -250,19 +248,6 @@ private Q_SLOTS:
         QTRY_VERIFY(client.station().rotors.contains(u"Rotor 2"_s));
         QCOMPARE(client.rotorMechanics(u"Rotor 1"_s), fenced);
         QCOMPARE(client.rotorMechanics(u"Rotor 2"_s), RotorMechanics{});
-        client.setControlsEnabled(true);
-        m_clock.advance(Rotor::headingChangeSeconds + 0.1);
-        QTRY_VERIFY(client.turnRefusal(u"Rotor 1"_s) == KeltoClient::TurnRefusal::none);
-        QVERIFY(!client.turn(u"Rotor 1"_s, 200));
-
-        RotorMechanics twoWay;
-        twoWay.twoWay = true;
-        defaults.setText(
-            SettingsKeys::rotorMechanics,
-            RotorMechanicsEntry::saving(twoWay, endpoint, u"Rotor 1"_s, *defaults.text(SettingsKeys::rotorMechanics)));
-        Q_EMIT SettingsNotifications::instance().rotorMechanicsSaved();
-        QCOMPARE(client.rotorMechanics(u"Rotor 1"_s), twoWay);
-        client.disconnectFromStation();
     }
 
     void connectedTabs_mergeTheirLogsAndStayRestoredUntilClosed()

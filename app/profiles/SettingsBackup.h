@@ -3,6 +3,7 @@
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/PresentationSettings.h"
 #include "app/profiles/RotorLocation.h"
+#include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/ServerProfile.h"
 #include "core/protocol/ProtocolFailure.h"
 
@@ -28,6 +29,8 @@ struct SettingsBackup {
     QList<ServerProfile> servers;
     QList<RotorLocation> towerLocations;
     QList<HeadingPreset> presets;
+    // Absent from files written before rotors had mechanics: those load as plain rotors.
+    QList<RotorMechanicsEntry> rotorMechanics;
     // Keyed by endpoint key.
     QMap<QString, PresentationSettings> layouts;
     // Keyed by endpoint key: the stored integration records, checked for their full shape and

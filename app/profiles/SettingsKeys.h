@@ -10,6 +10,7 @@ namespace SettingsKeys {
 inline constexpr QLatin1StringView serverProfiles{"serverProfiles"};
 inline constexpr QLatin1StringView headingPresets{"headingPresetsV1"};
 inline constexpr QLatin1StringView rotorLocations{"rotorLocationsV1"};
+inline constexpr QLatin1StringView rotorMechanics{"rotorMechanicsV1"};
 inline constexpr QLatin1StringView integrationsPrefix{"integrations:"};
 inline constexpr QLatin1StringView presentationPrefix{"presentation:"};
 inline constexpr QLatin1StringView stationSnapshotPrefix{"stationSnapshot:"};

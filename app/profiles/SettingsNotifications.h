@@ -17,6 +17,8 @@ Q_SIGNALS:
     void settingsWillImport();
     // "KeltoSettingsDidImport": every change has been written.
     void settingsDidImport();
+    // The mechanics of a rotor were saved: every tab hands its client the stored ones again.
+    void rotorMechanicsSaved();
 
 private:
     SettingsNotifications() = default;

@@ -2,15 +2,18 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUuid>
 
 class Clock;
 class CredentialStore;
 class KeltoClient;
+class RotorWatchdog;
 class SettingsStore;
 
 // One server tab: its own client for as long as the tab is open, the profile it shows and its
-// title. The id lives only as long as the tab and is never saved.
+// title. The id lives only as long as the tab and is never saved. It hands the client the stored
+// mechanics of the station's rotors and runs the rotor watchdog over it.
 class StationSession final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StationSession)
@@ -27,6 +30,7 @@ public:
 
     const QUuid& id() const { return m_id; }
     KeltoClient& client() const { return *m_client; }
+    RotorWatchdog& watchdog() const { return *m_watchdog; }
 
     // Upper-case identifier text of the tab's server profile; empty when none.
     const QString& profileID() const { return m_profileID; }
@@ -40,8 +44,16 @@ Q_SIGNALS:
     void profileIDChanged();
 
 private:
+    // Reads the stored mechanics of the rotors the station has now.
+    void loadMechanics();
+
     const QUuid m_id;
+    SettingsStore& m_defaults;
     KeltoClient* m_client;
+    RotorWatchdog* m_watchdog;
+    // The endpoint and rotor names the mechanics were last read for.
+    QString m_mechanicsEndpoint;
+    QStringList m_mechanicsRotors;
     QString m_profileID;
     QString m_name;
 };

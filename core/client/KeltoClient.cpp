@@ -198,6 +198,7 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : fallbackName;
     m_terminalPending = TerminalFramer{};
     m_rotctldReplies = RotctldReplyReader{};
+    m_rotctldAzimuth.reset();
 
     if (kind == ConnectionKind::kt90Serial) {
         connectSerial(host, port);
@@ -530,6 +531,7 @@ void KeltoClient::receiveRotctld(const QByteArray& data)
             return;
         }
         if (reply.azimuth) {
+            m_rotctldAzimuth = *reply.azimuth;
             terminalHeading(withinCircle(*reply.azimuth));
             if (m_generation != token) {
                 return;
@@ -991,6 +993,8 @@ QString KeltoClient::refusalText(TurnRefusal refusal)
         return u"rotor does not accept a turn"_s;
     case TurnRefusal::noJog:
         return u"controller has no jog command"_s;
+    case TurnRefusal::outsideLimits:
+        return u"heading is outside the rotor's limits"_s;
     }
     return {};
 }
@@ -1025,6 +1029,43 @@ KeltoClient::TurnRefusal KeltoClient::turnRefusal(const QString& name, TurnRules
         return m_connected ? TurnRefusal::rotorMissing : TurnRefusal::notConnected;
     }
     return turnRefusal(*rotor, rules);
+}
+
+KeltoClient::TurnRefusal KeltoClient::turnRefusal(const QString& name, double heading, TurnRules rules) const
+{
+    const TurnRefusal refusal = turnRefusal(name, rules);
+    if (refusal != TurnRefusal::none) {
+        return refusal;
+    }
+    const RotorMechanics::Decision decision =
+        RotorMechanics::plan(rotorMechanics(name), name, numbering(), controllerHeading(name), heading);
+    return decision.send ? TurnRefusal::none : TurnRefusal::outsideLimits;
+}
+
+void KeltoClient::setRotorMechanics(const QMap<QString, RotorMechanics>& mechanics)
+{
+    publish(m_mechanics, mechanics, &KeltoClient::rotorMechanicsChanged);
+}
+
+RotorMechanics::Numbering KeltoClient::numbering() const
+{
+    // KT-90 frames carry three digits 000–360 and the station server takes 0–360 with one
+    // decimal, so neither can be told an overlap or south-stop number: their controller owns
+    // the route, and only the limits, the sector and two-way apply.
+    return m_connectionKind == ConnectionKind::hamlibRotctld ? RotorMechanics::Numbering::range
+                                                             : RotorMechanics::Numbering::bearing;
+}
+
+std::optional<double> KeltoClient::controllerHeading(const QString& name) const
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend() || !rotor->heading) {
+        return std::nullopt;
+    }
+    if (m_connectionKind == ConnectionKind::hamlibRotctld && m_rotctldAzimuth) {
+        return m_rotctldAzimuth;
+    }
+    return rotor->heading;
 }
 
 KeltoClient::TurnRefusal KeltoClient::jogRefusal(const QString& name) const
@@ -1082,16 +1123,37 @@ bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
                                         : u"Turn blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
+    // The station and KT-90 wires carry 0–360 only: any other number goes to the command's own
+    // check, which refuses it with its usual sentence.
+    const bool onWire = std::isfinite(heading) && heading >= 0.0 && heading <= 360.0;
+    const RotorMechanics::Decision decision =
+        numbering() == RotorMechanics::Numbering::bearing && !onWire
+            ? RotorMechanics::Decision{heading, {}}
+            : RotorMechanics::plan(rotorMechanics(name), name, numbering(), controllerHeading(name), heading);
+    if (!decision.send) {
+        note(decision.refusal);
+        return false;
+    }
+    const double number = *decision.send;
     const ProtocolResult<QByteArray> command =
-        m_connectionKind == ConnectionKind::ovVarnex        ? OVVProtocol::turn(name, heading)
-        : m_connectionKind == ConnectionKind::kt90UDP       ? TerminalProtocol::udpTurn(heading)
-        : m_connectionKind == ConnectionKind::hamlibRotctld ? RotctldProtocol::setPosition(heading)
-                                                            : TerminalProtocol::turn(heading);
+        m_connectionKind == ConnectionKind::ovVarnex        ? OVVProtocol::turn(name, number)
+        : m_connectionKind == ConnectionKind::kt90UDP       ? TerminalProtocol::udpTurn(number)
+        : m_connectionKind == ConnectionKind::hamlibRotctld ? RotctldProtocol::setPosition(number)
+                                                            : TerminalProtocol::turn(number);
     if (!sendCommand(command)) {
         return false;
     }
-    note(u"Turn requested: "_s + name + u" → "_s + fixedText(heading, 1) + u"°"_s);
+    // The number sent differs from the heading asked for on a two-way antenna or in an overlap.
+    const bool same = std::fabs(number - heading) < 0.05;
+    note(u"Turn requested: "_s + name + u" → "_s + fixedText(number, 1) + u"°"_s +
+         (same ? QString() : u" (for "_s + fixedText(heading, 1) + u"°)"_s));
+    Q_EMIT turnSent(name, number);
     return true;
+}
+
+bool KeltoClient::park(const QString& name, TurnRules rules)
+{
+    return turn(name, rotorMechanics(name).park, rules);
 }
 
 bool KeltoClient::stop(const QString& name)
@@ -1108,6 +1170,7 @@ bool KeltoClient::stop(const QString& name)
         return false;
     }
     note(u"Stop requested: "_s + name);
+    Q_EMIT stopSent(name);
     return true;
 }
 
@@ -1128,10 +1191,16 @@ bool KeltoClient::jog(const QString& name, bool clockwise, TurnRules rules)
                                         : u"Jog blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
+    if (const std::optional<QString> limited =
+            RotorMechanics::jogRefusal(rotorMechanics(name), name, numbering(), controllerHeading(name), clockwise)) {
+        note(*limited);
+        return false;
+    }
     if (!sendCommand(OVVProtocol::jog(name, clockwise))) {
         return false;
     }
     note(u"Jog requested: "_s + name + (clockwise ? u" CW"_s : u" CCW"_s));
+    Q_EMIT jogSent(name);
     return true;
 }
 
@@ -1140,6 +1209,11 @@ void KeltoClient::turnToPreset(const QString& name, const QString& preset)
     const auto rotor = m_station.rotors.constFind(name);
     if (rotor == m_station.rotors.cend() || !canTurn(*rotor) || !m_station.locations.contains(preset)) {
         note(u"Preset turn blocked: controls disabled, stale heading, or unknown preset."_s);
+        return;
+    }
+    // The server does not say where its presets point, so a rotor with limits cannot be checked.
+    if (rotorMechanics(name).limit != RotorMechanics::Limit::none) {
+        note(u"Preset turn blocked: %1 has limits and the server does not say where “%2” points."_s.arg(name, preset));
         return;
     }
     if (sendCommand(OVVProtocol::preset(name, preset))) {

@@ -3,6 +3,7 @@
 #include "core/client/AuthenticationRequest.h"
 #include "core/client/CredentialStore.h"
 #include "core/model/Instant.h"
+#include "core/model/RotorMechanics.h"
 #include "core/model/StationState.h"
 #include "core/protocol/ConnectionKind.h"
 #include "core/protocol/LineDecoder.h"
@@ -148,6 +149,8 @@ public:
         rotorUnavailable,
         // A jog on a controller that has no jog command.
         noJog,
+        // The heading is outside the rotor's limits or inside its forbidden sector.
+        outsideLimits,
     };
     // The rules a turn is held to. The window's keep an operator who presses Rotate twice from
     // stacking turns: nothing new while the heading is changing, nothing while the rotor reports
@@ -162,9 +165,23 @@ public:
     TurnRefusal turnRefusal(const Rotor& rotor, TurnRules rules = TurnRules::window) const;
     // The same for a rotor by name, `rotorMissing` when the station has none of that name.
     TurnRefusal turnRefusal(const QString& name, TurnRules rules = TurnRules::window) const;
+    // The same for a turn to a heading: `outsideLimits` when the rotor's mechanics refuse it.
+    TurnRefusal turnRefusal(const QString& name, double heading, TurnRules rules) const;
     // A jog steps from where the rotor is, so the window's rules hold for every requester.
     TurnRefusal jogRefusal(const QString& name) const;
     bool canTurn(const Rotor& rotor) const { return turnRefusal(rotor) == TurnRefusal::none; }
+
+    // The mechanics of each rotor by its name on the station, set by the application from the
+    // stored settings; a rotor without an entry is a plain 0–360 rotor.
+    void setRotorMechanics(const QMap<QString, RotorMechanics>& mechanics);
+    const QMap<QString, RotorMechanics>& allRotorMechanics() const { return m_mechanics; }
+    RotorMechanics rotorMechanics(const QString& name) const { return m_mechanics.value(name); }
+    // How this connection's turn commands carry their number: only rotctld is sent a number in
+    // the rotor's own range; the station server and the KT-90 frames carry a 0–360 bearing.
+    RotorMechanics::Numbering numbering() const;
+    // The rotor's position in its controller's own numbers (a rotctld in its overlap reports
+    // more than 360), or the heading shown where the controller has no other numbers.
+    std::optional<double> controllerHeading(const QString& name) const;
     bool canStop(const Rotor& rotor) const;
     bool canRequestRotorLock(const Rotor& rotor) const;
     bool canSetStack(const StackOutput& stack) const;
@@ -174,7 +191,11 @@ public:
     // Commands. None fails to its caller: a refused command writes its "blocked" line (where
     // it has one), an accepted one its "requested" line. Turn, stop and jog also answer whether
     // they were accepted, for callers that owe someone an answer.
+    // Every turn passes the rotor's mechanics here: the number sent is the one
+    // `RotorMechanics::plan` chooses, and a turn it refuses logs the sentence and sends nothing.
     bool turn(const QString& name, double heading, TurnRules rules = TurnRules::window);
+    // A turn to the rotor's park heading, through `turn`.
+    bool park(const QString& name, TurnRules rules = TurnRules::window);
     bool stop(const QString& name);
     // Every rotor, in ascending name order.
     void stopAll();
@@ -203,6 +224,9 @@ public:
         QString m_previous;
     };
 
+    // A line in this client's log from a controller that acts on it, such as the rotor watchdog.
+    void logNote(const QString& text) { note(text); }
+
     // Offline snapshot.
     void loadOfflineStation(const QString& endpoint, ConnectionKind kind);
     void clearStation();
@@ -226,6 +250,11 @@ Q_SIGNALS:
     void connectionKindChanged();
     void authenticationRequestChanged();
     void credentialNoticeChanged();
+    void rotorMechanicsChanged();
+    // A command reached the wire: a turn with the number sent, a jog, a stop. For the watchdog.
+    void turnSent(const QString& name, double number);
+    void jogSent(const QString& name);
+    void stopSent(const QString& name);
 
 private:
     // The fuzz target of the receive path feeds bytes in without a transport.
@@ -338,6 +367,9 @@ private:
     std::optional<AuthenticationRequest> m_authenticationRequest;
     std::optional<QString> m_credentialNotice;
 
+    QMap<QString, RotorMechanics> m_mechanics;
+    // The last number a rotctld reported, before it was brought into the circle for the view.
+    std::optional<double> m_rotctldAzimuth;
     QString m_terminalName;
     TerminalFramer m_terminalPending;
     RotctldReplyReader m_rotctldReplies;

@@ -89,8 +89,9 @@ QByteArray positionQuery()
 
 ProtocolResult<QByteArray> setPosition(double azimuth)
 {
-    if (!std::isfinite(azimuth) || azimuth < 0.0 || azimuth > 360.0) {
-        return ProtocolFailure::invalid(u"Enter a heading from 0 to 360."_s);
+    // A south-stop rotator counts from -180, an overlap one up to 540.
+    if (!std::isfinite(azimuth) || azimuth < -180.0 || azimuth > 540.0) {
+        return ProtocolFailure::invalid(u"Enter a heading from -180 to 540."_s);
     }
     return "P " + decimal(azimuth, 1) + " 0.0\n";
 }

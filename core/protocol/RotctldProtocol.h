@@ -56,8 +56,8 @@ QList<Value> state();
 
 // The client side. "p": the position query.
 QByteArray positionQuery();
-// "P" with the azimuth and elevation 0. Fails with "Enter a heading from 0 to 360." outside
-// 0...360 or for a non-finite value.
+// "P" with the azimuth and elevation 0. Fails with "Enter a heading from -180 to 540." outside
+// -180...540 (the south-stop and overlap ranges) or for a non-finite value.
 ProtocolResult<QByteArray> setPosition(double azimuth);
 // "S".
 QByteArray stop();

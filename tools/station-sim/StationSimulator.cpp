@@ -737,6 +737,9 @@ void StationSimulator::tickMotion()
 {
     const double seconds = static_cast<double>(m_motionClock.restart()) / 1000.0;
     for (Rotor& rotor : m_rotors) {
+        if (m_options.stalledRotors.contains(rotor.name)) {
+            continue;
+        }
         if (rotor.motion.advance(seconds, m_options.turnRate)) {
             sendToLive(pointLine(rotor));
         }

@@ -75,6 +75,9 @@ public:
         double turnRate = 6.0;
         int reportInterval = 500;
         double jogStep = 10.0;
+        // Rotors whose motor is stuck: they take every turn and report turning, but their
+        // heading never changes, as a rotor held by ice or a broken cable does.
+        QStringList stalledRotors;
         int floodLines = 20'000;
         // Device, position, stack, tuner and location names that a careless view would read as
         // markup or mnemonics: "<img src=\"/dev/zero\">…", "<b>x</b>", "Yagi&Dipole", "&&", "a&",

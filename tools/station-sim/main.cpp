@@ -95,6 +95,7 @@ int main(int argc, char* argv[])
         {u"max-clients"_s, u"Clients served before SERVER_FULL (default 10)."_s, u"N"_s, u"10"_s},
         {u"turn-rate"_s, u"Rotor speed in degrees per second (default 6)."_s, u"deg"_s, u"6"_s},
         {u"jog-step"_s, u"Degrees turned by TURN CW/CCW (default 10)."_s, u"deg"_s, u"10"_s},
+        {u"stall-rotor"_s, u"A rotor that takes turns but never moves (repeatable)."_s, u"name"_s},
         {u"report-interval"_s, u"Milliseconds between state reports (default 500)."_s, u"ms"_s, u"500"_s},
         {u"kt90-tcp"_s, u"Run a KT-90 TCP terminal on this port (0: any)."_s, u"port"_s},
         {u"kt90-udp"_s, u"Run a KT-90 UDP terminal on this port (0: any)."_s, u"port"_s},
@@ -133,6 +134,7 @@ int main(int argc, char* argv[])
     options.reportInterval = *reportInterval;
     options.turnRate = *turnRate;
     options.jogStep = *jogStep;
+    options.stalledRotors = parser.values(u"stall-rotor"_s);
     options.hostileNames = parser.isSet(u"hostile-names"_s);
     if (parser.isSet(u"login"_s)) {
         const QString login = parser.value(u"login"_s);

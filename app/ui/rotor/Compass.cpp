@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <array>
 #include <cmath>
@@ -56,6 +57,22 @@ void Compass::setStale(bool stale)
     }
 }
 
+void Compass::setShadedArcs(const QList<Arc>& arcs)
+{
+    if (m_shaded != arcs) {
+        m_shaded = arcs;
+        update();
+    }
+}
+
+void Compass::setTwoWay(bool twoWay)
+{
+    if (m_twoWay != twoWay) {
+        m_twoWay = twoWay;
+        update();
+    }
+}
+
 QSize Compass::sizeHint() const
 {
     return {190, 190};
@@ -88,6 +105,12 @@ void Compass::paintEvent(QPaintEvent*)
 
     const QPalette& colors = palette();
     const QColor marks = colors.color(QPalette::WindowText);
+    // Qt counts angles from three o'clock counterclockwise in sixteenths of a degree.
+    painter.setBrush(StationColors::faded(StationColors::red(colors), 0.22));
+    const QRectF ring(-tickRadius - 8, -tickRadius - 8, 2 * (tickRadius + 8), 2 * (tickRadius + 8));
+    for (const Arc& arc : m_shaded) {
+        painter.drawPie(ring, qRound((90.0 - arc.from) * 16), -qRound(arc.span * 16));
+    }
     for (int i = 0; i < 36; ++i) {
         const bool major = i % 9 == 0;
         const QSizeF size = major ? QSizeF(2, 10) : QSizeF(1, 5);
@@ -119,9 +142,17 @@ void Compass::paintEvent(QPaintEvent*)
         const QColor needle = m_stale ? StationColors::secondary(colors) : StationColors::teal(colors);
         painter.setPen(Qt::NoPen);
         painter.setBrush(needle);
+        const QPainterPath path = Needle::path(QRectF(-needleWidth / 2, -needleLength, needleWidth, needleLength));
+        if (m_twoWay) {
+            painter.save();
+            painter.setOpacity(0.45);
+            painter.rotate(*m_heading + 180.0);
+            painter.drawPath(path);
+            painter.restore();
+        }
         painter.save();
         painter.rotate(*m_heading);
-        painter.drawPath(Needle::path(QRectF(-needleWidth / 2, -needleLength, needleWidth, needleLength)));
+        painter.drawPath(path);
         painter.restore();
         painter.drawEllipse(QPointF(0, 0), hubSize / 2, hubSize / 2);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -23,6 +24,17 @@ public:
     void setHeading(std::optional<double> heading);
     bool stale() const { return m_stale; }
     void setStale(bool stale);
+    // Where a turn may not end, shaded: bearing arcs, each from its start clockwise by its span.
+    struct Arc {
+        double from = 0;
+        double span = 0;
+        bool operator==(const Arc&) const = default;
+    };
+    const QList<Arc>& shadedArcs() const { return m_shaded; }
+    void setShadedArcs(const QList<Arc>& arcs);
+    // A two-way antenna's beam points both ways: the needle is drawn for both lobes.
+    bool twoWay() const { return m_twoWay; }
+    void setTwoWay(bool twoWay);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -36,4 +48,6 @@ protected:
 private:
     std::optional<double> m_heading;
     bool m_stale = false;
+    QList<Arc> m_shaded;
+    bool m_twoWay = false;
 };

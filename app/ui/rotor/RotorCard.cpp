@@ -1,10 +1,13 @@
 #include "app/ui/rotor/RotorCard.h"
 
+#include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/SettingsKeys.h"
+#include "app/profiles/SettingsNotifications.h"
 #include "app/ui/rotor/Compass.h"
 #include "app/ui/rotor/PresetEditorDialog.h"
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/RotorLocationEditor.h"
+#include "app/ui/sheets/RotorSettingsSheet.h"
 #include "app/ui/style/Icons.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
@@ -116,6 +119,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     auto* header = new QHBoxLayout;
     header->addWidget(name, 1);
     header->addWidget(m_status);
+    m_rotorSettings = addButton(u"Rotor settings…"_s, u"Rotor settings for "_s + rotorName);
+    header->addWidget(m_rotorSettings);
 
     m_headingCaption = caption(QString(), this);
     m_heading = PlainText::label({}, this);
@@ -164,6 +169,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     m_counterclockwise = addButton(u"CCW"_s, u"CCW"_s);
     m_clockwise = addButton(u"CW"_s, u"CW"_s);
     m_stop = addButton(u"Stop"_s, u"Stop"_s);
+    m_park = addButton(u"Park"_s, u"Park "_s + rotorName);
     auto* targetRow = new QHBoxLayout;
     targetRow->addWidget(m_target, 1);
     targetRow->addWidget(m_rotate);
@@ -171,6 +177,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     targetRow->addWidget(m_clockwise);
     // Stop stands apart, where a hurried click finds it alone.
     targetRow->addStretch(0);
+    targetRow->addWidget(m_park);
     targetRow->addWidget(m_stop);
 
     auto* quickRow = new QHBoxLayout;
@@ -261,6 +268,10 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
         }
     });
     connect(m_stop, &QToolButton::clicked, this, [this] { m_client.stop(m_rotorName); });
+    connect(m_park, &QToolButton::clicked, this, [this] { m_client.park(m_rotorName); });
+    connect(m_rotorSettings, &QToolButton::clicked, this, &RotorCard::openRotorSettings);
+    connect(&m_client, &KeltoClient::rotorMechanicsChanged, this, &RotorCard::showMechanics);
+    showMechanics();
     connect(m_counterclockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, false); });
     connect(m_clockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, true); });
     connect(m_requestLock, &QToolButton::clicked, this, [this] { m_client.requestRotorLock(m_rotorName, true); });
@@ -396,6 +407,8 @@ void RotorCard::refresh()
 
     apply(m_rotate, state.rotate);
     apply(m_stop, state.stop);
+    m_park->setEnabled(facts.canTurn);
+    m_rotorSettings->setEnabled(!m_endpoint.isEmpty());
     apply(m_counterclockwise, state.counterclockwise);
     apply(m_clockwise, state.clockwise);
     apply(m_requestLock, state.requestLock);
@@ -558,4 +571,52 @@ void RotorCard::showLocationControl()
         why = u"Maps are not available in this window."_s;
     }
     m_setLocation->setToolTip(enabled ? help : help + u"\n"_s + why);
+}
+
+void RotorCard::showMechanics()
+{
+    const RotorMechanics m = m_client.rotorMechanics(m_rotorName);
+    QList<Compass::Arc> shaded;
+    QString tip = u"Range "_s + m.rangeText();
+    if (m.limit == RotorMechanics::Limit::limits) {
+        if (m.high - m.low < 360.0) {
+            shaded.append({RotorMechanics::bearingOf(m.high), 360.0 - (m.high - m.low)});
+        }
+        tip += u" · limits "_s + m.limitText();
+    } else if (m.limit == RotorMechanics::Limit::forbiddenSector) {
+        shaded.append({m.sectorFrom, RotorMechanics::bearingOf(m.sectorTo - m.sectorFrom)});
+        tip += u" · forbidden "_s + m.limitText();
+    }
+    if (m.twoWay) {
+        tip += u" · two-way antenna"_s;
+    }
+    tip += u" · park "_s + fixedText(m.park, 1) + u"°"_s;
+    m_compass->setShadedArcs(shaded);
+    m_compass->setTwoWay(m.twoWay);
+    setToolTip(tip.toHtmlEscaped());
+    m_park->setToolTip(
+        (u"Turn "_s + m_rotorName + u" to its park heading, "_s + fixedText(m.park, 1) + u"°."_s).toHtmlEscaped());
+}
+
+void RotorCard::openRotorSettings()
+{
+    if (m_settingsSheet) {
+        m_settingsSheet->raise();
+        return;
+    }
+    if (m_endpoint.isEmpty()) {
+        return;
+    }
+    const QString stored = m_defaults.text(SettingsKeys::rotorMechanics).value_or(QString());
+    m_settingsSheet =
+        new RotorSettingsSheet(m_rotorName, RotorMechanicsEntry::lookup(stored, m_endpoint, m_rotorName), this);
+    m_settingsSheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_settingsSheet, &RotorSettingsSheet::save, this, [this](const RotorMechanics& mechanics) {
+        const QString before = m_defaults.text(SettingsKeys::rotorMechanics).value_or(QString());
+        m_defaults.setText(SettingsKeys::rotorMechanics,
+                           RotorMechanicsEntry::saving(mechanics, m_endpoint, m_rotorName, before));
+        // Every tab of this server hands its client the saved mechanics.
+        Q_EMIT SettingsNotifications::instance().rotorMechanicsSaved();
+    });
+    m_settingsSheet->open();
 }

@@ -22,6 +22,7 @@ class QLineEdit;
 class QToolButton;
 class RotorLocationEditor;
 class RotorMapCompass;
+class RotorSettingsSheet;
 class SettingsStore;
 class TileLoader;
 
@@ -90,6 +91,9 @@ private:
     void storeLocation(const std::optional<RotorLocation>& location);
     std::optional<RotorLocation> savedLocation() const;
     void showLocationControl();
+    // The rotor's mechanics on the dial (shaded arcs, both lobes) and in the card's tooltip.
+    void showMechanics();
+    void openRotorSettings();
 
     KeltoClient& m_client;
     SettingsStore& m_defaults;
@@ -118,6 +122,8 @@ private:
     QToolButton* m_counterclockwise = nullptr;
     QToolButton* m_clockwise = nullptr;
     QToolButton* m_stop = nullptr;
+    QToolButton* m_park = nullptr;
+    QToolButton* m_rotorSettings = nullptr;
     QGridLayout* m_localGrid = nullptr;
     QLabel* m_noLocalPresets = nullptr;
     QToolButton* m_managePresets = nullptr;
@@ -133,4 +139,5 @@ private:
     QList<QLabel*> m_secondaryLabels;
     QPointer<PresetEditorDialog> m_editor;
     QPointer<RotorLocationEditor> m_locationEditor;
+    QPointer<RotorSettingsSheet> m_settingsSheet;
 };

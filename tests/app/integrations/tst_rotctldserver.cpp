@@ -414,6 +414,28 @@ private Q_SLOTS:
         QVERIFY2(last.startsWith(logged + u" (rotctld client 127.0.0.1:"_s), qPrintable(last));
         rig.expectStationGot({});
     }
+
+    // The rotor's mechanics hold for a rotctld peer as for the window: a target past the limits
+    // is the parameter a rotator refuses, and the station is sent nothing.
+    void targetPastTheLimits_isAnInvalidParameterAndNothingMoves()
+    {
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        RotorMechanics mechanics;
+        mechanics.limit = RotorMechanics::Limit::limits;
+        mechanics.low = 0;
+        mechanics.high = 180;
+        rig.bench.client->setRotorMechanics({{u"Rotor 1"_s, mechanics}});
+        std::unique_ptr<QTcpSocket> socket = rig.peer();
+        QCOMPARE(ask(*socket, "P 200 0\n", 1), QByteArray("RPRT -1\n"));
+        const QString last = lastLogText(*rig.bench.client);
+        QVERIFY2(last.startsWith(u"Turn blocked: 200.0° is outside Rotor 1's limits 0–180°. (rotctld client"_s),
+                 qPrintable(last));
+        rig.expectStationGot({});
+        QCOMPARE(ask(*socket, "P 150 0\n", 1), QByteArray("RPRT 0\n"));
+        rig.expectStationGot({"TURN\x1fRotor 1\x1f"
+                              "150.0\r\n"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRotctldServer)

@@ -156,6 +156,25 @@ const Setup presets = [](Rig& r) {
                                preset(here, u"Rotor 1"_s, u"Pacific"_s, 250.5)}));
 };
 
+// Mechanics for "Rotor 1" (at 45° when the station starts) as the tab would hand them over.
+Setup rotor1(const std::function<void(RotorMechanics&)>& change)
+{
+    return [change](Rig& r) {
+        RotorMechanics mechanics;
+        change(mechanics);
+        r.bench.client->setRotorMechanics({{u"Rotor 1"_s, mechanics}});
+    };
+}
+
+Setup limitedTo(double low, double high)
+{
+    return rotor1([low, high](RotorMechanics& m) {
+        m.limit = RotorMechanics::Limit::limits;
+        m.low = low;
+        m.high = high;
+    });
+}
+
 // Rotors for both radios; "Switch 3" (bands 160m locked, 80m, 40m, 20m selected, 15m, 10m),
 // the plain "Switch 1" and the tuner (40m, 20m selected, 15m, 10m) follow `radio`.
 IntegrationSettings assigned(int radio)
@@ -261,6 +280,9 @@ private Q_SLOTS:
             << rotors << Setup([](Rig& r) { r.integrations.setEnabled(false); }) << Bytes{turn2} << Bytes{};
         QTest::newRow("rotor controls off")
             << rotors << Setup([](Rig& r) { r.bench.client->setControlsEnabled(false); }) << Bytes{turn2} << Bytes{};
+        QTest::newRow("past the limits") << rotors << limitedTo(0, 180) << Bytes{turn} << Bytes{};
+        QTest::newRow("two-way takes the nearer lobe") << rotors << rotor1([](RotorMechanics& m) { m.twoWay = true; })
+                                                       << Bytes{turn} << Bytes{wire("TURN|Rotor 1|20.0")};
     }
     void rotorEvent_movesTheRadiosRotor() { run(); }
 
@@ -316,6 +338,13 @@ private Q_SLOTS:
         row("tuner", binding(u"T:Tuner"_s, u"Select"_s, u"15m"_s), {wire("SET_TURVIX|Tuner|15m")});
         row("unknown switch", binding(u"S:Switch 9"_s, u"Next"_s), {});
         row("tokens match exactly", binding(u"Rotor 1"_s, u"Stop"_s), {}, "f1");
+        const auto limited = [](const char* name, const KeyBinding& one, const Setup& setup, const Bytes& expected) {
+            QTest::newRow(name) << bound({one}) << setup << Bytes{"F1"} << expected;
+        };
+        limited("rotate past the limits", binding(u"Rotor 1"_s, u"Rotate"_s), limitedTo(0, 180), {});
+        limited("park", binding(u"Rotor 1"_s, u"Park"_s), rotor1([](RotorMechanics& m) { m.park = 90; }),
+                {wire("TURN|Rotor 1|90.0")});
+        limited("jog toward the limit", binding(u"Rotor 1"_s, u"CW"_s), limitedTo(0, 50), {});
         QTest::newRow("every match, in order")
             << bound({binding(u"Rotor 2"_s, u"Stop"_s), binding(u"Rotor 1"_s, u"Stop"_s, {}, u"F2"_s),
                       binding(u"K:Middle"_s, u"Select"_s)})
@@ -472,6 +501,7 @@ private Q_SLOTS:
         row("tuner positions", encoderOn(u"T:Tuner"_s), {3, -1}, 0.0, u"15m"_s, {wire("SET_TURVIX|Tuner|15m")});
         row("stack toggles without a preview", encoderOn(u"K:Middle"_s), {1}, 0.0, {}, {wire("SET_STACK|Middle|true")});
         row("disabled", r1(1), {5}, 45.0, {}, {}, disabled);
+        row("limits hold the encoder", r1(5), {1}, 183.0, {}, {}, limitedTo(0, 180), 178.0);
         row("disconnected", r1(1), {5}, 45.0, {}, {}, disconnected);
     }
     void turnThenPress_previewsThenSends()

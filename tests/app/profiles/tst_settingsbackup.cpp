@@ -95,6 +95,20 @@ SettingsBackup sampleBackup()
     backup.towerLocations = {tower(shack.endpoint(), u"Tower"_s), tower(serial.endpoint(), u"Tower"_s)};
     backup.presets = {*HeadingPreset::make(shack.endpoint(), u"Tower"_s, u"EU"_s, 45),
                       *HeadingPreset::make(serial.endpoint(), u"Tower"_s, u"JA"_s, 330)};
+    RotorMechanics mast;
+    mast.range = RotorMechanics::Range::overlap;
+    mast.limit = RotorMechanics::Limit::limits;
+    mast.low = 10;
+    mast.high = 440;
+    mast.twoWay = true;
+    mast.park = 180;
+    mast.idleParkMinutes = 30;
+    RotorMechanics fenced;
+    fenced.limit = RotorMechanics::Limit::forbiddenSector;
+    fenced.sectorFrom = 340;
+    fenced.sectorTo = 20;
+    fenced.stallWatchdog = false;
+    backup.rotorMechanics = {{rotctld.endpoint(), u"rotctld"_s, mast}, {shack.endpoint(), u"Tower"_s, fenced}};
     backup.layouts.insert(shack.endpoint(), layout());
     backup.layouts.insert(serial.endpoint(), PresentationSettings{});
     backup.integrations.insert(shack.endpoint(), integrationRecord());
@@ -140,6 +154,7 @@ void populate(SettingsStore& store, ServerProfiles& profiles, const SettingsBack
     profiles.setItems(backup.servers);
     store.setText(SettingsKeys::rotorLocations, *RotorLocation::encode(backup.towerLocations));
     store.setText(SettingsKeys::headingPresets, HeadingPreset::encode(backup.presets));
+    store.setText(SettingsKeys::rotorMechanics, *RotorMechanicsEntry::encode(backup.rotorMechanics));
     for (auto it = backup.layouts.cbegin(); it != backup.layouts.cend(); ++it) {
         store.setData(SettingsKeys::presentation(it.key()), *it.value().encoded());
     }
@@ -535,6 +550,21 @@ private Q_SLOTS:
         before.remove(SettingsKeys::serverPort);
         before.remove(SettingsKeys::presentation(u"odd"_s));
         QCOMPARE(entries(source), before);
+    }
+
+    // A file written before rotors had mechanics loads, and its rotors are plain ones.
+    void olderFileWithoutRotorSettings_loadsPlainRotors()
+    {
+        QJsonObject older = sampleBackup().toJson();
+        older.remove(u"rotorMechanics"_s);
+        const ProtocolResult<SettingsBackup> read = SettingsBackup::read(QJsonDocument(older).toJson());
+        QVERIFY2(read.ok(), read.ok() ? "" : qPrintable(read.failure().message));
+        QVERIFY(read->rotorMechanics.isEmpty());
+        MemorySettingsStore target;
+        ServerProfiles profiles(target);
+        QVERIFY(!read->apply(profiles, target));
+        const QString stored = target.text(SettingsKeys::rotorMechanics).value_or(QString());
+        QCOMPARE(RotorMechanicsEntry::lookup(stored, read->servers.first().endpoint(), u"Tower"_s), RotorMechanics{});
     }
 
     void import_removesLayoutsAndIntegrationsOfServersNotInTheFile()

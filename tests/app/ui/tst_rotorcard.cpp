@@ -1,8 +1,11 @@
 #include "app/profiles/HeadingPreset.h"
+#include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/SettingsKeys.h"
+#include "app/ui/rotor/Compass.h"
 #include "app/ui/rotor/PresetEditorDialog.h"
 #include "app/ui/rotor/RotorCard.h"
 #include "app/ui/rotor/RotorCardState.h"
+#include "app/ui/sheets/RotorSettingsSheet.h"
 #include "app/ui/style/StationColors.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/support/ViewTestSupport.h"
@@ -10,6 +13,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -146,6 +151,7 @@ private Q_SLOTS:
             QVERIFY(ViewTest::labelWithText(&card, u"Release requested · unconfirmed"_s));
         }) << QList{rotor1(u"LOCK"_s), rotor1(u"UNLOCK"_s)};
         QTest::newRow("Stop") << clicking(u"Stop"_s) << QList{rotor1(u"STOP"_s)};
+        QTest::newRow("Park") << clicking(u"Park Rotor 1"_s) << QList{rotor1(u"TURN"_s, u"0.0"_s)};
         QTest::newRow("CW") << clicking(u"CW"_s) << QList{rotor1(u"TURN"_s, u"CW"_s)};
         QTest::newRow("CCW") << clicking(u"CCW"_s) << QList{rotor1(u"TURN"_s, u"CCW"_s)};
         QTest::newRow("server preset") << clicking(u"Japan"_s) << QList{rotor1(u"TO_PRESET"_s, u"Japan"_s)};
@@ -300,6 +306,45 @@ private Q_SLOTS:
         QCOMPARE(target->text(), u"123"_s);
         QCOMPARE(ViewTest::byName<QAbstractButton>(&card, u"Contest"_s), localPreset.data());
         QCOMPARE(ViewTest::byName<QAbstractButton>(&card, u"Japan"_s), serverPreset.data());
+    }
+
+    // Return saves the sheet's copy; the client's mechanics then show on the dial, and Park goes
+    // through the client's limits.
+    void rotorSettings_returnSavesEscapeCancelsAndTheDialShowsTheLimits()
+    {
+        CardBench fixture;
+        CLIENT_TEST_CHECK(fixture.open());
+        RotorCard& card = *fixture.card;
+        const QString endpoint = endpointOf(*fixture.bench.simulator);
+        const auto stored = [&] {
+            return RotorMechanicsEntry::lookup(
+                fixture.bench.defaults.text(SettingsKeys::rotorMechanics).value_or(QString()), endpoint, u"Rotor 1"_s);
+        };
+        const auto openSheet = [&] {
+            click(&card, u"Rotor settings for Rotor 1"_s);
+            return qobject_cast<RotorSettingsSheet*>(QApplication::activeModalWidget());
+        };
+
+        QPointer<RotorSettingsSheet> sheet = openSheet();
+        QVERIFY(sheet);
+        ViewTest::byName<QComboBox>(sheet, u"Limits of Rotor 1"_s)->setCurrentIndex(1);
+        ViewTest::byName<QDoubleSpinBox>(sheet, u"Lowest heading"_s)->setValue(90);
+        ViewTest::byName<QDoubleSpinBox>(sheet, u"Highest heading"_s)->setValue(180);
+        QTest::keyClick(sheet, Qt::Key_Return);
+        QTRY_VERIFY(!sheet);
+        RotorMechanics expected;
+        expected.limit = RotorMechanics::Limit::limits;
+        expected.low = 90;
+        expected.high = 180;
+        QCOMPARE(stored(), expected);
+
+        // What the tab hands its client from the store.
+        fixture.bench.client->setRotorMechanics({{u"Rotor 1"_s, stored()}});
+        QCOMPARE(card.findChild<Compass*>()->shadedArcs(), (QList<Compass::Arc>{{180, 270}}));
+        click(&card, u"Park Rotor 1"_s);
+        QCOMPARE(lastLogText(*fixture.bench.client), u"Turn blocked: 0.0° is outside Rotor 1's limits 90–180°."_s);
+        fixture.bench.client->refreshPresets();
+        QTRY_COMPARE(commandRecords(*fixture.bench.simulator), QList<QByteArray>{"GET_LOCATIONS\r\n"});
     }
 
     void presetEditor_addsAndRemovesOnlyThisRotorsPreset()

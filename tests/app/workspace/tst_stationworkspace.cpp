@@ -1,7 +1,9 @@
+#include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
+#include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
 #include "tests/support/ManualClock.h"
 #include "tools/station-sim/StationSimulator.h"
@@ -227,6 +229,25 @@ private Q_SLOTS:
         QTRY_COMPARE(held->clientCount(), holder == Holder::loginPending ? 0 : 1);
         workspace.clearDuplicateConnection();
         QCOMPARE(workspace.duplicateConnection(), std::nullopt);
+    }
+
+    // A tab hands its client the stored mechanics of the station's rotors once they are known.
+    void tabClient_holdsTheStoredMechanicsOfItsRotors()
+    {
+        const auto simulator = listening();
+        MemorySettingsStore defaults;
+        const QString endpoint = u"127.0.0.1:"_s + QString::number(simulator->serverPort());
+        RotorMechanics fenced;
+        fenced.limit = RotorMechanics::Limit::limits;
+        fenced.low = 0;
+        fenced.high = 180;
+        defaults.setText(SettingsKeys::rotorMechanics, RotorMechanicsEntry::saving(fenced, endpoint, u"Rotor 1"_s, {}));
+        StationSession tab(u"Tab"_s, nullptr, defaults, m_clock);
+        KeltoClient& client = tab.client();
+        client.connectTo(u"127.0.0.1"_s, QString::number(simulator->serverPort()));
+        QTRY_VERIFY(client.station().rotors.contains(u"Rotor 2"_s));
+        QCOMPARE(client.rotorMechanics(u"Rotor 1"_s), fenced);
+        QCOMPARE(client.rotorMechanics(u"Rotor 2"_s), RotorMechanics{});
     }
 
     void connectedTabs_mergeTheirLogsAndStayRestoredUntilClosed()

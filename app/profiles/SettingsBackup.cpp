@@ -429,7 +429,12 @@ std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, S
     }
     defaults.setText(SettingsKeys::rotorLocations, *locationText);
     defaults.setText(SettingsKeys::headingPresets, presetText);
-    defaults.setText(SettingsKeys::rotorMechanics, *mechanicsText);
+    // No rotor settings is no key, as on a store that never had any.
+    if (rotorMechanics.isEmpty()) {
+        defaults.remove(SettingsKeys::rotorMechanics);
+    } else {
+        defaults.setText(SettingsKeys::rotorMechanics, *mechanicsText);
+    }
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         defaults.setData(it.key(), it.value());
     }

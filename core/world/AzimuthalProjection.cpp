@@ -1,0 +1,200 @@
+#include "core/world/AzimuthalProjection.h"
+
+#include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/GeodesicLine.hpp>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double degree = std::numbers::pi / 180.0;
+// Halving a segment this often brings any step that still jumps under a millimetre: what is
+// left is a crossing of the antipode (or of the short cut line round it on the ellipsoid).
+constexpr int maximumDepth = 30;
+// Rim arcs that join the parts of a split outline, in steps of this many degrees.
+constexpr double rimArcStep = 2.0;
+
+} // namespace
+
+// A point of a line with where it falls on the plane, and its direction from the Earth's
+// centre, through which great-circle midpoints are found.
+struct AzimuthalProjection::Vertex {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    Point plane;
+};
+
+AzimuthalProjection::AzimuthalProjection(GeoPoint centre)
+    : m_centre(centre)
+    , m_projection(GeographicLib::Geodesic::WGS84())
+{
+    double rim = 0.0;
+    GeographicLib::Geodesic::WGS84().Inverse(centre.latitude, centre.longitude, -centre.latitude,
+                                             centre.longitude + 180.0, rim);
+    m_rim = rim;
+}
+
+AzimuthalProjection::Point AzimuthalProjection::project(GeoPoint point) const
+{
+    Point result;
+    m_projection.Forward(m_centre.latitude, m_centre.longitude, point.latitude, point.longitude, result.x, result.y);
+    return result;
+}
+
+std::optional<GeoPoint> AzimuthalProjection::place(Point point) const
+{
+    if (!(distance(point) <= m_rim)) {
+        return std::nullopt;
+    }
+    GeoPoint result;
+    m_projection.Reverse(m_centre.latitude, m_centre.longitude, point.x, point.y, result.latitude, result.longitude);
+    return result;
+}
+
+double AzimuthalProjection::bearing(Point point)
+{
+    const double angle = std::atan2(point.x, point.y) / degree;
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
+
+double AzimuthalProjection::distance(Point point)
+{
+    return std::hypot(point.x, point.y);
+}
+
+AzimuthalProjection::Vertex AzimuthalProjection::vertex(GeoPoint point) const
+{
+    const double latitude = point.latitude * degree;
+    const double longitude = point.longitude * degree;
+    Vertex v{
+        std::cos(latitude) * std::cos(longitude), std::cos(latitude) * std::sin(longitude), std::sin(latitude), {}};
+    v.plane = project(point);
+    return v;
+}
+
+AzimuthalProjection::Vertex AzimuthalProjection::vertex(double x, double y, double z) const
+{
+    const double norm = std::sqrt(x * x + y * y + z * z);
+    x /= norm;
+    y /= norm;
+    z /= norm;
+    Vertex v{x, y, z, {}};
+    v.plane = project({std::atan2(z, std::hypot(x, y)) / degree, std::atan2(y, x) / degree});
+    return v;
+}
+
+void AzimuthalProjection::densify(const Vertex& from, const Vertex& to, int depth,
+                                  std::vector<std::vector<Point>>& parts) const
+{
+    const double step = std::hypot(to.plane.x - from.plane.x, to.plane.y - from.plane.y);
+    if (step <= maximumStep()) {
+        parts.back().push_back(to.plane);
+        return;
+    }
+    const double x = from.x + to.x;
+    const double y = from.y + to.y;
+    const double z = from.z + to.z;
+    if (depth >= maximumDepth || x * x + y * y + z * z < 1e-20) {
+        parts.emplace_back(1, to.plane);
+        return;
+    }
+    const Vertex middle = vertex(x, y, z);
+    densify(from, middle, depth + 1, parts);
+    densify(middle, to, depth + 1, parts);
+}
+
+std::vector<std::vector<AzimuthalProjection::Point>>
+AzimuthalProjection::projectLine(std::span<const GeoPoint> points) const
+{
+    std::vector<std::vector<Point>> parts;
+    if (points.empty()) {
+        return parts;
+    }
+    Vertex previous = vertex(points.front());
+    parts.emplace_back(1, previous.plane);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const Vertex next = vertex(points[i]);
+        densify(previous, next, 0, parts);
+        previous = next;
+    }
+    return parts;
+}
+
+void AzimuthalProjection::appendRimArc(std::vector<Point>& points, Point from, Point to) const
+{
+    const double start = bearing(from);
+    double sweep = std::remainder(bearing(to) - start, 360.0);
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / rimArcStep)));
+    for (int i = 0; i <= steps; ++i) {
+        const double angle = (start + sweep * i / steps) * degree;
+        points.push_back({m_rim * std::sin(angle), m_rim * std::cos(angle)});
+    }
+}
+
+AzimuthalProjection::Ring AzimuthalProjection::projectRing(std::span<const GeoPoint> points) const
+{
+    Ring ring;
+    if (points.size() < 3) {
+        return ring;
+    }
+    std::vector<GeoPoint> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    std::vector<std::vector<Point>> parts = projectLine(closed);
+    if (parts.size() > 1) {
+        // The first part starts where the last one ends: they are one piece of the outline.
+        std::vector<Point>& last = parts.back();
+        last.insert(last.end(), parts.front().begin() + 1, parts.front().end());
+        parts.front() = std::move(last);
+        parts.pop_back();
+        ring.splits = static_cast<int>(parts.size());
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            ring.points.insert(ring.points.end(), parts[i].begin(), parts[i].end());
+            appendRimArc(ring.points, parts[i].back(), parts[(i + 1) % parts.size()].front());
+        }
+    } else {
+        ring.points = std::move(parts.front());
+        ring.points.pop_back();
+    }
+
+    // Whatever way the rim arcs went, the outline either winds round the centre or not. If it
+    // does, one of its sides holds the centre and the other the antipode; the land is the
+    // smaller side, and the side round the centre has the area of the caps under each step.
+    double turn = 0.0;
+    double area = 0.0;
+    const double earthRadius = m_rim / std::numbers::pi;
+    for (std::size_t i = 0; i < ring.points.size(); ++i) {
+        const Point a = ring.points[i];
+        const Point b = ring.points[(i + 1) % ring.points.size()];
+        const double angle = std::remainder(std::atan2(b.x, b.y) - std::atan2(a.x, a.y), 2.0 * std::numbers::pi);
+        turn += angle;
+        area += angle * (1.0 - std::cos((distance(a) + distance(b)) / 2.0 / earthRadius));
+    }
+    const bool winds = std::abs(turn) > std::numbers::pi;
+    ring.holdsAntipode = winds && std::abs(area) > 2.0 * std::numbers::pi;
+    return ring;
+}
+
+std::vector<std::vector<AzimuthalProjection::Point>> AzimuthalProjection::geodesicFromCentre(double bearingDegrees,
+                                                                                             double length) const
+{
+    const GeographicLib::GeodesicLine line =
+        GeographicLib::Geodesic::WGS84().Line(m_centre.latitude, m_centre.longitude, bearingDegrees);
+    const double step = maximumStep();
+    const int steps = std::clamp(static_cast<int>(std::ceil(length / step)), 1, 10'000);
+    std::vector<std::vector<Point>> parts{{Point{}}};
+    Point previous;
+    for (int i = 1; i <= steps; ++i) {
+        GeoPoint at;
+        line.Position(length * i / steps, at.latitude, at.longitude);
+        const Point next = project(at);
+        // Past the antipode the line comes back in from the other side of the rim.
+        if (std::hypot(next.x - previous.x, next.y - previous.y) > 3.0 * step) {
+            parts.emplace_back();
+        }
+        parts.back().push_back(next);
+        previous = next;
+    }
+    return parts;
+}

@@ -3,6 +3,7 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -12,8 +13,6 @@ constexpr double degree = std::numbers::pi / 180.0;
 // Halving a segment this often brings any step that still jumps under a millimetre: what is
 // left is a crossing of the antipode (or of the short cut line round it on the ellipsoid).
 constexpr int maximumDepth = 30;
-// Rim arcs that join the parts of a split outline, in steps of this many degrees.
-constexpr double rimArcStep = 2.0;
 
 } // namespace
 
@@ -125,8 +124,8 @@ AzimuthalProjection::projectLine(std::span<const GeoPoint> points) const
 void AzimuthalProjection::appendRimArc(std::vector<Point>& points, Point from, Point to) const
 {
     const double start = bearing(from);
-    double sweep = std::remainder(bearing(to) - start, 360.0);
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / rimArcStep)));
+    const double sweep = std::remainder(bearing(to) - start, 360.0);
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) * degree * m_rim / maximumStep())));
     for (int i = 0; i <= steps; ++i) {
         const double angle = (start + sweep * i / steps) * degree;
         points.push_back({m_rim * std::sin(angle), m_rim * std::cos(angle)});
@@ -176,24 +175,84 @@ AzimuthalProjection::Ring AzimuthalProjection::projectRing(std::span<const GeoPo
     return ring;
 }
 
+AzimuthalProjection::Path AzimuthalProjection::path(GeoPoint station, bool longWay) const
+{
+    const GeographicLib::Geodesic& earth = GeographicLib::Geodesic::WGS84();
+    Path result;
+    double unused = 0.0;
+    earth.Inverse(m_centre.latitude, m_centre.longitude, station.latitude, station.longitude, result.length,
+                  result.bearing, unused);
+    if (longWay) {
+        // Geodesics on the ellipsoid do not close: the one leaving straight backwards misses the
+        // station by up to a few hundred kilometres. Find the one that reaches it by Newton's
+        // method on its bearing and length, measured as the miss seen from the station.
+        double bearing = result.bearing + 180.0;
+        double length = 2.0 * m_rim - result.length;
+        const GeographicLib::AzimuthalEquidistant around(earth);
+        const auto miss = [&](double b, double s) {
+            GeoPoint end;
+            earth.Direct(m_centre.latitude, m_centre.longitude, b, s, end.latitude, end.longitude);
+            double x = 0.0;
+            double y = 0.0;
+            around.Forward(station.latitude, station.longitude, end.latitude, end.longitude, x, y);
+            return std::array<double, 2>{x, y};
+        };
+        for (int i = 0; i < 8; ++i) {
+            const std::array<double, 2> f = miss(bearing, length);
+            if (std::hypot(f[0], f[1]) < 1.0) {
+                break;
+            }
+            const std::array<double, 2> fb = miss(bearing + 1e-4, length);
+            const std::array<double, 2> fs = miss(bearing, length + 10.0);
+            const double a = (fb[0] - f[0]) / 1e-4;
+            const double c = (fb[1] - f[1]) / 1e-4;
+            const double b = (fs[0] - f[0]) / 10.0;
+            const double d = (fs[1] - f[1]) / 10.0;
+            const double determinant = a * d - b * c;
+            if (std::abs(determinant) < 1e-12) {
+                break;
+            }
+            bearing -= (d * f[0] - b * f[1]) / determinant;
+            length -= (a * f[1] - c * f[0]) / determinant;
+        }
+        result.bearing = bearing;
+        result.length = length;
+    }
+    result.bearing = std::fmod(std::fmod(result.bearing, 360.0) + 360.0, 360.0);
+    result.parts = geodesicFromCentre(result.bearing, result.length);
+    return result;
+}
+
 std::vector<std::vector<AzimuthalProjection::Point>> AzimuthalProjection::geodesicFromCentre(double bearingDegrees,
                                                                                              double length) const
 {
     const GeographicLib::GeodesicLine line =
         GeographicLib::Geodesic::WGS84().Line(m_centre.latitude, m_centre.longitude, bearingDegrees);
-    const double step = maximumStep();
-    const int steps = std::clamp(static_cast<int>(std::ceil(length / step)), 1, 10'000);
+    const auto at = [&](double s) {
+        GeoPoint point;
+        line.Position(s, point.latitude, point.longitude);
+        return project(point);
+    };
     std::vector<std::vector<Point>> parts{{Point{}}};
+    // Near the antipode a short way along the line sweeps far round the rim: halve the steps
+    // there, as for outlines, and split only where the line crosses over.
+    const auto walk = [&](auto& self, double from, Point a, double to, Point b, int depth) -> void {
+        if (std::hypot(b.x - a.x, b.y - a.y) <= maximumStep()) {
+            parts.back().push_back(b);
+        } else if (depth >= maximumDepth) {
+            parts.emplace_back(1, b);
+        } else {
+            const double middle = (from + to) / 2.0;
+            const Point m = at(middle);
+            self(self, from, a, middle, m, depth + 1);
+            self(self, middle, m, to, b, depth + 1);
+        }
+    };
+    const int steps = std::clamp(static_cast<int>(std::ceil(length / maximumStep())), 1, 10'000);
     Point previous;
     for (int i = 1; i <= steps; ++i) {
-        GeoPoint at;
-        line.Position(length * i / steps, at.latitude, at.longitude);
-        const Point next = project(at);
-        // Past the antipode the line comes back in from the other side of the rim.
-        if (std::hypot(next.x - previous.x, next.y - previous.y) > 3.0 * step) {
-            parts.emplace_back();
-        }
-        parts.back().push_back(next);
+        const Point next = at(length * i / steps);
+        walk(walk, length * (i - 1) / steps, previous, length * i / steps, next, 0);
         previous = next;
     }
     return parts;

@@ -49,9 +49,16 @@ public:
     std::vector<std::vector<Point>> projectLine(std::span<const GeoPoint> points) const;
     // A closed outline (the last point joins the first).
     Ring projectRing(std::span<const GeoPoint> points) const;
-    // The geodesic leaving the centre at `bearing` for `length` metres, in parts: longer than
-    // the rim distance it passes the antipode and comes back in from the other side, which is
-    // how the long path to a station is drawn.
+    // The geodesic from the centre to a station, the short way (a straight line from the
+    // centre) or the long way round: out the other way, round the rim near the antipode and
+    // back in to the station, in parts split where it crosses over.
+    struct Path {
+        double bearing = 0.0; // degrees at the tower
+        double length = 0.0;  // metres
+        std::vector<std::vector<Point>> parts;
+    };
+    Path path(GeoPoint station, bool longWay) const;
+    // The geodesic leaving the centre at `bearing` for `length` metres, in parts.
     std::vector<std::vector<Point>> geodesicFromCentre(double bearing, double length) const;
 
 private:

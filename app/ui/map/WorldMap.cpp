@@ -1,0 +1,603 @@
+#include "app/ui/map/WorldMap.h"
+
+#include "app/map/Maidenhead.h"
+#include "app/ui/style/StationColors.h"
+#include "core/client/Clock.h"
+#include "core/world/LandData.h"
+#include "core/world/Sun.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr double metresPerMile = 1609.344;
+constexpr double ringStepKilometres = 2'500'000.0;
+constexpr double ringStepMiles = 1'500.0 * metresPerMile;
+// A press and release closer than this is a click, not a slip of the hand.
+constexpr double clickSlop = 4.0;
+
+struct Land {
+    std::optional<LandData> data;
+    std::optional<QString> error;
+};
+
+const Land& builtInLand()
+{
+    static const Land land = [] {
+        Land loaded;
+        QFile file(u":/xalto/world/world-land-50m.bin"_s);
+        if (!file.open(QIODevice::ReadOnly)) {
+            loaded.error = QObject::tr("The land outlines are missing from this build.");
+            return loaded;
+        }
+        ProtocolResult<LandData> read = LandData::read(file.readAll());
+        if (read) {
+            loaded.data = std::move(read).value();
+        } else {
+            loaded.error = read.failure().description();
+        }
+        return loaded;
+    }();
+    return land;
+}
+
+QPointF toward(QPointF centre, double bearing, double radius)
+{
+    const double angle = bearing * std::numbers::pi / 180.0;
+    return {centre.x() + radius * std::sin(angle), centre.y() - radius * std::cos(angle)};
+}
+
+// The wedge of a beam from the centre: Qt's angles run counter-clockwise from three o'clock.
+QPainterPath wedge(QPointF centre, double radius, double bearing, double width)
+{
+    QPainterPath path(centre);
+    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    path.arcTo(box, 90.0 - (bearing - width / 2.0), -width);
+    path.closeSubpath();
+    return path;
+}
+
+QColor haloColor(const QPalette& palette)
+{
+    return StationColors::faded(palette.color(QPalette::Window), 0.85);
+}
+
+} // namespace
+
+WorldMap::WorldMap(const Clock& clock, QWidget* parent)
+    : QWidget(parent)
+    , m_clock(clock)
+{
+    setAccessibleName(tr("World map"));
+    setMouseTracking(true);
+    m_sunTimer.setInterval(sunInterval);
+    connect(&m_sunTimer, &QTimer::timeout, this, &WorldMap::refreshSun);
+    m_subsolar = Sun::subsolarPoint(m_clock.now());
+    updateDescription();
+}
+
+WorldMap::~WorldMap() = default;
+
+const LandData* WorldMap::land()
+{
+    const Land& land = builtInLand();
+    return land.data ? &*land.data : nullptr;
+}
+
+std::optional<QString> WorldMap::landError()
+{
+    return builtInLand().error;
+}
+
+QColor WorldMap::landColor(const QPalette& palette)
+{
+    return StationColors::isDark(palette) ? QColor(0x4a, 0x55, 0x3e) : QColor(0xcf, 0xcd, 0xa8);
+}
+
+QColor WorldMap::oceanColor(const QPalette& palette)
+{
+    return StationColors::isDark(palette) ? QColor(0x17, 0x25, 0x33) : QColor(0xc4, 0xd9, 0xe8);
+}
+
+QSize WorldMap::sizeHint() const
+{
+    return {600, 600};
+}
+
+QSize WorldMap::minimumSizeHint() const
+{
+    return {240, 240};
+}
+
+void WorldMap::setCentre(std::optional<GeoPoint> centre)
+{
+    if (centre == m_centre) {
+        return;
+    }
+    m_centre = centre;
+    m_projection.reset();
+    m_land = ProjectedLand();
+    if (centre) {
+        m_projection.emplace(*centre);
+        if (const LandData* data = land()) {
+            m_land = ProjectedLand(*data, *m_projection);
+        }
+    }
+    invalidateLand();
+    updateDescription();
+}
+
+void WorldMap::setReach(Reach reach)
+{
+    if (reach != m_reach) {
+        m_reach = reach;
+        invalidateLand();
+    }
+}
+
+void WorldMap::setUnit(Unit unit)
+{
+    if (unit != m_unit) {
+        m_unit = unit;
+        m_skyLayer = QPixmap();
+        update();
+    }
+}
+
+void WorldMap::setRotors(const QList<Rotor>& rotors)
+{
+    if (rotors != m_rotors) {
+        m_rotors = rotors;
+        updateDescription();
+        update();
+    }
+}
+
+void WorldMap::setPointAt(std::optional<GeoPoint> place)
+{
+    if (place != m_pointAt) {
+        m_pointAt = place;
+        update();
+    }
+}
+
+void WorldMap::refreshSun()
+{
+    const GeoPoint subsolar = Sun::subsolarPoint(m_clock.now());
+    if (subsolar != m_subsolar) {
+        m_subsolar = subsolar;
+        m_skyLayer = QPixmap();
+        update();
+    }
+}
+
+QRectF WorldMap::mapCircle() const
+{
+    // Room outside the rim for the N, E, S and W marks.
+    const double margin = QFontMetricsF(font()).height() + 4.0;
+    const double radius = std::max(1.0, std::min(width(), height()) / 2.0 - margin);
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius};
+}
+
+double WorldMap::reachMetres() const
+{
+    switch (m_reach) {
+    case Reach::km5000:
+        return 5'000'000.0;
+    case Reach::km10000:
+        return 10'000'000.0;
+    case Reach::world:
+        break;
+    }
+    return m_projection ? m_projection->rimDistance() : 20'003'931.0;
+}
+
+double WorldMap::pixelsPerMetre() const
+{
+    return mapCircle().width() / 2.0 / reachMetres();
+}
+
+QPointF WorldMap::toPixel(AzimuthalProjection::Point point) const
+{
+    const double scale = pixelsPerMetre();
+    const QPointF centre = mapCircle().center();
+    return {centre.x() + point.x * scale, centre.y() - point.y * scale};
+}
+
+std::optional<QPointF> WorldMap::pixelAt(GeoPoint place) const
+{
+    if (!m_projection) {
+        return std::nullopt;
+    }
+    return toPixel(m_projection->project(place));
+}
+
+std::optional<GeoPoint> WorldMap::placeAt(QPointF pixel) const
+{
+    if (!m_projection) {
+        return std::nullopt;
+    }
+    const QPointF centre = mapCircle().center();
+    const double scale = pixelsPerMetre();
+    const AzimuthalProjection::Point point{(pixel.x() - centre.x()) / scale, (centre.y() - pixel.y()) / scale};
+    if (AzimuthalProjection::distance(point) > reachMetres()) {
+        return std::nullopt;
+    }
+    return m_projection->place(point);
+}
+
+QString WorldMap::describe(GeoPoint place) const
+{
+    if (!m_projection) {
+        return {};
+    }
+    const AzimuthalProjection::Point point = m_projection->project(place);
+    const double metres = AzimuthalProjection::distance(point);
+    const QLocale locale;
+    const QString distance = m_unit == Unit::miles
+                                 ? tr("%1 mi").arg(locale.toString(std::round(metres / metresPerMile), 'f', 0))
+                                 : tr("%1 km").arg(locale.toString(std::round(metres / 1000.0), 'f', 0));
+    return tr("Bearing %1°, %2, %3")
+        .arg(locale.toString(AzimuthalProjection::bearing(point), 'f', 0), distance,
+             Maidenhead::locator(place.latitude, place.longitude));
+}
+
+void WorldMap::invalidateLand()
+{
+    m_landLayer = QPixmap();
+    m_skyLayer = QPixmap();
+    update();
+}
+
+void WorldMap::resizeEvent(QResizeEvent* event)
+{
+    invalidateLand();
+    QWidget::resizeEvent(event);
+}
+
+void WorldMap::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        invalidateLand();
+    }
+    QWidget::changeEvent(event);
+}
+
+void WorldMap::showEvent(QShowEvent* event)
+{
+    refreshSun();
+    m_sunTimer.start();
+    QWidget::showEvent(event);
+}
+
+void WorldMap::hideEvent(QHideEvent* event)
+{
+    m_sunTimer.stop();
+    QWidget::hideEvent(event);
+}
+
+void WorldMap::paintLandLayer(double ratio)
+{
+    m_landLayer = QPixmap((QSizeF(size()) * ratio).toSize());
+    m_landLayer.setDevicePixelRatio(ratio);
+    m_landLayer.fill(Qt::transparent);
+    QPainter painter(&m_landLayer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF circle = mapCircle();
+    const QPalette& colors = palette();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(oceanColor(colors));
+    painter.drawEllipse(circle);
+
+    QPainterPath disc;
+    disc.addEllipse(circle);
+    painter.setClipPath(disc);
+    QPainterPath land;
+    land.setFillRule(Qt::OddEvenFill);
+    const double scale = pixelsPerMetre();
+    const QPointF centre = circle.center();
+    for (std::size_t r = 0; r < m_land.ringCount(); ++r) {
+        const std::span<const ProjectedLand::Point> ring = m_land.ring(r);
+        QPolygonF polygon;
+        polygon.reserve(static_cast<qsizetype>(ring.size()));
+        for (const ProjectedLand::Point& point : ring) {
+            polygon.append({centre.x() + point.x * scale, centre.y() - point.y * scale});
+        }
+        land.addPolygon(polygon);
+        land.closeSubpath();
+    }
+    if (m_land.fillsRim()) {
+        const double rim = m_land.rimDistance() * scale;
+        land.addEllipse(centre, rim, rim);
+    }
+    painter.setBrush(landColor(colors));
+    painter.drawPath(land);
+}
+
+void WorldMap::paintSkyLayer(double ratio)
+{
+    m_skyLayer = m_landLayer.copy();
+    m_skyLayer.setDevicePixelRatio(ratio);
+    QPainter painter(&m_skyLayer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintNight(painter);
+    paintRings(painter);
+    paintTicks(painter);
+}
+
+void WorldMap::paintNight(QPainter& painter) const
+{
+    const AzimuthalProjection::Ring terminator = m_projection->projectRing(Sun::terminator(m_subsolar, 360));
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(terminator.points.size()) + 1);
+    for (const AzimuthalProjection::Point& point : terminator.points) {
+        line.append(toPixel(point));
+    }
+    if (line.isEmpty()) {
+        return;
+    }
+    line.append(line.front());
+    // One side of the terminator holds the tower, the other its antipode (the whole rim).
+    QPainterPath night;
+    night.setFillRule(Qt::OddEvenFill);
+    night.addPolygon(line);
+    if (!Sun::isNight(m_subsolar, *m_centre)) {
+        const double rim = m_projection->rimDistance() * pixelsPerMetre();
+        night.addEllipse(mapCircle().center(), rim, rim);
+    }
+    const bool dark = StationColors::isDark(palette());
+    painter.save();
+    QPainterPath disc;
+    disc.addEllipse(mapCircle());
+    painter.setClipPath(disc);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x00, 0x05, 0x20, dark ? 110 : 64));
+    painter.drawPath(night);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(dark ? QColor(0xe6, 0xc2, 0x5a) : QColor(0x9a, 0x70, 0x00), 1.3));
+    painter.drawPolyline(line);
+    painter.restore();
+}
+
+void WorldMap::paintRings(QPainter& painter) const
+{
+    const QPalette& colors = palette();
+    const QColor text = colors.color(QPalette::WindowText);
+    const QRectF circle = mapCircle();
+    const QPointF centre = circle.center();
+    const double scale = pixelsPerMetre();
+    const double step = m_unit == Unit::miles ? ringStepMiles : ringStepKilometres;
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    painter.setFont(small);
+    const QFontMetricsF metrics(small);
+    const QLocale locale;
+    for (double metres = step; metres < reachMetres() - step * 0.2; metres += step) {
+        const double radius = metres * scale;
+        painter.setPen(QPen(StationColors::faded(text, 0.28), 1.0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(centre, radius, radius);
+        const QString label = m_unit == Unit::miles
+                                  ? tr("%1 mi").arg(locale.toString(std::round(metres / metresPerMile), 'f', 0))
+                                  : tr("%1 km").arg(locale.toString(std::round(metres / 1000.0), 'f', 0));
+        // Along the south-south-east spoke, clear of the cardinal ticks.
+        const QPointF at = toward(centre, 160.0, radius);
+        QRectF box = metrics.boundingRect(label);
+        box.moveCenter(at);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(StationColors::faded(colors.color(QPalette::Window), 0.6));
+        painter.drawRoundedRect(box.adjusted(-2, 0, 2, 0), 3, 3);
+        painter.setPen(StationColors::faded(text, 0.75));
+        painter.drawText(box, Qt::AlignCenter, label);
+    }
+}
+
+void WorldMap::paintTicks(QPainter& painter) const
+{
+    const QPalette& colors = palette();
+    const QColor text = colors.color(QPalette::WindowText);
+    const QRectF circle = mapCircle();
+    const QPointF centre = circle.center();
+    const double radius = circle.width() / 2.0;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(StationColors::faded(text, 0.55), 1.5));
+    painter.drawEllipse(circle);
+    for (int bearing = 0; bearing < 360; bearing += 10) {
+        const double length = bearing % 90 == 0 ? 10.0 : bearing % 30 == 0 ? 7.0 : 4.0;
+        painter.setPen(QPen(StationColors::faded(text, bearing % 30 == 0 ? 0.7 : 0.45), 1.0));
+        painter.drawLine(toward(centre, bearing, radius), toward(centre, bearing, radius - length));
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(text);
+    const QFontMetricsF metrics(bold);
+    const std::array<QString, 4> names{tr("N"), tr("E"), tr("S"), tr("W")};
+    for (int i = 0; i < 4; ++i) {
+        QRectF box = metrics.boundingRect(names.at(static_cast<std::size_t>(i)));
+        const double outside = (i % 2 == 0 ? box.height() : box.width()) / 2.0 + 2.0;
+        box.moveCenter(toward(centre, i * 90.0, radius + outside));
+        painter.drawText(box, Qt::AlignCenter, names.at(static_cast<std::size_t>(i)));
+    }
+}
+
+void WorldMap::paintRotor(QPainter& painter, const Rotor& rotor) const
+{
+    const QPalette& colors = palette();
+    const QRectF circle = mapCircle();
+    const QPointF centre = circle.center();
+    const double radius = circle.width() / 2.0;
+    const QColor color = rotor.stale ? StationColors::secondary(colors) : rotor.color;
+    const QColor halo = haloColor(colors);
+    if (rotor.heading) {
+        const double width = std::clamp(rotor.beamwidth, 1.0, 360.0);
+        const QPainterPath beam = wedge(centre, radius, *rotor.heading, width);
+        painter.setPen(QPen(StationColors::faded(color, 0.7), 1.0));
+        painter.setBrush(StationColors::faded(color, 0.22));
+        painter.drawPath(beam);
+    }
+    if (rotor.target) {
+        painter.setPen(QPen(halo, 4.0, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, toward(centre, *rotor.target, radius));
+        painter.setPen(QPen(StationColors::orange(colors), 2.0, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, toward(centre, *rotor.target, radius));
+    }
+    if (rotor.heading) {
+        const QPointF tip = toward(centre, *rotor.heading, radius);
+        painter.setPen(QPen(halo, 4.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, tip);
+        painter.setPen(QPen(color, 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, tip);
+        if (!rotor.name.isEmpty()) {
+            // The name sits inside the rim on the beam's axis; drawText never reads markup.
+            const QFontMetricsF metrics(font());
+            const QString name = metrics.elidedText(rotor.name, Qt::ElideRight, radius * 0.6);
+            QRectF box = metrics.boundingRect(name).adjusted(-3, -1, 3, 1);
+            box.moveCenter(toward(centre, *rotor.heading, radius - 0.5 * std::hypot(box.width(), box.height()) - 12));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(halo);
+            painter.drawRoundedRect(box, 3, 3);
+            painter.setPen(color);
+            painter.drawText(box, Qt::AlignCenter, name);
+        }
+    }
+}
+
+void WorldMap::paintPointAt(QPainter& painter) const
+{
+    const QPalette& colors = palette();
+    const QColor orange = StationColors::orange(colors);
+    const AzimuthalProjection::Point target = m_projection->project(*m_pointAt);
+    const auto drawParts = [&](const std::vector<std::vector<AzimuthalProjection::Point>>& parts) {
+        for (const std::vector<AzimuthalProjection::Point>& part : parts) {
+            QPolygonF line;
+            for (const AzimuthalProjection::Point& point : part) {
+                line.append(toPixel(point));
+            }
+            painter.drawPolyline(line);
+        }
+    };
+    painter.save();
+    QPainterPath disc;
+    disc.addEllipse(mapCircle());
+    painter.setClipPath(disc);
+    painter.setBrush(Qt::NoBrush);
+    // The long path leaves the other way and comes back in over the antipode.
+    painter.setPen(QPen(StationColors::faded(orange, 0.8), 1.5, Qt::DashLine));
+    drawParts(m_projection->path(*m_pointAt, true).parts);
+    painter.setPen(QPen(orange, 2.0));
+    drawParts(m_projection->path(*m_pointAt, false).parts);
+    painter.restore();
+    painter.setPen(QPen(haloColor(colors), 2.0));
+    painter.setBrush(orange);
+    painter.drawEllipse(toPixel(target), 5.0, 5.0);
+}
+
+void WorldMap::paintNoCentre(QPainter& painter) const
+{
+    painter.setPen(StationColors::secondary(palette()));
+    painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                     tr("The tower has no position yet, so the world cannot be drawn around it."));
+}
+
+void WorldMap::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!m_projection) {
+        paintNoCentre(painter);
+        return;
+    }
+    const double ratio = devicePixelRatioF();
+    if (m_landLayer.isNull() || m_landLayer.devicePixelRatio() != ratio) {
+        paintLandLayer(ratio);
+        m_skyLayer = QPixmap();
+    }
+    if (m_skyLayer.isNull()) {
+        paintSkyLayer(ratio);
+    }
+    painter.drawPixmap(0, 0, m_skyLayer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_pointAt) {
+        paintPointAt(painter);
+    }
+    for (const Rotor& rotor : m_rotors) {
+        paintRotor(painter, rotor);
+    }
+    const QPalette& colors = palette();
+    painter.setPen(QPen(haloColor(colors), 1.5));
+    painter.setBrush(colors.color(QPalette::WindowText));
+    painter.drawEllipse(mapCircle().center(), 3.5, 3.5);
+}
+
+void WorldMap::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressedAt = event->position();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void WorldMap::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_pressedAt) {
+        const QPointF moved = event->position() - *m_pressedAt;
+        m_pressedAt.reset();
+        if (std::hypot(moved.x(), moved.y()) <= clickSlop) {
+            if (const std::optional<GeoPoint> place = placeAt(event->position())) {
+                Q_EMIT pointChosen(place->latitude, place->longitude);
+            }
+        }
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void WorldMap::mouseMoveEvent(QMouseEvent* event)
+{
+    const std::optional<GeoPoint> place = placeAt(event->position());
+    if (!place) {
+        QToolTip::hideText();
+        Q_EMIT pointerLeft();
+    } else {
+        const AzimuthalProjection::Point point = m_projection->project(*place);
+        Q_EMIT pointerMoved(AzimuthalProjection::bearing(point), AzimuthalProjection::distance(point),
+                            Maidenhead::locator(place->latitude, place->longitude));
+        QToolTip::showText(event->globalPosition().toPoint(), describe(*place).toHtmlEscaped(), this);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void WorldMap::leaveEvent(QEvent* event)
+{
+    Q_EMIT pointerLeft();
+    QWidget::leaveEvent(event);
+}
+
+void WorldMap::updateDescription()
+{
+    QStringList parts;
+    if (m_centre) {
+        parts << tr("Centred on %1").arg(Maidenhead::locator(m_centre->latitude, m_centre->longitude));
+    }
+    for (const Rotor& rotor : m_rotors) {
+        if (rotor.heading) {
+            parts << tr("%1 beam %2°%3")
+                         .arg(rotor.name, QLocale().toString(*rotor.heading, 'f', 0),
+                              rotor.stale ? tr(", last reported") : QString());
+        }
+    }
+    setAccessibleDescription(parts.join(u"; "_s));
+}

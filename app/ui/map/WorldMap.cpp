@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 using namespace Qt::Literals::StringLiterals;
@@ -136,6 +137,7 @@ void WorldMap::setCentre(std::optional<GeoPoint> centre)
             m_land = ProjectedLand(*data, *m_projection);
         }
     }
+    updatePaths();
     invalidateLand();
     updateDescription();
 }
@@ -170,6 +172,8 @@ void WorldMap::setPointAt(std::optional<GeoPoint> place)
 {
     if (place != m_pointAt) {
         m_pointAt = place;
+        updatePaths();
+        m_skyLayer = QPixmap();
         update();
     }
 }
@@ -290,6 +294,19 @@ void WorldMap::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
+void WorldMap::clearOutside(QPainter& painter) const
+{
+    // Clipping in Qt is not antialiased, and an antialiased clip path costs more than the land;
+    // clearing what falls outside the circle afterwards is both smooth and cheap.
+    QPainterPath outside;
+    outside.addRect(rect());
+    outside.addEllipse(mapCircle());
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(outside, Qt::transparent);
+    painter.restore();
+}
+
 void WorldMap::paintLandLayer(double ratio)
 {
     m_landLayer = QPixmap((QSizeF(size()) * ratio).toSize());
@@ -303,22 +320,31 @@ void WorldMap::paintLandLayer(double ratio)
     painter.setBrush(oceanColor(colors));
     painter.drawEllipse(circle);
 
-    QPainterPath disc;
-    disc.addEllipse(circle);
-    painter.setClipPath(disc);
+    // Points closer together than half a device pixel add nothing to the picture: at the whole
+    // world's scale most of the 1:50m outline falls away, and rings smaller than that go too.
     QPainterPath land;
     land.setFillRule(Qt::OddEvenFill);
     const double scale = pixelsPerMetre();
+    const double finest = 0.5 / ratio;
     const QPointF centre = circle.center();
+    const QRectF visible = QRectF(rect()).adjusted(-2, -2, 2, 2);
+    QPolygonF polygon;
     for (std::size_t r = 0; r < m_land.ringCount(); ++r) {
         const std::span<const ProjectedLand::Point> ring = m_land.ring(r);
-        QPolygonF polygon;
-        polygon.reserve(static_cast<qsizetype>(ring.size()));
+        polygon.clear();
+        QPointF last(std::numeric_limits<double>::infinity(), 0.0);
         for (const ProjectedLand::Point& point : ring) {
-            polygon.append({centre.x() + point.x * scale, centre.y() - point.y * scale});
+            const QPointF pixel(centre.x() + point.x * scale, centre.y() - point.y * scale);
+            if (std::abs(pixel.x() - last.x()) + std::abs(pixel.y() - last.y()) >= finest) {
+                polygon.append(pixel);
+                last = pixel;
+            }
         }
-        land.addPolygon(polygon);
-        land.closeSubpath();
+        const QRectF bounds = polygon.boundingRect();
+        if (polygon.size() >= 3 && bounds.width() + bounds.height() >= finest * 2 && bounds.intersects(visible)) {
+            land.addPolygon(polygon);
+            land.closeSubpath();
+        }
     }
     if (m_land.fillsRim()) {
         const double rim = m_land.rimDistance() * scale;
@@ -326,6 +352,7 @@ void WorldMap::paintLandLayer(double ratio)
     }
     painter.setBrush(landColor(colors));
     painter.drawPath(land);
+    clearOutside(painter);
 }
 
 void WorldMap::paintSkyLayer(double ratio)
@@ -335,8 +362,13 @@ void WorldMap::paintSkyLayer(double ratio)
     QPainter painter(&m_skyLayer);
     painter.setRenderHint(QPainter::Antialiasing);
     paintNight(painter);
+    clearOutside(painter);
     paintRings(painter);
     paintTicks(painter);
+    // The station and its paths change only with the centre and the station: kept here too.
+    if (m_pointAt) {
+        paintPointAt(painter);
+    }
 }
 
 void WorldMap::paintNight(QPainter& painter) const
@@ -360,17 +392,12 @@ void WorldMap::paintNight(QPainter& painter) const
         night.addEllipse(mapCircle().center(), rim, rim);
     }
     const bool dark = StationColors::isDark(palette());
-    painter.save();
-    QPainterPath disc;
-    disc.addEllipse(mapCircle());
-    painter.setClipPath(disc);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x00, 0x05, 0x20, dark ? 110 : 64));
     painter.drawPath(night);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(dark ? QColor(0xe6, 0xc2, 0x5a) : QColor(0x9a, 0x70, 0x00), 1.3));
     painter.drawPolyline(line);
-    painter.restore();
 }
 
 void WorldMap::paintRings(QPainter& painter) const
@@ -388,7 +415,7 @@ void WorldMap::paintRings(QPainter& painter) const
     const QLocale locale;
     for (double metres = step; metres < reachMetres() - step * 0.2; metres += step) {
         const double radius = metres * scale;
-        painter.setPen(QPen(StationColors::faded(text, 0.28), 1.0, Qt::DashLine));
+        painter.setPen(QPen(StationColors::faded(text, 0.22), 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(centre, radius, radius);
         const QString label = m_unit == Unit::miles
@@ -481,10 +508,10 @@ void WorldMap::paintPointAt(QPainter& painter) const
 {
     const QPalette& colors = palette();
     const QColor orange = StationColors::orange(colors);
-    const AzimuthalProjection::Point target = m_projection->project(*m_pointAt);
     const auto drawParts = [&](const std::vector<std::vector<AzimuthalProjection::Point>>& parts) {
         for (const std::vector<AzimuthalProjection::Point>& part : parts) {
             QPolygonF line;
+            line.reserve(static_cast<qsizetype>(part.size()));
             for (const AzimuthalProjection::Point& point : part) {
                 line.append(toPixel(point));
             }
@@ -492,19 +519,36 @@ void WorldMap::paintPointAt(QPainter& painter) const
         }
     };
     painter.save();
-    QPainterPath disc;
-    disc.addEllipse(mapCircle());
-    painter.setClipPath(disc);
+    if (m_reach != Reach::world) {
+        // Thin lines only: the edge of an unsmoothed clip does not show on them.
+        painter.setClipRegion(QRegion(mapCircle().toAlignedRect(), QRegion::Ellipse));
+    }
     painter.setBrush(Qt::NoBrush);
     // The long path leaves the other way and comes back in over the antipode.
     painter.setPen(QPen(StationColors::faded(orange, 0.8), 1.5, Qt::DashLine));
-    drawParts(m_projection->path(*m_pointAt, true).parts);
+    drawParts(m_longPath);
     painter.setPen(QPen(orange, 2.0));
-    drawParts(m_projection->path(*m_pointAt, false).parts);
+    drawParts(m_shortPath);
     painter.restore();
-    painter.setPen(QPen(haloColor(colors), 2.0));
-    painter.setBrush(orange);
-    painter.drawEllipse(toPixel(target), 5.0, 5.0);
+    if (m_shortPath.empty() || m_shortPath.back().empty()) {
+        return;
+    }
+    const QPointF station = toPixel(m_shortPath.back().back());
+    if (QLineF(station, mapCircle().center()).length() <= mapCircle().width() / 2.0) {
+        painter.setPen(QPen(haloColor(colors), 2.0));
+        painter.setBrush(orange);
+        painter.drawEllipse(station, 5.0, 5.0);
+    }
+}
+
+void WorldMap::updatePaths()
+{
+    m_shortPath.clear();
+    m_longPath.clear();
+    if (m_projection && m_pointAt) {
+        m_shortPath = m_projection->path(*m_pointAt, false).parts;
+        m_longPath = m_projection->path(*m_pointAt, true).parts;
+    }
 }
 
 void WorldMap::paintNoCentre(QPainter& painter) const
@@ -531,9 +575,6 @@ void WorldMap::paintEvent(QPaintEvent*)
     }
     painter.drawPixmap(0, 0, m_skyLayer);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_pointAt) {
-        paintPointAt(painter);
-    }
     for (const Rotor& rotor : m_rotors) {
         paintRotor(painter, rotor);
     }

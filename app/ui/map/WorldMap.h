@@ -20,9 +20,10 @@ class LandData;
 
 // The world as seen from a tower: azimuthal equidistant round the tower, north up, so every
 // beam is a straight wedge and every station sits at its true bearing and distance, with the
-// antipode on the rim. Land, distance rings, bearing ticks and the night side are drawn into a
-// cached picture (the land again only when the centre, size, zoom or palette change; the night
-// once a minute); the beams, needles and the "Point at" paths are drawn over it on each paint.
+// antipode on the rim. Land, distance rings, bearing ticks, the night side and the "Point at"
+// station with its paths are drawn into a cached picture (the land again only when the centre,
+// size, zoom or palette change; the night once a minute); only the beams and needles are drawn
+// over it on each paint, so a turning rotor costs little.
 // Hovering reports bearing, distance and locator; a click reports the place and sends nothing.
 class WorldMap final : public QWidget {
     Q_OBJECT
@@ -107,6 +108,7 @@ private:
     QPointF toPixel(AzimuthalProjection::Point point) const;
     double pixelsPerMetre() const;
     void invalidateLand();
+    void clearOutside(QPainter& painter) const;
     void paintLandLayer(double ratio);
     void paintSkyLayer(double ratio);
     void paintNight(QPainter& painter) const;
@@ -116,6 +118,7 @@ private:
     void paintPointAt(QPainter& painter) const;
     void paintNoCentre(QPainter& painter) const;
     void updateDescription();
+    void updatePaths();
 
     const Clock& m_clock;
     std::optional<GeoPoint> m_centre;
@@ -125,10 +128,13 @@ private:
     Unit m_unit = Unit::kilometres;
     QList<Rotor> m_rotors;
     std::optional<GeoPoint> m_pointAt;
+    // Projected once per centre and station.
+    std::vector<std::vector<AzimuthalProjection::Point>> m_shortPath;
+    std::vector<std::vector<AzimuthalProjection::Point>> m_longPath;
     GeoPoint m_subsolar;
     QTimer m_sunTimer;
     std::optional<QPointF> m_pressedAt;
-    // Ocean and land, then that with the night side, rings and ticks on top.
+    // Ocean and land, then that with the night side, rings, ticks and the station on top.
     QPixmap m_landLayer;
     QPixmap m_skyLayer;
 };

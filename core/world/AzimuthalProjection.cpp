@@ -255,5 +255,31 @@ std::vector<std::vector<AzimuthalProjection::Point>> AzimuthalProjection::geodes
         walk(walk, length * (i - 1) / steps, previous, length * i / steps, next, 0);
         previous = next;
     }
-    return parts;
+    std::vector<std::vector<Point>> drawn;
+    for (const std::vector<Point>& part : parts) {
+        std::vector<std::vector<Point>> pieces = awayFromRim(part);
+        drawn.insert(drawn.end(), std::make_move_iterator(pieces.begin()), std::make_move_iterator(pieces.end()));
+    }
+    return drawn;
+}
+
+std::vector<std::vector<AzimuthalProjection::Point>>
+AzimuthalProjection::awayFromRim(const std::vector<Point>& line) const
+{
+    // Within this of the rim every point is the antipode, seen from some side.
+    const double edge = m_rim * (1.0 - 0.003);
+    std::vector<std::vector<Point>> pieces(1);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const bool along = i > 0 && distance(line[i - 1]) > edge && distance(line[i]) > edge;
+        if (along && pieces.back().size() > 1) {
+            pieces.emplace_back();
+        }
+        if (along) {
+            pieces.back().assign(1, line[i]);
+        } else {
+            pieces.back().push_back(line[i]);
+        }
+    }
+    std::erase_if(pieces, [](const std::vector<Point>& piece) { return piece.size() < 2; });
+    return pieces;
 }

@@ -60,6 +60,9 @@ public:
     Path path(GeoPoint station, bool longWay) const;
     // The geodesic leaving the centre at `bearing` for `length` metres, in parts.
     std::vector<std::vector<Point>> geodesicFromCentre(double bearing, double length) const;
+    // A drawn line without its stretches along the rim: a line passing close by the antipode
+    // sweeps round the rim there, which is right for a filled outline but noise in a stroke.
+    std::vector<std::vector<Point>> awayFromRim(const std::vector<Point>& line) const;
 
 private:
     struct Vertex;

@@ -397,7 +397,16 @@ void WorldMap::paintNight(QPainter& painter) const
     painter.drawPath(night);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(dark ? QColor(0xe6, 0xc2, 0x5a) : QColor(0x9a, 0x70, 0x00), 1.3));
-    painter.drawPolyline(line);
+    std::vector<AzimuthalProjection::Point> closed = terminator.points;
+    closed.push_back(closed.front());
+    for (const std::vector<AzimuthalProjection::Point>& piece : m_projection->awayFromRim(closed)) {
+        QPolygonF stroke;
+        stroke.reserve(static_cast<qsizetype>(piece.size()));
+        for (const AzimuthalProjection::Point& point : piece) {
+            stroke.append(toPixel(point));
+        }
+        painter.drawPolyline(stroke);
+    }
 }
 
 void WorldMap::paintRings(QPainter& painter) const

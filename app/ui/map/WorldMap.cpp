@@ -325,7 +325,7 @@ void WorldMap::paintLandLayer(double ratio)
     QPainterPath land;
     land.setFillRule(Qt::OddEvenFill);
     const double scale = pixelsPerMetre();
-    const double finest = 0.5 / ratio;
+    const double finest = 1.0 / ratio;
     const QPointF centre = circle.center();
     const QRectF visible = QRectF(rect()).adjusted(-2, -2, 2, 2);
     QPolygonF polygon;

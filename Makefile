@@ -41,9 +41,9 @@ run: build
 	@$(BUILD_DIR)/app/xalto
 
 # A simulated station, KT-90 controller and rotctld rotator with the application on throw-away
-# settings.
+# settings. HOSTILE_NAMES=1 names the station's devices like markup and mnemonics.
 demo: build
-	@$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
+	@$(if $(HOSTILE_NAMES),XALTO_DEMO_HOSTILE_NAMES=1 )$(BUILD_DIR)/tools/demo/xalto-demo $(BUILD_DIR)/app/xalto
 
 # Pictures of the real windows against the simulator, written to docs/.
 screenshots: build
@@ -60,11 +60,14 @@ bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
 		--target xalto_bench_window --target xalto_bench_hostile --target xalto_bench_map --target xalto_bench_rotctld \
+		--target xalto_bench_geo --target xalto_bench_remote \
 		--target xalto_bench_world
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
 	@$(BENCH_DIR)/bench/xalto_bench_hostile
 	@$(BENCH_DIR)/bench/xalto_bench_rotctld
+	@$(BENCH_DIR)/bench/xalto_bench_geo
+	@$(BENCH_DIR)/bench/xalto_bench_remote
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_window
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_map
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_world

@@ -2,7 +2,8 @@
 // as fast as they get answers, while one client sends a megabyte without a line break and one
 // sends commands without reading the answers. The station simulator and the crowd run on threads
 // of their own, so the stalls measured are those of the main thread, where the window, the
-// client and the server live.
+// client and the server live. Before the crowd, a tracker sends a new target ten times a second:
+// the turns the station gets per second.
 
 #include "app/integrations/RotctldServer.h"
 #include "bench/OnThread.h"
@@ -30,11 +31,24 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int crowd = 200;
-// Of the crowd, every tenth turns the rotor instead, as a tracker does: refused while the rotor
-// moves or control is off, each refusal a log line.
+// Of the crowd, every tenth turns the rotor instead, as a tracker does: one target, which the
+// station gets once.
 constexpr int turnerEvery = 10;
 constexpr int runSeconds = 10;
 constexpr qint64 targetStallMilliseconds = 100;
+constexpr int trackerSeconds = 10;
+constexpr int trackerPeriodMilliseconds = 100;
+
+int turnsReceived(OnThread<StationSimulator>& station)
+{
+    int turns = 0;
+    station.run([&turns](StationSimulator* simulator) {
+        const QList<QByteArray> received = simulator->received();
+        turns = static_cast<int>(std::count_if(received.cbegin(), received.cend(),
+                                               [](const QByteArray& r) { return r.startsWith("TURN"); }));
+    });
+    return turns;
+}
 
 // The clients: each asks again as soon as its answer is complete. The hostile two connect first.
 // Lives on a thread of its own.
@@ -169,6 +183,33 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(server.message()));
         return 1;
     }
+    // Targets 20° apart in turn, each one a re-aim: only the interval holds the turns back.
+    station.run([](StationSimulator* simulator) { simulator->clearReceived(); });
+    const qint64 logLinesBefore = logLines;
+    QTcpSocket tracker;
+    tracker.connectToHost(QHostAddress::LocalHost, port);
+    int targets = 0;
+    QTimer pace;
+    pace.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&pace, &QTimer::timeout, [&] {
+        tracker.readAll();
+        tracker.write(targets++ % 2 == 0 ? "P 100 0\n" : "P 120 0\n");
+    });
+    pace.start(trackerPeriodMilliseconds);
+    QTimer::singleShot(trackerSeconds * 1000, &application, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    pace.stop();
+    const int trackerTurns = turnsReceived(station);
+    const qint64 trackerLogLines = logLines - logLinesBefore;
+    const bool trackerMet = trackerTurns <= trackerSeconds + 1;
+    std::printf("rotctld tracker, a new target every %d ms for %d s: %d targets, %d turns to the station "
+                "(%.1f/s; target: at most 1/s), %lld log lines%s\n",
+                trackerPeriodMilliseconds, trackerSeconds, targets, trackerTurns,
+                static_cast<double>(trackerTurns) / trackerSeconds, static_cast<long long>(trackerLogLines),
+                trackerMet ? "" : "  MISSED");
+    tracker.abort();
+    station.run([](StationSimulator* simulator) { simulator->clearReceived(); });
+
     int mostClients = 0;
     QObject::connect(&server, &RotctldServer::clientCountChanged,
                      [&](int count) { mostClients = std::max(mostClients, count); });
@@ -204,11 +245,13 @@ int main(int argc, char** argv)
     const bool met = longestStall < targetStallMilliseconds && hostileDropped && hanging == 0;
     std::printf("rotctld server, %d clients at once for %d s on loopback (target: longest stall under %lld ms): "
                 "%d served, %d refused, %d neither, most at once %d; %lld answers (%lld/s); flooding and "
-                "deaf clients %s; %lld log lines; main thread: longest stall %lld ms over %lld turns of a 1 ms timer; "
+                "deaf clients %s; %d turns to the station; %lld log lines; main thread: longest stall %lld ms over "
+                "%lld turns of a 1 ms timer; "
                 "peak %.1f MiB%s\n",
                 crowd, runSeconds, targetStallMilliseconds, served, refused, hanging, mostClients,
                 static_cast<long long>(answers), static_cast<long long>(answers / runSeconds),
-                hostileDropped ? "dropped" : "STILL CONNECTED", static_cast<long long>(logLines),
+                hostileDropped ? "dropped" : "STILL CONNECTED", turnsReceived(station),
+                static_cast<long long>(logLines - logLinesBefore - trackerLogLines),
                 static_cast<long long>(longestStall), static_cast<long long>(turns),
                 static_cast<double>(peakResidentBytes()) / (1 << 20), met ? "" : "  MISSED");
     return 0;

@@ -65,6 +65,7 @@ QJsonObject IntegrationSettings::toJson() const
         {u"rotctldPort"_s, rotctldPort},
         {u"rotctldRotor"_s, rotctldRotor},
         {u"rotctldPark"_s, rotctldPark},
+        {u"rotctldTolerance"_s, rotctldTolerance},
     };
 }
 
@@ -97,7 +98,8 @@ std::optional<IntegrationSettings> IntegrationSettings::fromJson(const QJsonObje
         readAdded(object, u"rotctldHost"_s, settings.rotctldHost) &&
         readAdded(object, u"rotctldPort"_s, settings.rotctldPort) &&
         readAdded(object, u"rotctldRotor"_s, settings.rotctldRotor) &&
-        readAdded(object, u"rotctldPark"_s, settings.rotctldPark);
+        readAdded(object, u"rotctldPark"_s, settings.rotctldPark) &&
+        readAdded(object, u"rotctldTolerance"_s, settings.rotctldTolerance);
     if (!complete) {
         return std::nullopt;
     }

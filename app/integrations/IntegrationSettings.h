@@ -40,12 +40,14 @@ struct IntegrationSettings {
     // Degrees or positions per encoder count; negative reverses the direction.
     double encoderStep = 1.0;
     // The rotctld server of the tab: off by default, on loopback at rotctld's usual port. Its
-    // commands act on `rotctldRotor` (none when empty); "park" turns it to `rotctldPark`.
+    // commands act on `rotctldRotor` (none when empty); "park" turns it to `rotctldPark`. A
+    // tracker's target within `rotctldTolerance` degrees of the turn under way sends nothing.
     bool rotctldEnabled = false;
     QString rotctldHost = QStringLiteral("127.0.0.1");
     QString rotctldPort = QStringLiteral("4533");
     QString rotctldRotor;
     double rotctldPark = 0.0;
+    double rotctldTolerance = 1.0;
 
     QJsonObject toJson() const;
     // Every key must be present with its type, in the record and in each key binding, except

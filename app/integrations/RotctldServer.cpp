@@ -1,5 +1,6 @@
 #include "app/integrations/RotctldServer.h"
 
+#include "core/client/Clock.h"
 #include "core/client/KeltoClient.h"
 #include "core/protocol/PortNumber.h"
 #include "core/protocol/RotctldProtocol.h"
@@ -10,7 +11,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,6 +47,28 @@ QString peerText(const QTcpSocket& socket)
 bool within(double value, double lowest, double highest)
 {
     return value >= lowest && value <= highest;
+}
+
+// The report that tells a peer which rule held.
+int refusalCode(KeltoClient::TurnRefusal refusal)
+{
+    using Refusal = KeltoClient::TurnRefusal;
+    switch (refusal) {
+    case Refusal::none:
+        return RotctldProtocol::ok;
+    case Refusal::controlOff:
+    case Refusal::headingChanging:
+        return RotctldProtocol::rejected;
+    case Refusal::headingStale:
+        return RotctldProtocol::timedOut;
+    case Refusal::noJog:
+        return RotctldProtocol::notImplemented;
+    case Refusal::notConnected:
+    case Refusal::rotorMissing:
+    case Refusal::rotorUnavailable:
+        break;
+    }
+    return RotctldProtocol::notAvailable;
 }
 
 } // namespace
@@ -112,6 +138,7 @@ void RotctldServer::stop()
         m_server->deleteLater();
         m_server = nullptr;
     }
+    clearAims();
     m_client.clear();
     m_host.clear();
     m_port.clear();
@@ -120,6 +147,11 @@ void RotctldServer::stop()
     if (hadPeers) {
         Q_EMIT clientCountChanged(0);
     }
+}
+
+void RotctldServer::setAimTolerance(double degrees)
+{
+    m_aimTolerance = std::isnan(degrees) ? defaultAimTolerance : std::clamp(degrees, 0.0, maxAimTolerance);
 }
 
 void RotctldServer::setMessage(const QString& message)
@@ -331,26 +363,128 @@ QByteArray RotctldServer::execute(const RotctldRequest& request, const QString& 
 
     // The window's own commands, guards and log lines; only the label tells them apart.
     KeltoClient& client = *m_client;
-    const KeltoClient::CommandOrigin origin(client, label);
-    bool accepted = false;
     switch (request.command) {
     case Command::setPosition:
-        accepted = client.turn(m_rotor, request.azimuth);
-        break;
+        return answer(request, aim(request.azimuth, label));
     case Command::park:
-        accepted = client.turn(m_rotor, m_parkHeading);
-        break;
-    case Command::stop:
-        accepted = client.stop(m_rotor);
-        break;
-    case Command::move:
+        return answer(request, aim(m_parkHeading, label));
+    case Command::stop: {
+        // A stop outranks every target still waiting, and ends the turn under way.
+        if (const auto found = m_aims.find(m_rotor); found != m_aims.end()) {
+            found->second.pending.reset();
+            found->second.target.reset();
+        }
+        const KeltoClient::CommandOrigin origin(client, label);
+        return answer(request, client.stop(m_rotor) ? ok : rejected);
+    }
+    case Command::move: {
+        const KeltoClient::TurnRefusal refusal = client.jogRefusal(m_rotor);
+        const KeltoClient::CommandOrigin origin(client, label);
         // The speed has no counterpart: a jog moves by the station's own step.
-        accepted = client.jog(m_rotor, request.direction == moveRight);
-        break;
+        const bool accepted = client.jog(m_rotor, request.direction == moveRight, KeltoClient::TurnRules::tracker);
+        return answer(request, accepted                                    ? ok
+                               : refusal == KeltoClient::TurnRefusal::none ? rejected
+                                                                           : refusalCode(refusal));
+    }
     default:
         break;
     }
-    return answer(request, accepted ? ok : rejected);
+    return answer(request, rejected);
+}
+
+int RotctldServer::aim(double azimuth, const QString& label)
+{
+    using namespace RotctldProtocol;
+    KeltoClient& client = *m_client;
+    const KeltoClient::TurnRefusal refusal = client.turnRefusal(m_rotor, KeltoClient::TurnRules::tracker);
+    if (refusal != KeltoClient::TurnRefusal::none) {
+        // The guarded turn refuses again and logs the rule that held.
+        const KeltoClient::CommandOrigin origin(client, label);
+        client.turn(m_rotor, azimuth, KeltoClient::TurnRules::tracker);
+        return refusalCode(refusal);
+    }
+    const Rotor rotor = client.station().rotors.value(m_rotor);
+    const Instant at = client.clock().now();
+    Aim& aim = aimOf(m_rotor);
+    // A turn just sent shows in the station's reports within the time a heading counts as
+    // changing; until then, and while the rotor moves, it is the turn under way.
+    const bool moving = rotor.status == u"3"_s || rotor.status == u"4"_s || rotor.headingChanging(at);
+    const bool underWay = aim.target && (moving || at - aim.sentAt < Rotor::headingChangeSeconds);
+    const std::optional<double> reference = underWay ? aim.target : rotor.heading;
+    if (reference && std::fabs(azimuth - *reference) <= m_aimTolerance) {
+        // The latest target is the one already served.
+        aim.pending.reset();
+        return ok;
+    }
+    if (aim.interval->isActive()) {
+        aim.pending = azimuth;
+        aim.pendingLabel = label;
+        return ok;
+    }
+    return sendTurn(m_rotor, azimuth, label) ? ok : rejected;
+}
+
+bool RotctldServer::sendTurn(const QString& rotor, double azimuth, const QString& label)
+{
+    bool sent = false;
+    {
+        const KeltoClient::CommandOrigin origin(*m_client, label);
+        sent = m_client->turn(rotor, azimuth, KeltoClient::TurnRules::tracker);
+    }
+    // The log line or a failed send could have led anywhere, this server's end included.
+    if (sent && m_client) {
+        Aim& aim = aimOf(rotor);
+        aim.target = azimuth;
+        aim.sentAt = m_client->clock().now();
+        aim.pending.reset();
+        aim.interval->start();
+    }
+    return sent;
+}
+
+void RotctldServer::intervalPassed(const QString& rotor)
+{
+    const auto found = m_aims.find(rotor);
+    if (found == m_aims.end()) {
+        return;
+    }
+    if (rotor != m_rotor || !m_client) {
+        // A rotor no longer served: its record and any target still waiting go.
+        found->second.interval->deleteLater();
+        m_aims.erase(found);
+        return;
+    }
+    const std::optional<double> pending = std::exchange(found->second.pending, std::nullopt);
+    if (pending) {
+        // Checked again now: the peer's answer went out when it asked.
+        const QString label = found->second.pendingLabel;
+        sendTurn(rotor, *pending, label);
+    }
+}
+
+RotctldServer::Aim& RotctldServer::aimOf(const QString& rotor)
+{
+    auto found = m_aims.find(rotor);
+    if (found == m_aims.end()) {
+        found = m_aims.emplace(rotor, Aim{}).first;
+        auto* interval = new QTimer(this);
+        interval->setSingleShot(true);
+        // A coarse timer may fire 5% early: the station would see two turns within a second.
+        interval->setTimerType(Qt::PreciseTimer);
+        interval->setInterval(reaimInterval);
+        connect(interval, &QTimer::timeout, this, [this, rotor] { intervalPassed(rotor); });
+        found->second.interval = interval;
+    }
+    return found->second;
+}
+
+void RotctldServer::clearAims()
+{
+    for (auto& [rotor, aim] : m_aims) {
+        aim.interval->stop();
+        aim.interval->deleteLater();
+    }
+    m_aims.clear();
 }
 
 QByteArray RotctldServer::getPosition(const RotctldRequest& request) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Instant.h"
 #include "core/protocol/RotctldFramer.h"
 
 #include <QByteArray>
@@ -10,10 +11,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class KeltoClient;
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 struct RotctldRequest;
 
 // Serves rotctld clients (satellite trackers, loggers, dashboards) for one tab: their commands
@@ -24,6 +27,13 @@ struct RotctldRequest;
 // Every peer is treated as hostile: lines are bounded, a peer is read a little per turn of the
 // event loop, answers it leaves unread are bounded, and peers beyond `maxClients` are closed at
 // once. Breaking a bound costs that peer its connection, never the listener.
+//
+// Trackers re-aim: they repeat "set position" every cycle while the rotor is away from the
+// target, and follow a moving target. A target within `aimTolerance` of the turn under way (of
+// the heading when the rotor is idle) is already being served and sends nothing; a new one is
+// sent at most once per `reaimInterval` per rotor, the latest target winning, and answered at
+// once either way. The window's rule against a new turn while the heading changes does not hold
+// for these clients; every other guard does.
 class RotctldServer final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RotctldServer)
@@ -39,6 +49,10 @@ public:
     // event loop: a flooding peer waits its turn like every other.
     static constexpr qint64 readBytes = 4096;
     static constexpr int linesPerTurn = 32;
+    // At most one turn per rotor in this many milliseconds, however fast targets come.
+    static constexpr int reaimInterval = 1000;
+    static constexpr double defaultAimTolerance = 1.0;
+    static constexpr double maxAimTolerance = 10.0;
 
     explicit RotctldServer(QObject* parent = nullptr);
     ~RotctldServer() override;
@@ -63,6 +77,10 @@ public:
     const QString& rotor() const { return m_rotor; }
     void setParkHeading(double degrees) { m_parkHeading = degrees; }
     double parkHeading() const { return m_parkHeading; }
+    // Degrees within which a target counts as the one under way; clamped to 0...`maxAimTolerance`,
+    // the default for a value that is not a number.
+    void setAimTolerance(double degrees);
+    double aimTolerance() const { return m_aimTolerance; }
 
 Q_SIGNALS:
     void messageChanged(const QString& message);
@@ -94,7 +112,26 @@ private:
     void drop(QTcpSocket* socket);
     // A peer that is done: its answers go out, then the socket closes.
     void release(QTcpSocket* socket);
+    // The turns of one rotor asked for by this server's peers.
+    struct Aim {
+        // The last target sent, and when by the client's clock.
+        std::optional<double> target;
+        Instant sentAt;
+        // The latest target waiting for the interval to pass, and who asked for it.
+        std::optional<double> pending;
+        QString pendingLabel;
+        // Runs while the interval since the last turn has not passed.
+        QTimer* interval = nullptr;
+    };
+
     QByteArray execute(const RotctldRequest& request, const QString& label);
+    // Turns the rotor toward `azimuth` as described above; the report code of the answer.
+    int aim(double azimuth, const QString& label);
+    // Sends a turn whose guard passed; false when the client could not send it.
+    bool sendTurn(const QString& rotor, double azimuth, const QString& label);
+    void intervalPassed(const QString& rotor);
+    Aim& aimOf(const QString& rotor);
+    void clearAims();
     QByteArray getPosition(const RotctldRequest& request) const;
     void setMessage(const QString& message);
     void setRunning(bool running);
@@ -107,5 +144,7 @@ private:
     bool m_running = false;
     QString m_rotor;
     double m_parkHeading = 0.0;
+    double m_aimTolerance = defaultAimTolerance;
+    std::map<QString, Aim> m_aims;
     std::map<QTcpSocket*, std::unique_ptr<Peer>> m_peers;
 };

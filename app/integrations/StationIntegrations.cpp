@@ -90,9 +90,10 @@ void StationIntegrations::setSettings(IntegrationSettings settings)
         return;
     }
     m_settings = std::move(settings);
-    // Rotor and park heading apply to the next command; the address only to the next start.
+    // Rotor, park heading and tolerance apply to the next command; the address only to the next start.
     m_rotctld->setRotor(m_settings.rotctldRotor);
     m_rotctld->setParkHeading(m_settings.rotctldPark);
+    m_rotctld->setAimTolerance(m_settings.rotctldTolerance);
     Q_EMIT settingsChanged();
 }
 
@@ -222,6 +223,23 @@ void StationIntegrations::startKeyboard(KeltoClient& client)
     }
     // Local senders only: key tokens from the network would be remote control without a login.
     m_keyboardTransport->start(LoggerKind::keyboard, u"127.0.0.1"_s, m_settings.keyboardPort, {});
+}
+
+void StationIntegrations::stopLogger()
+{
+    m_transport->stop();
+    if (!m_keyboardTransport->running()) {
+        m_keyboard->stop();
+    }
+}
+
+void StationIntegrations::stopKeyboard()
+{
+    m_keyboardTransport->stop();
+    m_keyboard->disableGlobal();
+    if (!(m_settings.kind == LoggerKind::keyboard && m_transport->running())) {
+        m_keyboard->stop();
+    }
 }
 
 NativeKeyboard::Handler StationIntegrations::keyHandler(KeltoClient& client)

@@ -104,6 +104,10 @@ public:
     void reset();
     // Stops every input; before a settings import replaces the records.
     void stopInputs();
+    // Stop one input each. The window's key monitor serves both a keyboard logger and the
+    // keyboard input, so it stops only when neither is left running.
+    void stopLogger();
+    void stopKeyboard();
 
     // Saves the record and starts the configured logger input for `client`; a keyboard logger
     // also watches the main window's keys.

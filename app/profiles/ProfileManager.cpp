@@ -144,12 +144,15 @@ void ProfileManager::select(const ServerProfile& profile)
                coordinateText(profile.latitude),
                coordinateText(profile.longitude)};
     m_savedDraft = formSnapshot();
+    m_savedElsewhere.clear();
     Q_EMIT changed();
 }
 
 void ProfileManager::clearDraft()
 {
     m_validationError.reset();
+    m_failedCandidate.reset();
+    m_savedElsewhere.clear();
     m_connectionKind = ConnectionKind::ovVarnex;
     m_editingID.reset();
     m_texts = {};
@@ -275,6 +278,7 @@ void ProfileManager::save()
     m_candidate = profile;
     m_checking = true;
     m_validationError.reset();
+    m_failedCandidate.reset();
     m_verification = KeltoClient::verifyServer(profile.host, profile.port, profile.kind(), this, m_clock);
     connect(m_verification, &ServerVerification::finished, this, &ProfileManager::verified);
     Q_EMIT changed();
@@ -352,7 +356,7 @@ void ProfileManager::lookupFailed(const QString& query, const QString& message)
 
 void ProfileManager::fail(const QString& message)
 {
-    m_candidate.reset();
+    m_failedCandidate = std::exchange(m_candidate, std::nullopt);
     m_checking = false;
     m_validationError = message;
     Q_EMIT changed();
@@ -371,9 +375,23 @@ void ProfileManager::store(ServerProfile profile)
     m_profiles.setItems(std::move(items));
     m_checking = false;
     select(profile);
-    if (m_choose) {
-        m_choose(profile);
+    if (m_choose && !m_choose(profile)) {
+        m_savedElsewhere = u"“%1” is saved. This tab stays connected to its server: choose “%1” in the server "
+                           u"menu once it is disconnected, or use “Additional Server” to open it in a tab of its "
+                           u"own."_s.arg(profile.name);
+        Q_EMIT changed();
     }
+}
+
+void ProfileManager::saveAnyway()
+{
+    const std::optional<ServerProfile> profile = std::exchange(m_failedCandidate, std::nullopt);
+    m_validationError.reset();
+    if (!profile) {
+        Q_EMIT changed();
+        return;
+    }
+    store(*profile);
 }
 
 QString ProfileManager::validationMessage() const
@@ -384,6 +402,7 @@ QString ProfileManager::validationMessage() const
 
 void ProfileManager::dismissValidationError()
 {
+    m_failedCandidate.reset();
     if (m_validationError) {
         m_validationError.reset();
         Q_EMIT changed();

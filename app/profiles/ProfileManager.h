@@ -32,8 +32,9 @@ class ProfileManager final : public QObject {
     Q_DISABLE_COPY_MOVE(ProfileManager)
 
 public:
-    // The station view's selection, called with every profile saved.
-    using Choose = std::function<void(const ServerProfile&)>;
+    // The station view's selection, called with every profile saved: true when the tab took
+    // it, false when the tab keeps its server (it is connected or connecting to another).
+    using Choose = std::function<bool(const ServerProfile&)>;
 
     // The form's texts, in the order of the form snapshot.
     enum class Field { name, host, port, address, latitude, longitude };
@@ -96,6 +97,12 @@ public:
 
     // Saving: verify, look the site up, store, select and choose. Does nothing unless `valid`.
     void save();
+    // "Save anyway" in the failure alert: stores what the failed check was given, unchecked,
+    // for a server that is off now (set up ahead of a contest, a remote site).
+    void saveAnyway();
+    bool canSaveAnyway() const { return m_failedCandidate.has_value(); }
+    // Where a profile saved while the tab kept its server can be opened; empty otherwise.
+    const QString& savedElsewhere() const { return m_savedElsewhere; }
     // "Cancel check": nothing is stored and the form keeps its edits.
     void cancelCheck();
     bool checking() const { return m_checking; }
@@ -160,6 +167,9 @@ private:
     QPointer<ServerVerification> m_verification;
     bool m_lookingUp = false;
     std::optional<ServerProfile> m_candidate;
+    // What the last failed check was given, until its alert is answered.
+    std::optional<ServerProfile> m_failedCandidate;
+    QString m_savedElsewhere;
 
     std::optional<QByteArray> m_exportBytes;
     std::optional<SettingsBackup> m_pendingImport;

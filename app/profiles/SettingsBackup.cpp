@@ -150,7 +150,8 @@ std::optional<QJsonObject> SettingsBackup::integrationRecord(const QJsonObject& 
         !copy(object, out, u"encoderButton"_s, isInteger) || !copy(object, out, u"encoderStep"_s, isNumber) ||
         !copyAdded(object, out, u"rotctldEnabled"_s, isFlag) || !copyAdded(object, out, u"rotctldHost"_s, isText) ||
         !copyAdded(object, out, u"rotctldPort"_s, isText) || !copyAdded(object, out, u"rotctldRotor"_s, isText) ||
-        !copyAdded(object, out, u"rotctldPark"_s, isNumber)) {
+        !copyAdded(object, out, u"rotctldPark"_s, isNumber) ||
+        !copyAdded(object, out, u"rotctldTolerance"_s, isNumber)) {
         return std::nullopt;
     }
     const QJsonValue commands = object.value(u"keyCommands"_s);
@@ -359,8 +360,11 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
         const QJsonValue step = it.value().value(u"encoderStep"_s);
         const QJsonValue park = it.value().value(u"rotctldPark"_s);
         const bool parkValid = park.isUndefined() || (park.isDouble() && finiteWithin(park.toDouble(), 0, 360));
+        const QJsonValue tolerance = it.value().value(u"rotctldTolerance"_s);
+        const bool toleranceValid =
+            tolerance.isUndefined() || (tolerance.isDouble() && finiteWithin(tolerance.toDouble(), 0, 10));
         if (!OVVProtocol::validField(it.key()) || !step.isDouble() || !std::isfinite(step.toDouble()) ||
-            !headingsValid || !parkValid) {
+            !headingsValid || !parkValid || !toleranceValid) {
             return failure(u"Invalid integration settings."_s);
         }
     }

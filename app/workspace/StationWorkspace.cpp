@@ -163,6 +163,20 @@ void StationWorkspace::connectSession(StationSession* session, const QString& ho
     session->client().connectTo(host, port, QString(), QString(), kind, rotorName, std::nullopt);
 }
 
+void StationWorkspace::connectAll()
+{
+    // A copy: the duplicate rule may close tabs.
+    const QList<StationSession*> sessions = m_sessions;
+    for (StationSession* session : sessions) {
+        if (!isOpen(session) || session->profileID().isEmpty()) {
+            continue;
+        }
+        if (const std::optional<ServerProfile> profile = m_profiles->profile(QUuid::fromString(session->profileID()))) {
+            connectSession(session, profile->host, profile->port, profile->kind(), profile->name);
+        }
+    }
+}
+
 void StationWorkspace::close(StationSession* session)
 {
     if (!isOpen(session) || m_sessions.size() < 2 || session == m_sessions.first()) {
@@ -275,11 +289,15 @@ void StationWorkspace::takeLog(StationSession* session)
     if (first == lines.size()) {
         return;
     }
-    const QString prefix = u'[' + (client.endpoint().isEmpty() ? session->name() : client.endpoint()) + u"] "_s;
+    const QString tag = u" ["_s + logLabel(session) + u"] "_s;
     QStringList appended;
     appended.reserve(lines.size() - first);
     for (qsizetype index = first; index < lines.size(); ++index) {
-        appended.append(prefix + lines.at(index));
+        // The client's lines are its time, two blanks and the text: the tag goes between them,
+        // so that a dated copy reads date, time, tag.
+        const QString& line = lines.at(index);
+        const qsizetype gap = line.indexOf(u"  "_s);
+        appended.append(gap < 0 ? tag.mid(1) + line : line.left(gap) + tag + line.mid(gap + 2));
     }
     m_log.append(appended);
     if (m_log.size() > maxLogLines) {
@@ -287,6 +305,19 @@ void StationWorkspace::takeLog(StationSession* session)
     }
     Q_EMIT logAppended(appended);
     Q_EMIT logChanged();
+}
+
+QString StationWorkspace::logLabel(const StationSession* session) const
+{
+    const QString& endpoint = session->client().endpoint();
+    std::optional<ServerProfile> profile;
+    if (!session->profileID().isEmpty()) {
+        profile = m_profiles->profile(QUuid::fromString(session->profileID()));
+    }
+    if (endpoint.isEmpty()) {
+        return profile ? profile->name : session->name();
+    }
+    return profile ? profile->name + u' ' + endpoint : endpoint;
 }
 
 void StationWorkspace::rememberConnected(StationSession* session)

@@ -50,8 +50,9 @@ public:
     // Selects an open tab; other ids are ignored.
     void select(const QUuid& id);
 
-    // The newest `maxLogLines` of every tab's log lines, oldest first, each prefixed with
-    // "[" + label + "] ".
+    // The newest `maxLogLines` of every tab's log lines, oldest first, each as the client's
+    // time, " [" + label + "] " and its text; the label is the tab's profile name and endpoint
+    // ("Contest station 127.0.0.1:4001") as far as they are known.
     const QStringList& log() const { return m_log; }
 
     // The message of the "Server already open" alert, while one is due.
@@ -72,6 +73,9 @@ public:
     // selected and `duplicateConnection` explains why.
     void connectSession(StationSession* session, const QString& host, const QString& port, ConnectionKind kind,
                         const QString& rotorName);
+    // Connects every tab that shows a saved profile, as its Connect button would: restored
+    // tabs never connect by themselves, only when the operator asks at start.
+    void connectAll();
     // Closes a tab other than the first; the last tab is never closed.
     void close(StationSession* session);
     // The orderly end of every connection, in tab order.
@@ -106,6 +110,7 @@ private:
     void restore();
     void observe(StationSession* session);
     void takeLog(StationSession* session);
+    QString logLabel(const StationSession* session) const;
     void connectedChanged(StationSession* session);
     void rename(StationSession* session, const QString& name);
     void setSelected(std::optional<QUuid> id);

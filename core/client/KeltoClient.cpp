@@ -190,7 +190,8 @@ void KeltoClient::setRotorLockRequests(QMap<QString, bool> requests)
 void KeltoClient::connectTo(const QString& host, const QString& port, const QString& user, const QString& password,
                             ConnectionKind kind, const QString& rotorName, UdpLocalPort udpLocalPort)
 {
-    end(disconnectedMessage);
+    // A connection starts with its own lines: the tear-down is logged only when it ends one.
+    end(disconnectedMessage, active() ? Logged::yes : Logged::no);
 
     setConnectionKind(kind);
     const QString fallbackName = kind == ConnectionKind::hamlibRotctld ? u"rotctld"_s : u"KT-90"_s;
@@ -600,7 +601,8 @@ void KeltoClient::tick()
 {
     const Instant at = m_clock.now();
     setNow(at);
-    if (m_connecting && at - m_started > 10.0) {
+    // The server has answered; the wait is for the keyring, which the user can cancel.
+    if (m_connecting && !m_readingLogin && at - m_started > 10.0) {
         end(u"No compatible server or device response within 10 seconds. Check the server address, port, LAN or VPN."_s);
         return;
     }
@@ -660,11 +662,19 @@ void KeltoClient::endLater(const QString& message)
     });
 }
 
-void KeltoClient::end(const QString& message)
+bool KeltoClient::active() const
+{
+    return m_connected || m_connecting || m_socket || m_serial;
+}
+
+void KeltoClient::end(const QString& message, Logged logged)
 {
     saveSnapshot();
     setAuthenticationRequest(std::nullopt);
     m_awaitingAcceptance = false;
+    m_readingLogin = false;
+    // The notice speaks of the connection that is ending.
+    setCredentialNotice(std::nullopt);
 
     m_generation = QUuid::createUuid();
 
@@ -675,12 +685,13 @@ void KeltoClient::end(const QString& message)
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
-        retire(m_socket);
+        // Later: the socket signal that led here may still be running on it.
+        m_socket->deleteLater();
         m_socket = nullptr;
     }
     if (m_timer) {
         m_timer->stop();
-        retire(m_timer);
+        m_timer->deleteLater();
         m_timer = nullptr;
     }
     m_tcpReady = false;
@@ -696,37 +707,9 @@ void KeltoClient::end(const QString& message)
 
     setNow(m_clock.now());
     setMessage(message);
-    note(message);
-}
-
-void KeltoClient::retire(QObject* transport)
-{
-    if (m_storeCalls > 0) {
-        m_retired.append(transport);
-    } else {
-        transport->deleteLater();
+    if (logged == Logged::yes) {
+        note(message);
     }
-}
-
-bool KeltoClient::callStore(const std::function<void()>& call)
-{
-    const QPointer<KeltoClient> self(this);
-    const QUuid token = m_generation;
-    ++m_storeCalls;
-    call();
-    if (!self) {
-        return false;
-    }
-    if (--m_storeCalls > 0) {
-        return m_generation == token;
-    }
-    // Posted from here, the deletions wait until the socket signal that led here has returned.
-    for (const QPointer<QObject>& transport : std::exchange(m_retired, {})) {
-        if (transport) {
-            transport->deleteLater();
-        }
-    }
-    return m_generation == token;
 }
 
 void KeltoClient::note(const QString& text)
@@ -755,9 +738,7 @@ void KeltoClient::process(const ServerEvent& event)
 {
     if (const auto* add = event.as<ServerEvent::Add>()) {
         goLive();
-        if (!acceptedAuthentication()) {
-            return;
-        }
+        acceptedAuthentication();
         if (m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
             m_requestedInitialPresets = true;
             refreshPresets();
@@ -829,9 +810,7 @@ void KeltoClient::goLive()
 
 void KeltoClient::commonStep(const ServerEvent& event)
 {
-    if (!acceptedAuthentication()) {
-        return;
-    }
+    acceptedAuthentication();
     // Only once live: a preset request before that would be refused and never repeated.
     if (m_connected && m_connectionKind == ConnectionKind::ovVarnex && !m_requestedInitialPresets) {
         m_requestedInitialPresets = true;
@@ -871,23 +850,43 @@ bool KeltoClient::applyToStation(const ServerEvent& event)
 void KeltoClient::loginRequired()
 {
     if (m_user.isEmpty() && m_credentialStore) {
-        const QString endpoint = m_endpoint;
-        CredentialStore::LoadResult loaded;
-        if (!callStore([&] { loaded = m_credentialStore->load(endpoint); })) {
+        if (m_readingLogin) {
             return;
         }
-        if (std::holds_alternative<KeychainError>(loaded)) {
-            const QString explanation =
-                u"Saved login could not be read from the system keychain. Enter your server credentials."_s;
-            end(explanation);
-            setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
-            return;
-        }
-        if (const auto& stored = std::get<std::optional<ServerCredentials>>(loaded)) {
-            m_user = stored->username;
-            m_password = stored->password;
-        }
+        // The keyring may first ask the user to unlock it; the header's Cancel ends the wait.
+        m_readingLogin = true;
+        setMessage(u"Reading the saved login…"_s);
+        const QUuid token = m_generation;
+        const QPointer<KeltoClient> self(this);
+        m_credentialStore->load(m_endpoint, this, [self, token](const CredentialStore::LoadResult& loaded) {
+            if (self && self->m_generation == token && self->m_readingLogin) {
+                self->savedLoginRead(loaded);
+            }
+        });
+        return;
     }
+    sendLogin();
+}
+
+void KeltoClient::savedLoginRead(const CredentialStore::LoadResult& loaded)
+{
+    m_readingLogin = false;
+    if (std::holds_alternative<KeychainError>(loaded)) {
+        const QString explanation =
+            u"Saved login could not be read from the system keychain. Enter your server credentials."_s;
+        end(explanation);
+        setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
+        return;
+    }
+    if (const auto& stored = std::get<std::optional<ServerCredentials>>(loaded)) {
+        m_user = stored->username;
+        m_password = stored->password;
+    }
+    sendLogin();
+}
+
+void KeltoClient::sendLogin()
+{
     if (!m_user.isEmpty()) {
         setMessage(u"Authenticating…"_s);
         const ProtocolResult<QByteArray> command = OVVProtocol::username(m_user);
@@ -922,27 +921,35 @@ void KeltoClient::loginRejected()
     setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, refused, explanation));
 }
 
-bool KeltoClient::acceptedAuthentication()
+void KeltoClient::acceptedAuthentication()
 {
     if (!m_awaitingAcceptance) {
-        return true;
+        return;
     }
     m_awaitingAcceptance = false;
     if (m_credentialStore) {
-        const QString endpoint = m_endpoint;
-        const ServerCredentials credentials{m_user, m_password};
-        std::optional<KeychainError> failure;
-        if (!callStore([&] { failure = m_credentialStore->save(endpoint, credentials); })) {
-            return false;
-        }
-        if (failure) {
-            setCredentialNotice(u"Connected, but the login could not be saved in the system keychain. "
-                                u"You may be asked again next time."_s);
-        }
+        // The station goes on at once; the keychain answers whenever it can.
+        const QUuid token = m_generation;
+        const QPointer<KeltoClient> self(this);
+        m_credentialStore->save(m_endpoint, ServerCredentials{m_user, m_password}, this,
+                                [self, token](const std::optional<KeychainError>& failure) {
+                                    if (self && failure) {
+                                        self->loginNotSaved(*failure, self->m_generation == token);
+                                    }
+                                });
     }
     m_user.clear();
     m_password.clear();
-    return true;
+}
+
+void KeltoClient::loginNotSaved(const KeychainError& failure, bool sameConnection)
+{
+    const QString notice = u"Connected, but the login could not be saved in the system keychain. "
+                           u"You may be asked again next time."_s;
+    note(notice + u' ' + failure.description());
+    if (sameConnection) {
+        setCredentialNotice(notice);
+    }
 }
 
 void KeltoClient::submitCredentials(const QString& username, const QString& password)
@@ -965,10 +972,65 @@ void KeltoClient::cancelAuthentication()
 
 // ---- Guards and commands ----
 
-bool KeltoClient::canTurn(const Rotor& rotor) const
+QString KeltoClient::refusalText(TurnRefusal refusal)
+{
+    switch (refusal) {
+    case TurnRefusal::none:
+        break;
+    case TurnRefusal::notConnected:
+        return u"not connected to the station"_s;
+    case TurnRefusal::controlOff:
+        return u"control is off"_s;
+    case TurnRefusal::rotorMissing:
+        return u"rotor not on the station"_s;
+    case TurnRefusal::headingStale:
+        return u"heading is stale"_s;
+    case TurnRefusal::headingChanging:
+        return u"heading is changing"_s;
+    case TurnRefusal::rotorUnavailable:
+        return u"rotor does not accept a turn"_s;
+    case TurnRefusal::noJog:
+        return u"controller has no jog command"_s;
+    }
+    return {};
+}
+
+KeltoClient::TurnRefusal KeltoClient::turnRefusal(const Rotor& rotor, TurnRules rules) const
 {
     const Instant at = m_clock.now();
-    return m_connected && m_controlsEnabled && rotor.fresh(at) && rotor.acceptsTurn() && !rotor.headingChanging(at);
+    const bool tracker = rules == TurnRules::tracker;
+    if (!m_connected) {
+        return TurnRefusal::notConnected;
+    }
+    if (!m_controlsEnabled) {
+        return TurnRefusal::controlOff;
+    }
+    if (!rotor.fresh(at)) {
+        return TurnRefusal::headingStale;
+    }
+    if (!tracker && rotor.headingChanging(at)) {
+        return TurnRefusal::headingChanging;
+    }
+    if (!(tracker ? rotor.controllable() : rotor.acceptsTurn())) {
+        return TurnRefusal::rotorUnavailable;
+    }
+    return TurnRefusal::none;
+}
+
+KeltoClient::TurnRefusal KeltoClient::turnRefusal(const QString& name, TurnRules rules) const
+{
+    const auto rotor = m_station.rotors.constFind(name);
+    if (rotor == m_station.rotors.cend()) {
+        // A missing rotor of a lost link is a matter of the link.
+        return m_connected ? TurnRefusal::rotorMissing : TurnRefusal::notConnected;
+    }
+    return turnRefusal(*rotor, rules);
+}
+
+KeltoClient::TurnRefusal KeltoClient::jogRefusal(const QString& name) const
+{
+    const TurnRefusal refusal = turnRefusal(name);
+    return refusal == TurnRefusal::none && m_connectionKind != ConnectionKind::ovVarnex ? TurnRefusal::noJog : refusal;
 }
 
 bool KeltoClient::canStop(const Rotor& rotor) const
@@ -1012,11 +1074,12 @@ bool KeltoClient::sendCommand(const ProtocolResult<QByteArray>& command)
     return true;
 }
 
-bool KeltoClient::turn(const QString& name, double heading)
+bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
 {
-    const auto rotor = m_station.rotors.constFind(name);
-    if (rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
-        note(u"Turn blocked: control is disabled or heading is stale."_s);
+    const TurnRefusal refusal = turnRefusal(name, rules);
+    if (refusal != TurnRefusal::none) {
+        note(rules == TurnRules::window ? u"Turn blocked: control is disabled or heading is stale."_s
+                                        : u"Turn blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
     const ProtocolResult<QByteArray> command =
@@ -1057,11 +1120,12 @@ void KeltoClient::stopAll()
     }
 }
 
-bool KeltoClient::jog(const QString& name, bool clockwise)
+bool KeltoClient::jog(const QString& name, bool clockwise, TurnRules rules)
 {
-    const auto rotor = m_station.rotors.constFind(name);
-    if (m_connectionKind != ConnectionKind::ovVarnex || rotor == m_station.rotors.cend() || !canTurn(*rotor)) {
-        note(u"Jog blocked: control disabled, stale or moving."_s);
+    const TurnRefusal refusal = jogRefusal(name);
+    if (refusal != TurnRefusal::none) {
+        note(rules == TurnRules::window ? u"Jog blocked: control disabled, stale or moving."_s
+                                        : u"Jog blocked: "_s + refusalText(refusal) + u'.');
         return false;
     }
     if (!sendCommand(OVVProtocol::jog(name, clockwise))) {
@@ -1232,7 +1296,7 @@ void KeltoClient::loadOfflineStation(const QString& endpoint, ConnectionKind kin
     setControlsEnabled(false);
     setSwitchControlsEnabled(false);
     setNow(m_clock.now());
-    setMessage(u"Disconnected · last known station"_s);
+    setMessage(stored ? u"Disconnected · last known station"_s : disconnectedMessage);
 }
 
 void KeltoClient::clearStation()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/client/AuthenticationRequest.h"
+#include "core/client/CredentialStore.h"
 #include "core/model/Instant.h"
 #include "core/model/StationState.h"
 #include "core/protocol/ConnectionKind.h"
@@ -26,7 +27,6 @@
 #include <optional>
 
 class Clock;
-class CredentialStore;
 class ServerEvent;
 class SerialPort;
 class ServerVerification;
@@ -89,6 +89,8 @@ public:
 
     // A process-wide wall clock for clients that are not given one.
     static const Clock& systemClock();
+    // The clock every time rule of this client reads.
+    const Clock& clock() const { return m_clock; }
 
     // Starts the one-shot server check of the profile editor; the caller owns the result
     // (through `parent`) and may cancel it.
@@ -135,8 +137,34 @@ public:
     void submitCredentials(const QString& username, const QString& password);
     void cancelAuthentication();
 
+    // Why a turn would be refused, in the order the rules are checked; `none` when it would be sent.
+    enum class TurnRefusal {
+        none,
+        notConnected,
+        controlOff,
+        rotorMissing,
+        headingStale,
+        headingChanging,
+        rotorUnavailable,
+        // A jog on a controller that has no jog command.
+        noJog,
+    };
+    // The rules a turn is held to. The window's keep an operator who presses Rotate twice from
+    // stacking turns: nothing new while the heading is changing, nothing while the rotor reports
+    // turning. A tracker re-aims a turning rotor by design, so for its turns neither holds (the
+    // rotor need only be controllable), and its refused commands log which rule held rather than
+    // the window's one line.
+    enum class TurnRules { window, tracker };
+    // A short lower-case phrase for logs and answers, "heading is stale".
+    static QString refusalText(TurnRefusal refusal);
+
     // Guards, offered on their own so views grey out controls by the same rule.
-    bool canTurn(const Rotor& rotor) const;
+    TurnRefusal turnRefusal(const Rotor& rotor, TurnRules rules = TurnRules::window) const;
+    // The same for a rotor by name, `rotorMissing` when the station has none of that name.
+    TurnRefusal turnRefusal(const QString& name, TurnRules rules = TurnRules::window) const;
+    // A jog steps from where the rotor is, so the window's rules hold for every requester.
+    TurnRefusal jogRefusal(const QString& name) const;
+    bool canTurn(const Rotor& rotor) const { return turnRefusal(rotor) == TurnRefusal::none; }
     bool canStop(const Rotor& rotor) const;
     bool canRequestRotorLock(const Rotor& rotor) const;
     bool canSetStack(const StackOutput& stack) const;
@@ -146,11 +174,12 @@ public:
     // Commands. None fails to its caller: a refused command writes its "blocked" line (where
     // it has one), an accepted one its "requested" line. Turn, stop and jog also answer whether
     // they were accepted, for callers that owe someone an answer.
-    bool turn(const QString& name, double heading);
+    bool turn(const QString& name, double heading, TurnRules rules = TurnRules::window);
     bool stop(const QString& name);
     // Every rotor, in ascending name order.
     void stopAll();
-    bool jog(const QString& name, bool clockwise);
+    // `rules` only chooses the blocked line: see `jogRefusal`.
+    bool jog(const QString& name, bool clockwise, TurnRules rules = TurnRules::window);
     void turnToPreset(const QString& name, const QString& preset);
     void refreshPresets();
     void requestRotorLock(const QString& name, bool locked);
@@ -202,8 +231,11 @@ private:
     // The fuzz target of the receive path feeds bytes in without a transport.
     friend class KeltoClientProbe;
 
-    // The single tear-down path.
-    void end(const QString& message);
+    // The single tear-down path; `Logged::no` for the quiet reset at the start of a connect.
+    enum class Logged { no, yes };
+    void end(const QString& message, Logged logged = Logged::yes);
+    // A connection is open or being opened.
+    bool active() const;
     void note(const QString& text);
     void send(const QByteArray& data);
     void process(const ServerEvent& event);
@@ -240,18 +272,15 @@ private:
     bool applyToStation(const ServerEvent& event);
 
     void loginRequired();
+    void savedLoginRead(const CredentialStore::LoadResult& loaded);
+    // Sends the username, or asks for a login when there is none.
+    void sendLogin();
     void answerChallenge(const QString& challenge);
     void loginRejected();
-    // False when the connection ended while the login was being saved.
-    bool acceptedAuthentication();
-
-    // Runs one call of the credential store. The keychain answers asynchronously and its store
-    // waits in a nested event loop, where the timer or a caller may end the connection: a
-    // transport ended meanwhile is deleted only after the call, never under the socket signal
-    // that led into it. True when the same connection is still current afterwards.
-    bool callStore(const std::function<void()>& call);
-    // Deletes an ended transport once no store call is under way.
-    void retire(QObject* transport);
+    // Saves the login the server just accepted, in the background.
+    void acceptedAuthentication();
+    // The save's failure: always logged, shown as the notice while its connection lasts.
+    void loginNotSaved(const KeychainError& failure, bool sameConnection);
 
     // Encodes the station off the main thread and stores it when done, in the order saves
     // were asked for.
@@ -329,6 +358,8 @@ private:
     QString m_targetHost;
     QString m_targetPort;
     bool m_awaitingAcceptance = false;
+    // The saved login of this connection is being read.
+    bool m_readingLogin = false;
     bool m_requestedInitialPresets = false;
     // Nothing until the first write: the distant past.
     std::optional<Instant> m_lastSnapshot;
@@ -340,7 +371,4 @@ private:
     QList<PendingSnapshot> m_snapshots;
     // What the lines since the last footprint check could have added to the station.
     qsizetype m_stationGrowth = 0;
-
-    int m_storeCalls = 0;
-    QList<QPointer<QObject>> m_retired;
 };

@@ -1,46 +1,31 @@
 #include "core/client/KeychainCredentialStore.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QMetaObject>
+#include <QObject>
+#include <QPointer>
 #include <qt6keychain/keychain.h>
 
 namespace {
 
-// A keyring that never answers (say, an unlock prompt nobody sees) must not hold the client
-// for ever; a minute leaves time to answer a real prompt.
-constexpr int answerTimeoutMilliseconds = 60'000;
-
-// Runs a job to completion and gives its status: 0 for success, else the keychain's error code.
-// When the wait is cut short (the time-out, or the application quitting meanwhile) the job is
-// left to finish and delete itself, and the call fails rather than reporting an unfinished
-// save as done.
-template <typename JobType>
-std::pair<qint32, QByteArray> runJob(JobType* job)
+// Starts a job and hands its status (0 for success, else the keychain's error code) and data
+// to `done` in a later turn of the event loop: a job may finish inside `start()`, and callers
+// are promised never to be called back from within their own call. The job deletes itself.
+void runJob(QKeychain::Job* job, QObject* context, std::function<void(qint32, const QByteArray&)> done)
 {
-    job->setAutoDelete(false);
-    bool finished = false;
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&finished, &loop] {
-        finished = true;
-        loop.quit();
-    });
+    QObject::connect(job, &QKeychain::Job::finished, job,
+                     [context = QPointer<QObject>(context), done = std::move(done)](QKeychain::Job* finished) {
+                         if (!context) {
+                             return;
+                         }
+                         QByteArray data;
+                         if (auto* read = qobject_cast<QKeychain::ReadPasswordJob*>(finished)) {
+                             data = read->binaryData();
+                         }
+                         const auto status = static_cast<qint32>(finished->error());
+                         QMetaObject::invokeMethod(
+                             context.data(), [done, status, data] { done(status, data); }, Qt::QueuedConnection);
+                     });
     job->start();
-    if (!finished) {
-        QTimer::singleShot(answerTimeoutMilliseconds, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    if (!finished) {
-        QObject::disconnect(job, nullptr, &loop, nullptr);
-        QObject::connect(job, &QKeychain::Job::finished, job, &QObject::deleteLater);
-        return {QKeychain::OtherError, {}};
-    }
-    QByteArray data;
-    if constexpr (std::is_same_v<JobType, QKeychain::ReadPasswordJob>) {
-        data = job->binaryData();
-    }
-    const auto status = static_cast<qint32>(job->error());
-    delete job;
-    return {status, data};
 }
 
 } // namespace
@@ -49,45 +34,42 @@ KeychainCredentialStore::KeychainCredentialStore(QString serviceName)
     : m_service(std::move(serviceName))
 {}
 
-CredentialStore::LoadResult KeychainCredentialStore::load(const QString& endpoint)
+void KeychainCredentialStore::load(const QString& endpoint, QObject* context, Loaded done)
 {
     auto* job = new QKeychain::ReadPasswordJob(m_service);
     job->setKey(endpoint);
-    const auto [status, data] = runJob(job);
-    if (status == QKeychain::EntryNotFound) {
-        return std::optional<ServerCredentials>();
-    }
-    if (status != QKeychain::NoError) {
-        return KeychainError{status};
-    }
-    std::optional<ServerCredentials> credentials = ServerCredentials::fromJson(data);
-    if (!credentials) {
+    runJob(job, context, [done = std::move(done)](qint32 status, const QByteArray& data) {
+        if (status == QKeychain::EntryNotFound) {
+            done(std::optional<ServerCredentials>());
+            return;
+        }
+        if (status != QKeychain::NoError) {
+            done(KeychainError{status});
+            return;
+        }
+        const std::optional<ServerCredentials> credentials = ServerCredentials::fromJson(data);
         // An item that is not a login reads as a failure, never as "no login".
-        return KeychainError{0};
-    }
-    return credentials;
+        done(credentials ? LoadResult(credentials) : LoadResult(KeychainError{0}));
+    });
 }
 
-std::optional<KeychainError> KeychainCredentialStore::save(const QString& endpoint,
-                                                           const ServerCredentials& credentials)
+void KeychainCredentialStore::save(const QString& endpoint, const ServerCredentials& credentials, QObject* context,
+                                   Saved done)
 {
     auto* job = new QKeychain::WritePasswordJob(m_service);
     job->setKey(endpoint);
     job->setBinaryData(credentials.toJson());
-    const qint32 status = runJob(job).first;
-    if (status != QKeychain::NoError) {
-        return KeychainError{status};
-    }
-    return std::nullopt;
+    runJob(job, context, [done = std::move(done)](qint32 status, const QByteArray&) {
+        done(status == QKeychain::NoError ? std::nullopt : std::optional(KeychainError{status}));
+    });
 }
 
-std::optional<KeychainError> KeychainCredentialStore::remove(const QString& endpoint)
+void KeychainCredentialStore::remove(const QString& endpoint, QObject* context, Saved done)
 {
     auto* job = new QKeychain::DeletePasswordJob(m_service);
     job->setKey(endpoint);
-    const qint32 status = runJob(job).first;
-    if (status != QKeychain::NoError && status != QKeychain::EntryNotFound) {
-        return KeychainError{status};
-    }
-    return std::nullopt;
+    runJob(job, context, [done = std::move(done)](qint32 status, const QByteArray&) {
+        const bool removed = status == QKeychain::NoError || status == QKeychain::EntryNotFound;
+        done(removed ? std::nullopt : std::optional(KeychainError{status}));
+    });
 }

@@ -19,6 +19,7 @@ inline constexpr quint16 defaultPort = 4533;
 inline constexpr int ok = 0;
 inline constexpr int invalidParameter = -1;
 inline constexpr int notImplemented = -4;
+inline constexpr int timedOut = -5;
 inline constexpr int rejected = -9;
 inline constexpr int notAvailable = -11;
 

@@ -35,6 +35,8 @@ int main(int argc, char* argv[])
     StationSimulator::Options options;
     options.rotors = 3;
     options.switches = 4;
+    // `make demo HOSTILE_NAMES=1`: names that look like markup, to see that they show as text.
+    options.hostileNames = qEnvironmentVariableIsSet("XALTO_DEMO_HOSTILE_NAMES");
     StationSimulator station(options);
     if (!station.listen()) {
         err << "Cannot start the simulated station: " << station.errorString() << Qt::endl;
@@ -73,7 +75,8 @@ int main(int argc, char* argv[])
                           {UuidText::text(demo.id), UuidText::text(controller.id), UuidText::text(rotator.id)});
     }
 
-    QStringList arguments{u"--settings-dir"_s, settingsDir.path()};
+    // The README promises a live station at once: the restored tabs connect at start.
+    QStringList arguments{u"--settings-dir"_s, settingsDir.path(), u"--connect"_s};
     arguments += QCoreApplication::arguments().mid(2);
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);

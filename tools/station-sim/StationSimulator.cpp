@@ -212,6 +212,75 @@ void StationSimulator::buildStation()
                    {u"Africa"_s, 135.0},
                    {u"South America"_s, 225.0},
                    {u"North America"_s, 300.0}};
+
+    if (m_options.hostileNames) {
+        useHostileNames();
+    }
+}
+
+const QHash<QString, QString>& StationSimulator::hostileNames()
+{
+    static const QHash<QString, QString> names{
+        {u"Rotor 1"_s, u"<img src=\"/dev/zero\">Tower"_s},
+        {u"Rotor 2"_s, u"<b>x</b>"_s},
+        {u"Rotor 3"_s, u"Yagi&Dipole"_s},
+        {u"Switch 1"_s, u"<img src=\"/dev/zero\">"_s},
+        {u"Switch 2"_s, u"Beams &Co"_s},
+        {u"Switch 3"_s, u"<b>Bands</b>"_s},
+        {u"Switch 4"_s, u"a&"_s},
+        {u"OFF"_s, u"&&"_s},
+        {u"Dipole"_s, u"Yagi&Dipole"_s},
+        {u"Vertical"_s, u"<img src=\"/dev/zero\">"_s},
+        {u"Loop"_s, u"a&"_s},
+        {u"Beverage"_s, u"Beverage "_s + QString(291, u'W')},
+        {u"North Beam"_s, u"<b>North</b> Beam"_s},
+        {u"East Beam"_s, u"East&West"_s},
+        {u"RX 1"_s, u"<i>RX</i> 1"_s},
+        {u"RX 2"_s, u"&Dipole"_s},
+        {u"Upper"_s, u"Yagi&Dipole"_s},
+        {u"Middle"_s, u"<img src=\"/dev/zero\">"_s},
+        {u"Lower"_s, u"&&"_s},
+        {u"Tuner"_s, u"<b>Tuner</b>"_s},
+        {u"Capacitor"_s, u"C&L"_s},
+        {u"Inductor"_s, u"<img src=\"/dev/zero\">"_s},
+        {u"Europe"_s, u"<img src=\"/dev/zero\">"_s},
+        {u"Japan"_s, u"Yagi&Dipole"_s},
+    };
+    return names;
+}
+
+void StationSimulator::useHostileNames()
+{
+    const QHash<QString, QString>& names = hostileNames();
+    const auto rename = [&names](QString& name) { name = names.value(name, name); };
+    for (Rotor& rotor : m_rotors) {
+        rename(rotor.name);
+    }
+    for (Switch& item : m_switches) {
+        rename(item.name);
+        for (SwitchPositionItem& position : item.positions) {
+            rename(position.name);
+        }
+        QSet<QString> locked;
+        for (QString name : std::as_const(item.locked)) {
+            rename(name);
+            locked.insert(name);
+        }
+        item.locked = locked;
+        for (QString& name : item.selected) {
+            rename(name);
+        }
+    }
+    for (Stack& stack : m_stacks) {
+        rename(stack.name);
+    }
+    rename(m_tuner.name);
+    for (QString& name : m_tuner.rotors) {
+        rename(name);
+    }
+    for (Location& location : m_locations) {
+        rename(location.name);
+    }
 }
 
 void StationSimulator::onNewConnection()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -27,7 +28,8 @@ class QTcpSocket;
 // display types 1, 2, 3, 4 in turn: plain with a locked position, beams with bearing, width and
 // bidirectional flag, bands with frequency ranges and a locked position, multi-select), one stack
 // of outputs "Upper", "Middle", "Lower", one tuner "Tuner" with the rotors "Capacitor" and
-// "Inductor", and named locations with headings. `rotorNames` renames the first rotors.
+// "Inductor", and named locations with headings. `rotorNames` renames the first rotors;
+// `hostileNames` then renames devices and positions to names that look like markup.
 //
 // Behaviour:
 // - Login (when `user` is set): "USER:", the user-name line, "PASS:" + a random challenge, then
@@ -74,6 +76,10 @@ public:
         int reportInterval = 500;
         double jogStep = 10.0;
         int floodLines = 20'000;
+        // Device, position, stack, tuner and location names that a careless view would read as
+        // markup or mnemonics: "<img src=\"/dev/zero\">…", "<b>x</b>", "Yagi&Dipole", "&&", "a&",
+        // a 300-character name. See `hostileNames()`.
+        bool hostileNames = false;
     };
 
     // Unsent bytes per client below which an endless fault writes its next burst.
@@ -126,6 +132,10 @@ public:
     void sendRaw(const QByteArray& bytes);
     // Clients admitted (not refused as full) and still connected.
     int clientCount() const;
+
+    // The names given in place of the usual ones with `Options::hostileNames`, keyed by the
+    // usual name.
+    static const QHash<QString, QString>& hostileNames();
 
     QStringList rotorNames() const;
     std::optional<double> rotorHeading(const QString& name) const;
@@ -251,6 +261,7 @@ private:
     // Tops up the unsent bytes of a client under an endless fault.
     void pump(Client& client);
     QByteArray hostileBurst();
+    void useHostileNames();
     void setReading(Client& client, bool reading);
     void closeClient(Client& client);
 

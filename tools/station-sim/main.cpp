@@ -102,6 +102,7 @@ int main(int argc, char* argv[])
         {u"kt90-decimal"_s, u"KT-90 reports headings with one decimal instead of three digits."_s},
         {u"rotctld"_s, u"Run a rotator speaking the rotctld protocol on this port (0: any; rotctld's own is 4533)."_s,
          u"port"_s},
+        {u"hostile-names"_s, u"Name devices and positions like markup and mnemonics (<img …>, Yagi&Dipole)."_s},
         {u"verbose"_s, u"Print every command received."_s},
     });
     parser.process(application);
@@ -132,6 +133,7 @@ int main(int argc, char* argv[])
     options.reportInterval = *reportInterval;
     options.turnRate = *turnRate;
     options.jogStep = *jogStep;
+    options.hostileNames = parser.isSet(u"hostile-names"_s);
     if (parser.isSet(u"login"_s)) {
         const QString login = parser.value(u"login"_s);
         const qsizetype colon = login.indexOf(u':');

@@ -142,6 +142,11 @@ bool NativeKeyboard::enableGlobal(Handler handler)
     return m_globalMonitor != nullptr;
 }
 
+void NativeKeyboard::disableGlobal()
+{
+    m_globalMonitor.reset();
+}
+
 void NativeKeyboard::stop()
 {
     if (m_localActive && QCoreApplication::instance() != nullptr) {

@@ -43,6 +43,8 @@ public:
     void start(Handler handler);
     // Adds the global monitor when permitted; false otherwise.
     bool enableGlobal(Handler handler);
+    // Ends the global monitor only; the window's keys are still watched.
+    void disableGlobal();
     void stop();
 
     bool localActive() const { return m_localActive; }

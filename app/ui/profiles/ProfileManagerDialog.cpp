@@ -5,6 +5,7 @@
 #include "app/ui/profiles/Alert.h"
 #include "app/ui/profiles/SystemFileDialogs.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,7 @@ namespace {
 
 QLabel* heading(const QString& text, double scale = 1.0)
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * scale);
@@ -37,7 +38,7 @@ QLabel* heading(const QString& text, double scale = 1.0)
 
 QLabel* note(const QString& text)
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     label->setWordWrap(true);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
@@ -217,13 +218,17 @@ QWidget* ProfileManagerDialog::buildForm()
     addField(site, Field::latitude, u"Latitude (−85…85)"_s, u"Site latitude in degrees, from −85 to 85."_s);
     addField(site, Field::longitude, u"Longitude (−180…180)"_s, u"Site longitude in degrees, from −180 to 180."_s);
 
-    m_coordinateWarning = new QLabel(u"Enter both coordinates within the shown ranges."_s);
+    m_coordinateWarning = PlainText::label(u"Enter both coordinates within the shown ranges."_s);
     m_coordinateWarning->setWordWrap(true);
     auto* attribution = new QLabel(
         u"<a href=\"%1\">%2</a>"_s.arg(NominatimPlaceSearch::copyrightAddress, NominatimPlaceSearch::attribution));
+    PlainText::markOwnRichText(attribution);
     attribution->setOpenExternalLinks(true);
     attribution->setToolTip(u"Addresses are looked up in OpenStreetMap data. Open its copyright page."_s);
 
+    m_savedElsewhere = note(QString());
+    m_savedElsewhere->setTextFormat(Qt::PlainText);
+    m_savedElsewhere->hide();
     m_save = button(u"Save"_s, QString());
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, &m_manager, &ProfileManager::save);
@@ -242,6 +247,7 @@ QWidget* ProfileManagerDialog::buildForm()
                            u"are looked up with OpenStreetMap when saved."_s));
     layout->addWidget(attribution);
     layout->addStretch(1);
+    layout->addWidget(m_savedElsewhere);
     layout->addLayout(saveRow);
     return column;
 }
@@ -275,7 +281,7 @@ void ProfileManagerDialog::buildOverlay()
     busy->setRange(0, 0);
     busy->setTextVisible(false);
     busy->setAccessibleName(u"Checking"_s);
-    auto* text = new QLabel(u"Checking server and site location…"_s);
+    auto* text = PlainText::label(u"Checking server and site location…"_s);
     m_cancelCheck = button(u"Cancel check"_s, u"Stop checking. Nothing is saved and your edits stay."_s);
     connect(m_cancelCheck, &QPushButton::clicked, &m_manager, &ProfileManager::cancelCheck);
 
@@ -402,6 +408,9 @@ void ProfileManagerDialog::refresh()
     m_port->setPlaceholderText(rotctld ? u"4533, rotctld’s usual port"_s : QString());
     m_coordinateWarning->setVisible(!m_manager.coordinatesValid());
 
+    m_savedElsewhere->setText(m_manager.savedElsewhere());
+    m_savedElsewhere->setVisible(!m_manager.savedElsewhere().isEmpty());
+
     const bool valid = m_manager.valid();
     m_save->setEnabled(valid);
     m_save->setToolTip(valid ? u"Check that the server answers, then save this profile."_s : m_manager.invalidReason());
@@ -471,9 +480,16 @@ QMessageBox* ProfileManagerDialog::openAlert(AlertKind kind)
             u"continue."_s,
             {{u"Keep editing"_s, QMessageBox::RejectRole, answer(&ProfileManager::keepEditing)},
              {u"Discard changes"_s, QMessageBox::DestructiveRole, answer(&ProfileManager::discardChanges)}});
-    case AlertKind::validationError:
+    case AlertKind::validationError: {
+        // The check stays the usual path: "OK" is the default, saving unchecked a choice.
+        QList<Alert::Button> buttons{
+            {u"OK"_s, QMessageBox::RejectRole, answer(&ProfileManager::dismissValidationError)}};
+        if (m_manager.canSaveAnyway()) {
+            buttons.append({u"Save anyway"_s, QMessageBox::AcceptRole, answer(&ProfileManager::saveAnyway)});
+        }
         return Alert::open(this, QMessageBox::Warning, u"Could not save server"_s, m_manager.validationMessage(),
-                           {{u"OK"_s, QMessageBox::AcceptRole, answer(&ProfileManager::dismissValidationError)}});
+                           buttons);
+    }
     case AlertKind::importConfirmation:
         return Alert::open(this, QMessageBox::Question, u"Import saved settings?"_s, m_manager.importQuestion(),
                            {{u"Cancel"_s, QMessageBox::RejectRole, answer(&ProfileManager::cancelImport)},

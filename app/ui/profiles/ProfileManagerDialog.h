@@ -71,6 +71,7 @@ private:
     QLabel* m_portLabel = nullptr;
     QList<std::pair<ProfileManager::Field, QLineEdit*>> m_fields;
     QLabel* m_coordinateWarning = nullptr;
+    QLabel* m_savedElsewhere = nullptr;
     QPushButton* m_save = nullptr;
     QWidget* m_overlay = nullptr;
     QPushButton* m_cancelCheck = nullptr;

@@ -1,6 +1,7 @@
 #include "app/ui/rotor/PresetEditorDialog.h"
 
 #include "app/profiles/SettingsKeys.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/SettingsStore.h"
 #include "core/protocol/FixedText.h"
@@ -31,7 +32,7 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     setWindowModality(Qt::WindowModal);
     setFixedWidth(460);
 
-    auto* heading = new QLabel(title, this);
+    auto* heading = PlainText::label(title, this);
     heading->setWordWrap(true);
     QFont bold = heading->font();
     bold.setBold(true);
@@ -48,7 +49,7 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     form->addRow(u"Preset name"_s, m_name);
     form->addRow(u"Target heading (°)"_s, m_heading);
 
-    m_error = new QLabel(this);
+    m_error = PlainText::label({}, this);
     m_error->setWordWrap(true);
     m_error->hide();
     auto* saveButton = new QPushButton(u"Save"_s, this);
@@ -62,7 +63,7 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     auto* list = new QWidget;
     m_rows = new QVBoxLayout(list);
     m_rows->setContentsMargins(0, 0, 0, 0);
-    m_empty = new QLabel(u"No presets configured"_s, list);
+    m_empty = PlainText::label(u"No presets configured"_s, list);
     m_rows->addWidget(m_empty);
     m_rows->addStretch(1);
     auto* scroll = new QScrollArea(this);
@@ -157,9 +158,9 @@ void PresetEditorDialog::showPresets()
         auto* row = new QWidget;
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(0, 0, 0, 0);
-        auto* name = new QLabel(preset.name, row);
+        auto* name = PlainText::label(preset.name, row);
         name->setTextFormat(Qt::PlainText);
-        auto* degrees = new QLabel(fixedText(preset.degrees, 1) + u"°"_s, row);
+        auto* degrees = PlainText::label(fixedText(preset.degrees, 1) + u"°"_s, row);
         auto* removeButton = new QPushButton(u"Remove"_s, row);
         removeButton->setAccessibleName(u"Remove "_s + preset.name);
         removeButton->setToolTip(u"Remove the preset "_s + preset.name + u"."_s);

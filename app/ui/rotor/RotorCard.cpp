@@ -6,6 +6,7 @@
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/RotorLocationEditor.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/SettingsStore.h"
@@ -46,25 +47,27 @@ QFont smaller(QFont font)
 
 QLabel* caption(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = PlainText::label(text, parent);
     label->setFont(smaller(label->font()));
     return label;
 }
 
 QLabel* sectionTitle(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = PlainText::label(text, parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     return label;
 }
 
+// Enabled states only: a disabled control keeps the palette's disabled colour and reads as off.
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
-    if (widget->palette().color(role) != color) {
-        QPalette colors = widget->palette();
-        colors.setColor(role, color);
+    QPalette colors = widget->palette();
+    if (colors.color(QPalette::Active, role) != color || colors.color(QPalette::Inactive, role) != color) {
+        colors.setColor(QPalette::Active, role, color);
+        colors.setColor(QPalette::Inactive, role, color);
         widget->setPalette(colors);
     }
 }
@@ -115,7 +118,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     header->addWidget(m_status);
 
     m_headingCaption = caption(QString(), this);
-    m_heading = new QLabel(this);
+    m_heading = PlainText::label({}, this);
     m_heading->setFont(headingFont());
     const QFontMetrics digits(m_heading->font());
     m_heading->setMinimumWidth(std::max(digits.horizontalAdvance(u"000.0°"_s), digits.horizontalAdvance(u"—"_s)));
@@ -148,7 +151,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
 
     m_target = new QLineEdit(this);
     m_target->setAccessibleName(u"Target heading for "_s + rotorName);
-    m_target->setToolTip(u"Fill the target heading; press Rotate to move."_s);
+    m_target->setToolTip(u"Fill the target heading; press Rotate or Return to move."_s);
     m_target->setPlaceholderText(u"0–360°"_s);
     m_target->setMinimumWidth(64);
     m_target->setMaximumWidth(160);
@@ -234,17 +237,29 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     layout->addWidget(m_noLocalPresets);
     layout->addLayout(m_localGrid);
     layout->addSpacing(4);
-    layout->addLayout(serverHeader);
-    layout->addWidget(m_serverNote);
-    layout->addLayout(m_serverGrid);
-    layout->addSpacing(4);
-    layout->addLayout(lockRow);
-    layout->addWidget(m_lockNote);
-    layout->addWidget(lockExplanation);
+    // Presets and locks kept by a station server: a directly driven controller has neither.
+    m_serverPart = new QWidget(this);
+    auto* serverLayout = new QVBoxLayout(m_serverPart);
+    serverLayout->setContentsMargins(0, 0, 0, 0);
+    serverLayout->setSpacing(6);
+    serverLayout->addLayout(serverHeader);
+    serverLayout->addWidget(m_serverNote);
+    serverLayout->addLayout(m_serverGrid);
+    serverLayout->addSpacing(4);
+    serverLayout->addLayout(lockRow);
+    serverLayout->addWidget(m_lockNote);
+    serverLayout->addWidget(lockExplanation);
+    layout->addWidget(m_serverPart);
     layout->addStretch(1);
 
     connect(m_target, &QLineEdit::textChanged, this, &RotorCard::refresh);
     connect(m_rotate, &QToolButton::clicked, this, &RotorCard::rotate);
+    // Return in the field is the Rotate button, enabled by the same rule.
+    connect(m_target, &QLineEdit::returnPressed, this, [this] {
+        if (m_rotate->isEnabled()) {
+            rotate();
+        }
+    });
     connect(m_stop, &QToolButton::clicked, this, [this] { m_client.stop(m_rotorName); });
     connect(m_counterclockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, false); });
     connect(m_clockwise, &QToolButton::clicked, this, [this] { m_client.jog(m_rotorName, true); });
@@ -340,6 +355,7 @@ void RotorCard::setEncoderPreview(std::optional<double> heading)
     }
     m_encoderPreview = heading;
     m_encoderLabel->setText(heading ? u"Encoder preview: "_s + fixedText(*heading, 1) + u"°"_s : QString());
+    m_encoderLabel->setAccessibleDescription(m_encoderLabel->text());
     m_encoderLabel->setVisible(heading.has_value());
 }
 
@@ -369,6 +385,12 @@ void RotorCard::refresh()
     setText(m_status, state.status);
     setText(m_headingCaption, state.headingCaption);
     setText(m_heading, state.headingText);
+    // What a screen reader says of the heading: its value and state, not only what it is.
+    const QString spoken = m_rotorName + u" heading "_s + state.headingText +
+                           (state.status.isEmpty() ? QString() : u", "_s + state.status);
+    if (m_heading->accessibleDescription() != spoken) {
+        m_heading->setAccessibleDescription(spoken);
+    }
     if (toneChanged) {
         applyColors();
     }
@@ -393,6 +415,7 @@ void RotorCard::refresh()
     setText(m_lockNote, state.lockNote);
     m_lockNote->setVisible(!state.lockNote.isEmpty());
 
+    m_serverPart->setVisible(state.serverFeatures);
     apply(m_managePresets, state.managePresets);
     m_noLocalPresets->setVisible(m_presets.isEmpty());
     for (QToolButton* button : std::as_const(m_localButtons)) {
@@ -425,7 +448,7 @@ QToolButton* RotorCard::addButton(const QString& text, const QString& accessible
     auto* button = new QToolButton(this);
     // Names come from the server and the user: an "&" in one must not become a shortcut that turns
     // the rotor.
-    button->setText(QString(text).replace(u'&', u"&&"_s));
+    button->setText(PlainText::mnemonicSafe(text));
     button->setAccessibleName(accessibleName);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;

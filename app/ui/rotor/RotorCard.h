@@ -129,6 +129,7 @@ private:
     QToolButton* m_requestLock = nullptr;
     QToolButton* m_releaseLock = nullptr;
     QLabel* m_lockNote = nullptr;
+    QWidget* m_serverPart = nullptr;
     QList<QLabel*> m_secondaryLabels;
     QPointer<PresetEditorDialog> m_editor;
     QPointer<RotorLocationEditor> m_locationEditor;

@@ -96,6 +96,7 @@ RotorCardState RotorCardState::of(const Rotor& rotor, const Facts& facts)
     state.dialHeading = rotor.heading;
     state.stale = !live;
     state.showDial = !facts.hasLocation;
+    state.serverFeatures = facts.connectionKind == ConnectionKind::ovVarnex;
     state.target = targetHeading(facts.targetText);
 
     if (facts.connected && facts.lockRequest) {

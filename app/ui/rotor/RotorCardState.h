@@ -52,6 +52,8 @@ struct RotorCardState {
     bool stale = true;
     // The dial stands where the tower map goes once a location exists.
     bool showDial = true;
+    // Server presets and locks: only a station server has them.
+    bool serverFeatures = true;
     // The target field's heading when it is one Rotate may send.
     std::optional<double> target;
     // "Lock requested · unconfirmed" and the like, or empty.

@@ -3,6 +3,7 @@
 #include "app/map/TileLoader.h"
 #include "app/ui/map/TowerMap.h"
 #include "app/ui/rotor/BeamOverlay.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/protocol/FixedText.h"
 
@@ -28,7 +29,7 @@ QFont captionFont(QFont font)
 
 QLabel* captionLabel(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = PlainText::label({}, parent);
     label->setFont(captionFont(label->font()));
     label->setAlignment(Qt::AlignHCenter);
     label->setTextFormat(Qt::PlainText);
@@ -82,7 +83,7 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     m_overlay->raise();
 
     m_attribution = captionLabel(this);
-    m_attribution->setTextFormat(Qt::RichText);
+    PlainText::markOwnRichText(m_attribution);
     m_attribution->setOpenExternalLinks(true);
     m_attribution->setAccessibleName(u"Map credits"_s);
     // Fixed heights: a heading arriving or a caption appearing never moves the controls.
@@ -217,6 +218,7 @@ void RotorMapCompass::showBearings()
     const QString text = caption(m_location, m_heading, m_stale, target.has_value());
     if (m_caption->text() != text) {
         m_caption->setText(text);
+        m_caption->setAccessibleDescription(text);
     }
 }
 

@@ -1,12 +1,13 @@
 #include "app/ui/routing/CardHeader.h"
 
 #include "app/ui/routing/ToneLabel.h"
+#include "app/ui/style/PlainText.h"
 
 #include <QHBoxLayout>
 
 CardHeader::CardHeader(QWidget* parent)
     : QWidget(parent)
-    , m_title(new QLabel(this))
+    , m_title(PlainText::label({}, this))
     , m_note(new ToneLabel(Tone::orange, this))
 {
     QFont bold = m_title->font();

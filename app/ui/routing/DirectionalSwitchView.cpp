@@ -125,7 +125,7 @@ void DirectionalSwitchView::paintEvent(QPaintEvent*)
     for (const bool selected : {false, true}) {
         const QColor color = selected ? StationColors::teal(colors) : StationColors::secondary(colors);
         for (const PositionState& position : std::as_const(m_positions)) {
-            if (!position.bearing || (position.mark == PositionState::Mark::selected) != selected) {
+            if (!position.bearing || position.selected != selected) {
                 continue;
             }
             paintSector(painter, *position.bearing, position.sectorWidth, color, selected);

@@ -1,6 +1,7 @@
 #include "app/ui/routing/PositionButton.h"
 
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 
 #include <QEvent>
@@ -123,5 +124,7 @@ void PositionButton::updateIcon()
 void PositionButton::updateText()
 {
     const QString& name = m_state.name;
-    setText(m_textWidthLimit > 0 ? fontMetrics().elidedText(name, Qt::ElideRight, m_textWidthLimit) : name);
+    // Elided as shown, then made safe: a server's "Yagi&Dipole" reads so and claims no Alt key.
+    setText(PlainText::mnemonicSafe(
+        m_textWidthLimit > 0 ? fontMetrics().elidedText(name, Qt::ElideRight, m_textWidthLimit) : name));
 }

@@ -12,6 +12,9 @@ struct PositionState {
 
     QString name;
     Mark mark = Mark::unselected;
+    // What the server reports, whatever the mark: a locked position can still be where the beam
+    // points, and the dial shows that.
+    bool selected = false;
     bool enabled = false;
     QString toolTip;
     // Multi-select switches only: the flag to send, the opposite of what the button shows.

@@ -55,6 +55,7 @@ SwitchCardState SwitchCardState::of(const AntennaSwitch& antennaSwitch, const Ro
         position.mark = locked     ? PositionState::Mark::locked
                         : selected ? PositionState::Mark::selected
                                    : PositionState::Mark::unselected;
+        position.selected = selected;
         position.enabled = canSelect(name);
         if (multiSelect) {
             position.sendEnabled = !selected;

@@ -9,6 +9,8 @@ ToneLabel::ToneLabel(Tone tone, QWidget* parent)
     : QLabel(parent)
     , m_tone(tone)
 {
+    // Tone labels show server states and names: never markup.
+    setTextFormat(Qt::PlainText);
     applyTone();
 }
 

@@ -6,6 +6,7 @@
 #include "app/ui/routing/ToneLabel.h"
 #include "app/ui/routing/TunerCardState.h"
 #include "app/ui/sheets/Confirmation.h"
+#include "app/ui/style/PlainText.h"
 #include "core/client/KeltoClient.h"
 
 #include <QGridLayout>
@@ -94,9 +95,9 @@ void TunerCard::rebuildRotors(const QStringList& names)
     for (int i = 0; i < names.size(); ++i) {
         const QString& rotor = names.at(i);
         RotorRow row;
-        row.name = new QLabel(rotor, this);
+        row.name = PlainText::label(rotor, this);
         row.name->setWordWrap(true);
-        row.heading = new QLabel(this);
+        row.heading = PlainText::label({}, this);
         row.heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_rotorGrid->addWidget(row.name, i, 0);
         m_rotorGrid->addWidget(row.heading, i, 1);

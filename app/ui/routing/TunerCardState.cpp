@@ -29,7 +29,8 @@ TunerCardState TunerCardState::of(const TurvixTuner& tuner, const RoutingContext
     for (const SwitchPosition& band : tuner.positions) {
         PositionState position;
         position.name = band.name;
-        position.mark = band.name == tuner.position ? PositionState::Mark::selected : PositionState::Mark::unselected;
+        position.selected = band.name == tuner.position;
+        position.mark = position.selected ? PositionState::Mark::selected : PositionState::Mark::unselected;
         position.enabled = canControl;
         position.toolTip = RoutingContext::toolTip(u"Tune "_s + tuner.name + u" to "_s + band.name, canControl, reason);
         state.positions.append(position);

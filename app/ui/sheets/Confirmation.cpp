@@ -1,5 +1,7 @@
 #include "app/ui/sheets/Confirmation.h"
 
+#include "app/ui/style/PlainText.h"
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -14,11 +16,13 @@ void Confirmation::ask(QWidget* parent, const QString& title, const QString& mes
     box->setWindowModality(Qt::WindowModal);
     box->setText(title);
     box->setInformativeText(message);
+    PlainText::makePlain(box);
     QPushButton* cancel = box->addButton(u"Cancel"_s, QMessageBox::RejectRole);
     QPushButton* action = box->addButton(actionText, QMessageBox::AcceptRole);
     cancel->setAccessibleName(u"Cancel"_s);
     action->setAccessibleName(actionText);
-    box->setDefaultButton(cancel);
+    // Return does what the sheet was opened for; Escape cancels.
+    box->setDefaultButton(action);
     box->setEscapeButton(cancel);
     QObject::connect(box, &QMessageBox::buttonClicked, box,
                      [action, accepted = std::move(accepted)](QAbstractButton* button) {

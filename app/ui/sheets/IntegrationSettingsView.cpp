@@ -3,6 +3,7 @@
 #include "app/integrations/RotctldServer.h"
 #include "app/integrations/StationIntegrations.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/ui/style/PlainText.h"
 #include "core/client/KeltoClient.h"
 #include "core/integrations/LoggerKind.h"
 #include "core/integrations/LoggerTransport.h"
@@ -58,6 +59,9 @@ QComboBox* picker(const QString& name, const QString& toolTip, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setAccessibleName(name);
+    // On Linux a picker's accessible name is its current choice ("Manual"); the description
+    // says what it is for.
+    box->setAccessibleDescription(name);
     box->setToolTip(toolTip);
     return box;
 }
@@ -74,6 +78,8 @@ void setText(QLineEdit* edit, const QString& text)
 void setStatus(QPushButton* stop, QLabel* status, const QString& message, bool running, const QString& stoppedWhy)
 {
     status->setText(message);
+    // The label is named for what it is; a screen reader reads what it says from here.
+    status->setAccessibleDescription(message);
     stop->setEnabled(running);
     stop->setToolTip(running ? u"Stop this input."_s : stoppedWhy);
 }
@@ -92,7 +98,7 @@ InputControls inputControls(const QString& input, const QString& startHelp, QWid
     InputControls controls;
     controls.start = SheetParts::button(u"Start "_s + input, u"Store these settings and "_s + startHelp, parent);
     controls.stop = SheetParts::button(u"Stop "_s + input, QString(), parent);
-    controls.status = new QLabel(parent);
+    controls.status = PlainText::label({}, parent);
     controls.status->setAccessibleName(input.at(0).toUpper() + input.mid(1) + u" status"_s);
     controls.status->setWordWrap(true);
     controls.row = new QHBoxLayout;
@@ -354,10 +360,7 @@ QWidget* IntegrationSettingsView::buildKeyboard()
     connect(m_keyboardPort, &QLineEdit::textEdited, this,
             [this](const QString& text) { edit([&](IntegrationSettings& s) { s.keyboardPort = text; }); });
     connect(keyboard.start, &QPushButton::clicked, this, [this] { m_integrations.startKeyboard(m_client); });
-    connect(m_stopKeyboard, &QPushButton::clicked, this, [this] {
-        m_integrations.keyboardTransport().stop();
-        m_integrations.keyboard().stop();
-    });
+    connect(m_stopKeyboard, &QPushButton::clicked, this, [this] { m_integrations.stopKeyboard(); });
     connect(add, &QPushButton::clicked, this, &IntegrationSettingsView::addBinding);
     return box;
 }
@@ -402,14 +405,14 @@ QWidget* IntegrationSettingsView::buildEncoder()
     m_encoderStatus = encoder.status;
     m_apply = SheetParts::button(u"Apply"_s, QString(), box);
     encoder.row->insertWidget(2, m_apply);
-    m_encoderPreview = new QLabel(box);
+    m_encoderPreview = PlainText::label({}, box);
     m_encoderPreview->setAccessibleName(u"Encoder preview"_s);
     QFont bold = m_encoderPreview->font();
     bold.setBold(true);
     m_encoderPreview->setFont(bold);
 
     auto* link = new QLabel(u"<a href=\""_s + encoderSetupUrl + u"\">Phidget USB driver and setup</a>"_s, box);
-    link->setTextFormat(Qt::RichText);
+    PlainText::markOwnRichText(link);
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     link->setAccessibleName(u"Phidget USB driver and setup"_s);
@@ -459,11 +462,21 @@ QWidget* IntegrationSettingsView::buildRotctld()
     m_rotctldPark->setSuffix(u"°"_s);
     m_rotctldPark->setAccessibleName(u"Park heading"_s);
     m_rotctldPark->setToolTip(u"Where a rotctld client’s park command turns the rotor."_s);
+    m_rotctldTolerance = new QDoubleSpinBox(box);
+    m_rotctldTolerance->setRange(0.0, RotctldServer::maxAimTolerance);
+    m_rotctldTolerance->setDecimals(1);
+    m_rotctldTolerance->setSingleStep(0.5);
+    m_rotctldTolerance->setSuffix(u"°"_s);
+    m_rotctldTolerance->setAccessibleName(u"Re-aim tolerance"_s);
+    m_rotctldTolerance->setToolTip(
+        u"A tracker’s target this close to the turn under way, or to the heading of an "
+        u"idle rotor, turns nothing; farther targets turn the rotor at most once a second."_s);
     auto* form = new QFormLayout;
     form->addRow(u"Host"_s, m_rotctldHost);
     form->addRow(u"Port"_s, m_rotctldPort);
     form->addRow(u"Rotor"_s, m_rotctldRotor);
     form->addRow(u"Park heading"_s, m_rotctldPark);
+    form->addRow(u"Re-aim tolerance"_s, m_rotctldTolerance);
 
     const InputControls server = inputControls(u"rotctld server"_s, u"serve rotctld clients from this tab."_s, box);
     m_stopRotctld = server.stop;
@@ -486,6 +499,8 @@ QWidget* IntegrationSettingsView::buildRotctld()
             [this] { edit([this](IntegrationSettings& s) { s.rotctldRotor = SheetParts::value(m_rotctldRotor); }); });
     connect(m_rotctldPark, &QDoubleSpinBox::valueChanged, this,
             [this](double value) { edit([value](IntegrationSettings& s) { s.rotctldPark = value; }); });
+    connect(m_rotctldTolerance, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { edit([value](IntegrationSettings& s) { s.rotctldTolerance = value; }); });
     connect(server.start, &QPushButton::clicked, this, [this] { m_integrations.startRotctld(m_client); });
     connect(m_stopRotctld, &QPushButton::clicked, this, [this] { m_integrations.stopRotctld(); });
     return box;
@@ -537,11 +552,7 @@ void IntegrationSettingsView::removeBinding(const QUuid& id)
 
 void IntegrationSettingsView::stopLogger()
 {
-    m_integrations.transport().stop();
-    // A keyboard logger also watched the window's keys; they stay on only for a running keyboard input.
-    if (m_integrations.settings().kind == LoggerKind::keyboard && !m_integrations.keyboardTransport().running()) {
-        m_integrations.keyboard().stop();
-    }
+    m_integrations.stopLogger();
 }
 
 // ---- Showing the record ----
@@ -565,6 +576,7 @@ void IntegrationSettingsView::showSettings()
     setText(m_rotctldHost, s.rotctldHost);
     setText(m_rotctldPort, s.rotctldPort);
     m_rotctldPark->setValue(s.rotctldPark);
+    m_rotctldTolerance->setValue(s.rotctldTolerance);
     m_filling = false;
     showDeviceChoices();
 }
@@ -619,7 +631,7 @@ void IntegrationSettingsView::rebuildRadioRows()
         m_filling = true;
         SheetParts::setChoices(box, radioChoices, QString::number(assignment));
         m_filling = false;
-        auto* caption = new QLabel(label, m_radioBox);
+        auto* caption = PlainText::label(label, m_radioBox);
         caption->setTextFormat(Qt::PlainText);
         form->addRow(caption, box);
         ++rows;
@@ -663,7 +675,7 @@ void IntegrationSettingsView::rebuildBindings()
     } else {
         int column = 0;
         for (const QString& heading : {u"Key token"_s, u"Device"_s, u"Action"_s, u"Heading"_s, u"Position"_s}) {
-            grid->addWidget(new QLabel(heading, m_bindingBox), 0, column++);
+            grid->addWidget(PlainText::label(heading, m_bindingBox), 0, column++);
         }
     }
     QList<SheetParts::Choice> actions;

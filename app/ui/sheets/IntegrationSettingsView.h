@@ -137,6 +137,7 @@ private:
     QLineEdit* m_rotctldPort = nullptr;
     QComboBox* m_rotctldRotor = nullptr;
     QDoubleSpinBox* m_rotctldPark = nullptr;
+    QDoubleSpinBox* m_rotctldTolerance = nullptr;
     QPushButton* m_stopRotctld = nullptr;
     QLabel* m_rotctldStatus = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/profiles/StationPresentation.h"
 #include "app/ui/sheets/Confirmation.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,7 +67,7 @@ LayoutEditorDialog::LayoutEditorDialog(StationPresentation& presentation, QStrin
     m_width->setPageStep(5);
     m_width->setAccessibleName(u"Rotor card width"_s);
     m_width->setToolTip(u"Width of the rotor cards, from 340 to 650 points."_s);
-    m_widthText = new QLabel(this);
+    m_widthText = PlainText::label({}, this);
     m_widthText->setMinimumWidth(m_widthText->fontMetrics().horizontalAdvance(widthText(888)));
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(m_width, 1);
@@ -161,7 +162,7 @@ QWidget* LayoutEditorDialog::buildDevices()
     } else {
         int column = 0;
         for (const QString& heading : {u"Device"_s, u"Shown"_s, u"Bands"_s, u"Order"_s}) {
-            auto* label = new QLabel(heading, devices);
+            auto* label = PlainText::label(heading, devices);
             QFont bold = label->font();
             bold.setBold(true);
             label->setFont(bold);
@@ -171,7 +172,7 @@ QWidget* LayoutEditorDialog::buildDevices()
     int line = 1;
     for (const QString& key : std::as_const(m_keys)) {
         DeviceRow row;
-        auto* name = new QLabel(key, devices);
+        auto* name = PlainText::label(key, devices);
         name->setTextFormat(Qt::PlainText);
         row.visible = new QCheckBox(devices);
         row.visible->setAccessibleName(u"Show "_s + key);

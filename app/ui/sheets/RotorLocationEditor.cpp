@@ -8,6 +8,7 @@
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/Crosshair.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/protocol/FixedText.h"
 #include "core/protocol/OVVProtocol.h"
@@ -220,7 +221,7 @@ QWidget* RotorLocationEditor::buildSearch()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMaximumHeight(3 * (fontMetrics().height() + 14));
     m_searchCredits = SheetParts::note(QString(), m_resultsBox);
-    m_searchCredits->setTextFormat(Qt::RichText);
+    PlainText::markOwnRichText(m_searchCredits);
     m_searchCredits->setOpenExternalLinks(true);
     m_searchCredits->setAccessibleName(u"Search credits"_s);
     m_searchCredits->setToolTip(u"Places are looked up in OpenStreetMap data. Open its copyright page."_s);
@@ -231,7 +232,7 @@ QWidget* RotorLocationEditor::buildSearch()
     resultsLayout->addWidget(m_searchCredits);
     m_resultsBox->hide();
 
-    m_errorLabel = new QLabel(box);
+    m_errorLabel = PlainText::label({}, box);
     m_errorLabel->setWordWrap(true);
     m_errorLabel->setTextFormat(Qt::PlainText);
     m_errorLabel->hide();
@@ -239,7 +240,7 @@ QWidget* RotorLocationEditor::buildSearch()
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(new QLabel(u"Rotator address"_s, box));
+    layout->addWidget(PlainText::label(u"Rotator address"_s, box));
     layout->addLayout(row);
     layout->addWidget(m_resultsBox);
     layout->addWidget(m_errorLabel);
@@ -254,7 +255,7 @@ QWidget* RotorLocationEditor::buildMap()
     m_mapStack = new QStackedWidget(box);
     m_mapStack->setFixedHeight(mapHeight);
 
-    auto* empty = new QLabel(emptyNote, m_mapStack);
+    auto* empty = PlainText::label(emptyNote, m_mapStack);
     empty->setAlignment(Qt::AlignCenter);
     empty->setWordWrap(true);
     empty->setFrameShape(QFrame::StyledPanel);
@@ -532,7 +533,7 @@ void RotorLocationEditor::showResults()
             SheetParts::button(QString(), u"Put the tower at "_s + label + u"."_s, m_resultRows->parentWidget());
         // Place names can be long: the button shows what fits, its tooltip the whole name.
         const QString shown = choice->fontMetrics().elidedText(label, Qt::ElideRight, sheetWidth - 80);
-        choice->setText(QString(shown).replace(u'&', u"&&"_s));
+        choice->setText(PlainText::mnemonicSafe(shown));
         choice->setAccessibleName(label);
         m_resultRows->addWidget(choice);
         connect(choice, &QPushButton::clicked, this, [this, place] {

@@ -1,5 +1,7 @@
 #include "app/ui/sheets/SheetParts.h"
 
+#include "app/ui/style/PlainText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -24,7 +26,7 @@ Control* named(const QString& text, const QString& toolTip, QWidget* parent)
 
 QLabel* SheetParts::title(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = PlainText::label(text, parent);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.1);
@@ -34,7 +36,7 @@ QLabel* SheetParts::title(const QString& text, QWidget* parent)
 
 QLabel* SheetParts::note(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = PlainText::label(text, parent);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     QFont font = label->font();

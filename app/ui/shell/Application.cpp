@@ -1,10 +1,14 @@
 #include "app/ui/shell/Application.h"
 
 #include "app/map/TileLoader.h"
+#include "app/remote/RemoteServer.h"
+#include "app/ui/sheets/RemoteAccessSheet.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
+#include "app/ui/style/ControlEvents.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainToolTips.h"
 #include "app/workspace/LogFile.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeychainCredentialStore.h"
@@ -20,14 +24,69 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+const QString programName = u"Xalto Station Control"_s;
+
+struct Options {
+    QCommandLineOption settingsDir{u"settings-dir"_s,
+                                   u"Keep the saved settings in <dir> instead of the user's own settings."_s, u"dir"_s};
+    QCommandLineOption logFile{
+        u"log-file"_s, u"Append the connection and command log of every tab, with dates, to <file>."_s, u"file"_s};
+    QCommandLineOption connect{u"connect"_s, u"Connect every restored server tab at start."_s};
+};
+
+void describe(QCommandLineParser& parser, const Options& options)
+{
+    parser.setApplicationDescription(u"Station control for amateur-radio operators."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({options.settingsDir, options.logFile, options.connect});
+}
+
+// Help and version, when asked for; nothing otherwise.
+std::optional<int> answerHelpOrVersion(const QCommandLineParser& parser)
+{
+    if (parser.isSet(u"help"_s)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(u"version"_s)) {
+        std::printf("%s %s\n", qPrintable(programName), XALTO_VERSION_DESCRIBED);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> Application::answerWithoutDisplay(int argc, char** argv)
+{
+    // A core application needs no window system. Its own copy of the argument count: it may
+    // take arguments it understands out of the list, which the GUI application must still see.
+    int count = argc;
+    const QCoreApplication core(count, argv);
+    QCoreApplication::setApplicationName(programName);
+    QCoreApplication::setApplicationVersion(QStringLiteral(XALTO_VERSION));
+    const Options options;
+    QCommandLineParser parser;
+    describe(parser, options);
+    // Options of the window system (such as -platform) are unknown here, so a failed parse is
+    // left to `run`, which sees the arguments without them.
+    parser.parse(QCoreApplication::arguments());
+    return answerHelpOrVersion(parser);
+}
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(u"Xalto Station Control"_s);
+    setApplicationName(programName);
     setOrganizationName(u"Xalto"_s);
     setApplicationVersion(QStringLiteral(XALTO_VERSION));
     setDesktopFileName(u"org.xalto.StationControl"_s);
     setWindowIcon(Icons::application());
+    PlainToolTips::install();
+    ControlEvents::install();
 }
 
 Application::~Application()
@@ -35,37 +94,26 @@ Application::~Application()
     // Views first: they refer to the workspace, which refers to the stores.
     m_mainWindow.reset();
     m_tiles.reset();
+    m_remote.reset();
     m_workspace.reset();
 }
 
 int Application::run()
 {
+    const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Station control for amateur-radio operators."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption settingsDir(
-        u"settings-dir"_s, u"Keep the saved settings in <dir> instead of the user's own settings."_s, u"dir"_s);
-    parser.addOption(settingsDir);
-    const QCommandLineOption logFile(
-        u"log-file"_s, u"Append the connection and command log of every tab, with dates, to <file>."_s, u"file"_s);
-    parser.addOption(logFile);
+    describe(parser, options);
     if (!parser.parse(arguments())) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 2;
     }
-    if (parser.isSet(u"help"_s)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(u"version"_s)) {
-        std::printf("%s %s\n", qPrintable(applicationName()), XALTO_VERSION_DESCRIBED);
-        return 0;
+    if (const std::optional<int> answered = answerHelpOrVersion(parser)) {
+        return *answered;
     }
 
     QString scope;
-    if (parser.isSet(settingsDir)) {
-        const QString dir = parser.value(settingsDir);
+    if (parser.isSet(options.settingsDir)) {
+        const QString dir = parser.value(options.settingsDir);
         if (!QDir().mkpath(dir)) {
             std::fprintf(stderr, "The settings folder %s cannot be created.\n", qPrintable(dir));
             return 2;
@@ -85,10 +133,10 @@ int Application::run()
     }
     m_instance->listen();
 
-    if (parser.isSet(logFile)) {
-        m_logFile = std::make_unique<LogFile>(parser.value(logFile));
+    if (parser.isSet(options.logFile)) {
+        m_logFile = std::make_unique<LogFile>(parser.value(options.logFile));
         if (!m_logFile->open()) {
-            std::fprintf(stderr, "The log file %s cannot be opened: %s\n", qPrintable(parser.value(logFile)),
+            std::fprintf(stderr, "The log file %s cannot be opened: %s\n", qPrintable(parser.value(options.logFile)),
                          qPrintable(m_logFile->errorString()));
             return 2;
         }
@@ -96,7 +144,17 @@ int Application::run()
     m_credentials = std::make_unique<KeychainCredentialStore>();
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
     m_tiles = std::make_unique<TileLoader>(*m_settings, TileLoader::defaultCacheFolder());
+    m_remote = std::make_unique<RemoteServer>(*m_workspace, *m_settings, KeltoClient::systemClock());
     m_mainWindow = std::make_unique<MainWindow>(*m_workspace, m_tiles.get());
+    connect(m_mainWindow.get(), &MainWindow::remoteAccessRequested, this, [this] {
+        if (!m_remoteSheet) {
+            m_remoteSheet = new RemoteAccessSheet(*m_remote, m_mainWindow.get());
+            m_remoteSheet->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_remoteSheet->show();
+        m_remoteSheet->raise();
+        m_remoteSheet->activateWindow();
+    });
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
     connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {
@@ -123,5 +181,8 @@ int Application::run()
     m_mainWindow->show();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
+    if (parser.isSet(options.connect)) {
+        m_workspace->connectAll();
+    }
     return exec();
 }

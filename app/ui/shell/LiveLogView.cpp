@@ -1,5 +1,6 @@
 #include "app/ui/shell/LiveLogView.h"
 
+#include "app/ui/style/PlainText.h"
 #include "app/workspace/StationWorkspace.h"
 
 #include <QDialogButtonBox>
@@ -20,7 +21,7 @@ LiveLogView::LiveLogView(StationWorkspace& workspace, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_workspace(workspace)
     , m_stack(new QStackedLayout)
-    , m_empty(new QLabel(u"No connection activity yet."_s))
+    , m_empty(PlainText::label(u"No connection activity yet."_s))
     , m_text(new QPlainTextEdit)
 {
     setObjectName(windowName);

@@ -4,9 +4,11 @@
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/station/StationWorkspaceView.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -46,6 +48,7 @@ void MainWindow::buildMenus()
 
     QMenu* window = menuBar()->addMenu(u"&Window"_s);
     window->addAction(u"Connection &log"_s, this, &MainWindow::showLog);
+    window->addAction(u"&Remote access…"_s, this, &MainWindow::remoteAccessRequested);
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     QAction* about = help->addAction(u"&About Xalto Station Control"_s, this, &MainWindow::showAbout);
@@ -79,6 +82,9 @@ void MainWindow::showAbout()
         "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
         "contributors</a>.<br>Built with Qt "_s +
         QString::fromLatin1(QT_VERSION_STR) + u", running on Qt "_s + QString::fromLatin1(qVersion()) + u'.');
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        PlainText::markOwnRichText(label);
+    }
     box->addButton(QMessageBox::Close);
     box->open();
 }

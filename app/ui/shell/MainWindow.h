@@ -26,6 +26,10 @@ public:
     void showLog();
     void showAbout();
 
+Q_SIGNALS:
+    // Window > Remote access: the application owns the one remote server and opens its sheet.
+    void remoteAccessRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

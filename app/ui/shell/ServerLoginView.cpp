@@ -1,5 +1,6 @@
 #include "app/ui/shell/ServerLoginView.h"
 
+#include "app/ui/style/PlainText.h"
 #include "core/client/KeltoClient.h"
 
 #include <QDialogButtonBox>
@@ -15,8 +16,8 @@ using namespace Qt::Literals::StringLiterals;
 ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationRequest& request, QWidget* parent)
     : QDialog(parent)
     , m_client(client)
-    , m_endpoint(new QLabel)
-    , m_explanation(new QLabel)
+    , m_endpoint(PlainText::label())
+    , m_explanation(PlainText::label())
     , m_username(new QLineEdit)
     , m_password(new QLineEdit)
     , m_signIn(new QPushButton(u"Sign in"_s))
@@ -25,7 +26,7 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     setWindowModality(Qt::WindowModal);
     setFixedWidth(420);
 
-    auto* title = new QLabel(u"Sign in to server"_s);
+    auto* title = PlainText::label(u"Sign in to server"_s);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
@@ -44,8 +45,9 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     fields->addRow(u"Username"_s, m_username);
     fields->addRow(u"Password"_s, m_password);
 
-    auto* note = new QLabel(u"After the server accepts your login, it is saved securely in the system keychain for "
-                            u"this server address and port."_s);
+    auto* note =
+        PlainText::label(u"After the server accepts your login, it is saved securely in the system keychain for "
+                         u"this server address and port."_s);
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
 
@@ -55,7 +57,6 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     cancel->setToolTip(u"Do not sign in; the connection ends."_s);
     buttons->addButton(m_signIn, QDialogButtonBox::AcceptRole);
     m_signIn->setAccessibleName(u"Sign in"_s);
-    m_signIn->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &ServerLoginView::reject);
     connect(m_signIn, &QPushButton::clicked, this, &ServerLoginView::submit);
     connect(m_username, &QLineEdit::textChanged, this, &ServerLoginView::updateSignIn);
@@ -68,6 +69,11 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     layout->addLayout(fields);
     layout->addWidget(note);
     layout->addWidget(buttons);
+
+    // Return signs in, Escape cancels. The default is set once the button is in this dialog (a
+    // default set before is not the dialog's), and Cancel must not take the part on showing.
+    cancel->setAutoDefault(false);
+    m_signIn->setDefault(true);
 
     setRequest(request);
 }

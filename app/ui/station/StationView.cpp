@@ -9,6 +9,7 @@
 #include "app/profiles/SettingsNotifications.h"
 #include "app/profiles/StationPresentation.h"
 #include "app/profiles/UuidText.h"
+#include "app/ui/profiles/Alert.h"
 #include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/rotor/RotorCard.h"
 #include "app/ui/routing/StackCard.h"
@@ -20,6 +21,7 @@
 #include "app/ui/station/StatusDot.h"
 #include "app/ui/style/FlowLayout.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/SettingsStore.h"
@@ -51,7 +53,7 @@ const QString stackPrefix = u"Stack: "_s;
 
 QLabel* sectionTitle(const QString& text)
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 1.25);
     font.setBold(true);
@@ -61,7 +63,7 @@ QLabel* sectionTitle(const QString& text)
 
 QLabel* secondaryLabel(const QString& text = {})
 {
-    auto* label = new QLabel(text);
+    auto* label = PlainText::label(text);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
 }
@@ -86,6 +88,11 @@ void setEnabledWithReason(QWidget* widget, bool enabled, const QString& help, co
 
 } // namespace
 
+QKeySequence StationView::stopAllShortcut()
+{
+    return QKeySequence(Qt::Key_F12);
+}
+
 StationView::StationView(KeltoClient& client, ServerProfiles& profiles, SettingsStore& defaults,
                          SessionCallbacks callbacks, QWidget* parent)
     : QWidget(parent)
@@ -102,6 +109,8 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     m_refreshTimer->setInterval(refreshDelayMs);
     connect(m_refreshTimer, &QTimer::timeout, this, &StationView::refresh);
 
+    // The header first: Tab follows the order widgets are made in, and it reads top down.
+    QWidget* header = buildHeader();
     auto* content = new QWidget;
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(18, 8, 18, 18);
@@ -114,11 +123,14 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(content);
+    // Its cards and controls take the focus; the area itself is only a frame to scroll.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(u"Rotors and antenna routing"_s);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(buildHeader());
+    layout->addWidget(header);
     layout->addWidget(scroll, 1);
 
     bindClient();
@@ -147,7 +159,7 @@ QWidget* StationView::buildHeader()
 
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(10);
-    auto* icon = new QLabel;
+    auto* icon = PlainText::label();
     icon->setPixmap(Icons::application().pixmap(32, 32));
     icon->setAccessibleName(u"Xalto Station Control"_s);
     auto* title = sectionTitle(u"Xalto Station Control"_s);
@@ -167,6 +179,7 @@ QWidget* StationView::buildHeader()
     m_serverButton->setIcon(Icons::icon(u"server"_s));
     m_serverMenu = new QMenu(m_serverButton);
     m_serverMenu->setTitle(u"Servers"_s);
+    m_serverMenu->setAccessibleName(u"Servers"_s);
     m_serverButton->setMenu(m_serverMenu);
     m_serverButton->setToolTip(u"Choose the saved server this tab shows."_s);
 
@@ -215,15 +228,31 @@ QWidget* StationView::buildHeader()
     auto* statusRow = new QHBoxLayout;
     statusRow->setSpacing(8);
     m_statusDot = new StatusDot;
-    m_message = new QLabel;
+    m_message = PlainText::label();
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_message->setWordWrap(true);
-    m_notice = new QLabel;
+    m_notice = PlainText::label();
     m_notice->setWordWrap(true);
     m_notice->hide();
     statusRow->addWidget(m_statusDot, 0, Qt::AlignVCenter);
     statusRow->addWidget(m_message, 1);
     statusRow->addWidget(m_notice, 1);
+
+    // In the fixed header, so scrolling to the antennas never hides them.
+    m_enableControl = new QCheckBox(u"Enable control"_s);
+    m_enableControl->setAccessibleName(u"Enable control"_s);
+    connect(m_enableControl, &QCheckBox::toggled, this, [this](bool on) { m_client.setControlsEnabled(on); });
+    m_stopAll = new QPushButton(Icons::icon(u"stop"_s), u"STOP ALL"_s);
+    m_stopAll->setAccessibleName(u"STOP ALL"_s);
+    m_stopAll->setAutoDefault(false);
+    QFont bold = m_stopAll->font();
+    bold.setBold(true);
+    m_stopAll->setFont(bold);
+    // A key no text field takes, so it works wherever the focus is in the window.
+    m_stopAll->setShortcut(stopAllShortcut());
+    connect(m_stopAll, &QPushButton::clicked, this, [this] { m_client.stopAll(); });
+    statusRow->addWidget(m_enableControl, 0, Qt::AlignVCenter);
+    statusRow->addWidget(m_stopAll, 0, Qt::AlignVCenter);
 
     layout->addLayout(titleRow);
     layout->addWidget(note);
@@ -253,20 +282,9 @@ QWidget* StationView::buildRotorSection()
     top->setSpacing(10);
     m_rotorCount = secondaryLabel();
     m_rotorCaption = secondaryLabel();
-    m_enableControl = new QCheckBox(u"Enable control"_s);
-    m_enableControl->setAccessibleName(u"Enable control"_s);
-    connect(m_enableControl, &QCheckBox::toggled, this, [this](bool on) { m_client.setControlsEnabled(on); });
-    m_stopAll = new QPushButton(Icons::icon(u"stop"_s), u"STOP ALL"_s);
-    m_stopAll->setAccessibleName(u"STOP ALL"_s);
-    QFont bold = m_stopAll->font();
-    bold.setBold(true);
-    m_stopAll->setFont(bold);
-    connect(m_stopAll, &QPushButton::clicked, this, [this] { m_client.stopAll(); });
     top->addWidget(sectionTitle(u"Rotors"_s));
     top->addWidget(m_rotorCount, 0, Qt::AlignBaseline);
     top->addWidget(m_rotorCaption, 1, Qt::AlignBaseline);
-    top->addWidget(m_enableControl);
-    top->addWidget(m_stopAll);
 
     m_rotorEmpty = secondaryLabel();
     m_rotorEmpty->setAlignment(Qt::AlignCenter);
@@ -283,6 +301,7 @@ QWidget* StationView::buildRotorSection()
 QWidget* StationView::buildRoutingSection()
 {
     auto* section = new QWidget;
+    m_routingSection = section;
     auto* layout = new QVBoxLayout(section);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
@@ -484,7 +503,7 @@ void StationView::rebuildServerMenu()
     m_serverMenu->clear();
     const QList<ServerProfile>& profiles = m_profiles.items();
     for (const ServerProfile& profile : profiles) {
-        QAction* action = m_serverMenu->addAction(profile.name);
+        QAction* action = m_serverMenu->addAction(PlainText::mnemonicSafe(profile.name));
         action->setCheckable(true);
         action->setChecked(UuidText::text(profile.id) == m_selectedID);
         action->setToolTip(profile.endpoint());
@@ -505,7 +524,7 @@ void StationView::rebuildServerMenu()
         const std::optional<ServerProfile> selected = selectedProfile();
         label = u"SERVER: "_s + (selected ? selected->name : u"Select server"_s);
     }
-    m_serverButton->setText(label);
+    m_serverButton->setText(PlainText::mnemonicSafe(label));
     m_serverButton->setAccessibleName(label);
 }
 
@@ -516,6 +535,10 @@ void StationView::connectOrDisconnect()
         return;
     }
     const std::optional<ServerProfile> profile = selectedProfile();
+    if (!profile && m_host.isEmpty()) {
+        offerProfileEditor();
+        return;
+    }
     if (m_callbacks.connectServer) {
         m_callbacks.connectServer(m_host, m_port, profile ? profile->kind() : ConnectionKind::ovVarnex,
                                   profile ? profile->name : u"KT-90"_s);
@@ -577,6 +600,8 @@ void StationView::refresh()
             }
         }
     }
+    // After the cards: their refresh may have made controls (presets, positions).
+    orderTabs();
 }
 
 void StationView::refreshHeader()
@@ -612,7 +637,8 @@ void StationView::refreshHeader()
     const auto& rotors = m_client.station().rotors;
     const bool canStopAny =
         std::any_of(rotors.cbegin(), rotors.cend(), [this](const Rotor& rotor) { return m_client.canStop(rotor); });
-    setEnabledWithReason(m_stopAll, canStopAny, u"Stop every rotor of this server."_s,
+    const QString key = u" ("_s + stopAllShortcut().toString(QKeySequence::NativeText) + u")"_s;
+    setEnabledWithReason(m_stopAll, canStopAny, u"Stop every rotor of this server."_s + key,
                          u"No rotor can be stopped: connect and switch on Enable control."_s);
     setTextColor(m_stopAll, StationColors::red(palette()));
 }
@@ -641,6 +667,8 @@ void StationView::refreshSections()
     m_routingEmpty->setText(empty && !m_client.connected() ? u"Connect once to load this server’s antenna routing"_s
                                                            : u"No switches, stack outputs or tuners reported"_s);
     m_routingEmpty->setVisible(noRouting);
+    // A KT-90 or a rotctld drives one rotor and has no antenna routing at all.
+    m_routingSection->setVisible(m_client.connectionKind() == ConnectionKind::ovVarnex);
 }
 
 void StationView::syncCards()
@@ -723,6 +751,49 @@ void StationView::syncCards()
     }
 }
 
+void StationView::orderTabs()
+{
+    // Cards are made after the sections: without this, Tab would reach them last of all. Qt
+    // orders focusable widgets only, so each card's controls are chained in their own order.
+    QHash<const QWidget*, QList<QWidget*>> controls;
+    QSet<const QWidget*> cards;
+    for (const CardFrame* card : std::as_const(m_cards)) {
+        cards.insert(card);
+    }
+    for (QWidget* widget = nextInFocusChain(); widget && widget != this; widget = widget->nextInFocusChain()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus)) {
+            continue;
+        }
+        for (const QWidget* parent = widget->parentWidget(); parent && parent != this;
+             parent = parent->parentWidget()) {
+            if (cards.contains(parent)) {
+                controls[parent].append(widget);
+                break;
+            }
+        }
+    }
+    QList<QPointer<QWidget>> order{m_stopAll};
+    for (FlowLayout* flow : {m_rotorCards, m_routingCards}) {
+        if (flow == m_routingCards) {
+            order.append(m_enableAntennas);
+        }
+        for (int i = 0; i < flow->count(); ++i) {
+            for (QWidget* control : controls.value(flow->itemAt(i)->widget())) {
+                order.append(control);
+            }
+        }
+    }
+    // Cards add controls of their own as the station changes (presets, positions): the order is
+    // checked on every refresh and made again only when it changed.
+    if (order == m_tabOrder) {
+        return;
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    }
+    m_tabOrder = order;
+}
+
 CardFrame* StationView::createCard(const QString& key)
 {
     if (key.startsWith(rotorPrefix)) {
@@ -732,13 +803,19 @@ CardFrame* StationView::createCard(const QString& key)
         card->setMapServices(m_tiles, m_places);
         return card;
     }
+    // Named for assistive tools, which list the cards as groups.
+    CardFrame* card = nullptr;
     if (key.startsWith(switchPrefix)) {
-        return new SwitchCard(m_client, key.mid(switchPrefix.size()));
+        card = new SwitchCard(m_client, key.mid(switchPrefix.size()));
+        card->setAccessibleName(u"Switch "_s + key.mid(switchPrefix.size()));
+    } else if (key.startsWith(stackPrefix)) {
+        card = new StackCard(m_client, key.mid(stackPrefix.size()));
+        card->setAccessibleName(u"Stack "_s + key.mid(stackPrefix.size()));
+    } else {
+        card = new TunerCard(m_client, key.mid(tunerPrefix.size()));
+        card->setAccessibleName(u"Tuner "_s + key.mid(tunerPrefix.size()));
     }
-    if (key.startsWith(stackPrefix)) {
-        return new StackCard(m_client, key.mid(stackPrefix.size()));
-    }
-    return new TunerCard(m_client, key.mid(tunerPrefix.size()));
+    return card;
 }
 
 void StationView::showEncoderPreview()
@@ -777,14 +854,41 @@ void StationView::manageServers()
         m_profileSheet->raise();
         return;
     }
-    // One editing session per opening: the sheet starts from the saved profiles.
-    auto* manager =
-        new ProfileManager(m_profiles, *m_places, [this](const ServerProfile& profile) { selectProfile(profile); });
+    // One editing session per opening: the sheet starts from the saved profiles. A live or
+    // connecting tab keeps its server when another profile is saved.
+    auto* manager = new ProfileManager(m_profiles, *m_places, [this](const ServerProfile& profile) {
+        if ((m_client.connected() || m_client.connecting()) && UuidText::text(profile.id) != m_selectedID) {
+            rebuildServerMenu();
+            return false;
+        }
+        selectProfile(profile);
+        return true;
+    });
+    // The tab's own server opens for editing.
+    if (const std::optional<ServerProfile> current = selectedProfile()) {
+        manager->select(*current);
+    }
     auto* dialog = new ProfileManagerDialog(*manager, this);
     manager->setParent(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // "OK" hides the sheet without a close Qt would delete it on; the next opening needs a new one.
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     m_profileSheet = dialog;
     dialog->open();
+}
+
+void StationView::offerProfileEditor()
+{
+    const bool none = m_profiles.items().isEmpty();
+    Alert::open(this, QMessageBox::Information, none ? u"No server yet"_s : u"No server chosen"_s,
+                none ? u"There is no server to connect to yet. Add one in the server editor."_s
+                     : u"This tab has no server. Choose one in the server menu, or add one in the server editor."_s,
+                {{u"Cancel"_s, QMessageBox::RejectRole, {}},
+                 {u"Add server…"_s, QMessageBox::AcceptRole, [self = QPointer(this)] {
+                      if (self) {
+                          self->manageServers();
+                      }
+                  }}});
 }
 
 void StationView::openIntegrations()

@@ -4,6 +4,7 @@
 #include "app/ui/rotor/RotorCard.h"
 #include "app/workspace/SessionCallbacks.h"
 
+#include <QKeySequence>
 #include <QMap>
 #include <QPointer>
 #include <QString>
@@ -77,10 +78,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    // Presses STOP ALL of the tab in view from anywhere in the window.
+    static QKeySequence stopAllShortcut();
+
 private:
     QWidget* buildHeader();
     QWidget* buildRotorSection();
     QWidget* buildRoutingSection();
+    QWidget* m_routingSection = nullptr;
+    // The Tab order last applied to the cards' controls.
+    QList<QPointer<QWidget>> m_tabOrder;
     void bindClient();
     void bindIntegrations();
 
@@ -95,6 +102,8 @@ private:
     void refreshHeader();
     void refreshSections();
     void syncCards();
+    // Tab in reading order: header, the rotor cards, the antenna switch, the routing cards.
+    void orderTabs();
     CardFrame* createCard(const QString& key);
     void endpointChanged();
     RotorCard::Site site() const;
@@ -102,6 +111,8 @@ private:
     void authenticationChanged();
     void showEncoderPreview();
     void manageServers();
+    // Connect without a server: says so and offers the server editor.
+    void offerProfileEditor();
     void openIntegrations();
     void openLayout();
 

@@ -3,6 +3,7 @@
 #include "app/ui/station/StationView.h"
 #include "app/ui/station/TabStrip.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/PlainText.h"
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
@@ -83,6 +84,7 @@ void StationWorkspaceView::syncSessions()
             view->setTileLoader(m_tiles);
             connect(view, &StationView::logRequested, this, &StationWorkspaceView::logRequested);
             connect(session, &StationSession::nameChanged, this, &StationWorkspaceView::syncStrip);
+            connect(&session->client(), &KeltoClient::connectingChanged, this, &StationWorkspaceView::syncStrip);
             m_stack->addWidget(view);
         }
         kept.insert(session->id(), view);
@@ -125,12 +127,16 @@ void StationWorkspaceView::syncStrip()
     }
     for (qsizetype index = 0; index < sessions.size(); ++index) {
         const StationSession* session = sessions.at(index);
-        const QString title = session->client().connected() ? session->name() : u"Disconnected"_s;
+        // The name tells the tabs apart; the state follows it unless the tab is live.
+        const KeltoClient& client = session->client();
+        const QString title = client.connected()    ? session->name()
+                              : client.connecting() ? session->name() + u" · connecting"_s
+                                                    : session->name() + u" · disconnected"_s;
         const int tab = static_cast<int>(index);
         if (tab >= m_tabs->count()) {
-            m_tabs->addTab(title);
+            m_tabs->addTab(PlainText::mnemonicSafe(title));
         }
-        m_tabs->setTabText(tab, title);
+        m_tabs->setTabText(tab, PlainText::mnemonicSafe(title));
         m_tabs->setTabData(tab, session->id().toString());
         m_tabs->setTabToolTip(tab, session->name());
         if (selected && *selected == session->id()) {

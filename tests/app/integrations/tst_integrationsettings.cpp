@@ -53,6 +53,7 @@ IntegrationSettings everyFieldSet()
     settings.rotctldPort = u"4534"_s;
     settings.rotctldRotor = u"Tower 2"_s;
     settings.rotctldPark = 270.5;
+    settings.rotctldTolerance = 2.5;
     return settings;
 }
 
@@ -172,6 +173,7 @@ private Q_SLOTS:
         before.rotctldPort = fresh.rotctldPort;
         before.rotctldRotor = fresh.rotctldRotor;
         before.rotctldPark = fresh.rotctldPark;
+        before.rotctldTolerance = fresh.rotctldTolerance;
         QJsonObject older = before.toJson();
         for (const QString& key : older.keys()) {
             if (key.startsWith(u"rotctld"_s)) {

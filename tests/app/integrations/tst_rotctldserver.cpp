@@ -3,12 +3,14 @@
 #include "core/protocol/OVVProtocol.h"
 #include "tests/core/client/ClientTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpSocket>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <sys/socket.h>
 #include <vector>
@@ -17,8 +19,15 @@ using namespace ClientTest;
 
 namespace {
 
+struct Rig;
+using Setup = std::function<void(Rig&)>;
+
 // A live simulated station, its client, and the tab's rotctld server serving "Rotor 1".
 struct Rig {
+    explicit Rig(const StationSimulator::Options& options = {})
+        : bench(options)
+    {}
+
     Bench bench;
     StationIntegrations integrations{bench.defaults, bench.clock};
     QString port = QString::number(closedPort());
@@ -31,7 +40,7 @@ struct Rig {
         IntegrationSettings settings;
         settings.rotctldPort = port;
         settings.rotctldRotor = u"Rotor 1"_s;
-        settings.rotctldPark = 45.0;
+        settings.rotctldPark = 90.0;
         integrations.setSettings(settings);
         integrations.startRotctld(*bench.client);
         QCOMPARE(integrations.rotctldServer().message(), u"Listening on 127.0.0.1:"_s + port);
@@ -87,7 +96,32 @@ QByteArray ask(QTcpSocket& socket, const QByteArray& line, int lines)
     return answer;
 }
 
+// The TURN and STOP lines the simulator receives, each at the milliseconds of `wall`.
+using Traffic = QList<std::pair<qint64, QByteArray>>;
+void watch(StationSimulator& simulator, const QElapsedTimer& wall, Traffic& traffic)
+{
+    QObject::connect(&simulator, &StationSimulator::recorded, &simulator, [&](QByteArray record) {
+        if (record.startsWith("TURN") || record.startsWith("STOP")) {
+            traffic.append({wall.elapsed(), record.trimmed().replace('\x1f', ' ')});
+            qInfo("%6lld ms  station got %s", static_cast<long long>(traffic.last().first),
+                  traffic.last().second.data());
+        }
+    });
+}
+
+// Every TURN at least this long after the line before it. Turns leave a second apart; the margin
+// is for their delivery on a busy machine.
+bool turnsApart(const Traffic& traffic, qint64 milliseconds)
+{
+    return std::adjacent_find(traffic.cbegin(), traffic.cend(), [=](const auto& a, const auto& b) {
+               return b.second.startsWith("TURN") && b.first - a.first < milliseconds;
+           }) == traffic.cend();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(KeltoClient::TurnRefusal)
 
 // The tab's rotctld server with Hamlib's rotctl as its client and the station simulator as the
 // station; hostile peers from raw sockets.
@@ -119,10 +153,13 @@ private Q_SLOTS:
         const double heading = *rig.bench.client->station().rotors.value(u"Rotor 1"_s).heading;
         QCOMPARE(read.output.split(u'\n').first().toDouble(), std::round(heading * 100) / 100);
 
-        const Run moved = rotctl(rig.port, {u"P"_s, u"200"_s, u"10"_s, u"S"_s});
+        // A tracker's loop, with the satellite's elevation: the first target turns at once, the
+        // later ones wait for the interval, and the stop drops them.
+        const Run moved = rotctl(rig.port, QStringLiteral("P 200 10 P 230 45 P 260 80 S").split(u' '));
         const QString origin = u" (rotctld client 127.0.0.1:"_s;
         if (controls) {
             QCOMPARE(moved.exitCode, 0);
+            QTest::qWait(RotctldServer::reaimInterval);
             rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 200.0), *OVVProtocol::stop(u"Rotor 1")});
             const QStringList log = logTexts(*rig.bench.client);
             QVERIFY(log.at(log.size() - 3).startsWith(u"Turn requested: Rotor 1 → 200.0°"_s + origin));
@@ -133,10 +170,8 @@ private Q_SLOTS:
             QVERIFY(moved.output.contains(u"set_pos: error"_s) && moved.output.contains(u"stop: error"_s) &&
                     moved.output.contains(u"Command rejected by the rig"_s));
             rig.expectStationGot({});
-            QCOMPARE(logTexts(*rig.bench.client)
-                         .filter(u"Turn blocked: control is disabled or heading is stale."_s + origin)
-                         .size(),
-                     qsizetype(1));
+            QCOMPARE(logTexts(*rig.bench.client).filter(u"Turn blocked: control is off."_s + origin).size(),
+                     qsizetype(3));
         }
         // Lines of the window's own commands carry no label.
         rig.bench.client->stop(u"Rotor 2"_s);
@@ -172,7 +207,7 @@ private Q_SLOTS:
         QVERIFY2(position.startsWith("get_pos:\nAzimuth: ") && position.endsWith("\nElevation: 0.00\nRPRT 0\n"),
                  position.constData());
         // Only the park turned the rotor, to the heading of the settings.
-        rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 45.0)});
+        rig.expectStationGot({*OVVProtocol::turn(u"Rotor 1", 90.0)});
         QCOMPARE(rig.integrations.rotctldServer().clientCount(), 1);
     }
 
@@ -278,6 +313,106 @@ private Q_SLOTS:
         rig.integrations.load(QString());
         rig.integrations.load(u"station:1"_s);
         QVERIFY(!rig.integrations.settings().rotctldEnabled);
+    }
+
+    // gpredict's rotator loop: the position every 100 ms and the target every 800 ms, first a
+    // fixed one until the reading is within 5°, then a pass stepping it 0.5° a second. A fast
+    // rotor and a short pass keep the run to seconds.
+    void gpredictPattern_isServedWithoutErrorsAndTurnsAtMostOnceASecond()
+    {
+        QElapsedTimer wall;
+        Traffic traffic;
+        StationSimulator::Options fast;
+        fast.turnRate = 40.0;
+        Rig rig(fast);
+        CLIENT_TEST_CHECK(rig.open());
+        std::unique_ptr<QTcpSocket> socket = rig.peer();
+        wall.start();
+        watch(*rig.bench.simulator, wall, traffic);
+        const Instant start = rig.bench.clock.now();
+        const auto exchange = [&](const QByteArray& line, int lines) {
+            rig.bench.clock.set(start + static_cast<double>(wall.elapsed()) / 1000.0);
+            const QByteArray answer = ask(*socket, line, lines);
+            if (line != "p\n") {
+                const QByteArray text = QByteArray(line.trimmed() + " -> " + answer.trimmed()).replace('\n', " | ");
+                qInfo("%6lld ms  %s", static_cast<long long>(wall.elapsed()), text.constData());
+            }
+            return answer;
+        };
+        double target = 189.56;
+        std::optional<qint64> pass;
+        for (int cycle = 0; !pass || wall.elapsed() - *pass < 6000; ++cycle, QTest::qWait(100)) {
+            QVERIFY(wall.elapsed() < 30000);
+            const double reading = exchange("p\n", 2).split('\n').first().toDouble();
+            if (!pass && std::fabs(reading - target) <= 5.0) {
+                pass = wall.elapsed();
+            }
+            if (cycle % 8 == 0) {
+                target = 189.56 + (pass ? 0.5 * static_cast<double>(wall.elapsed() - *pass) / 1000.0 : 0.0);
+                QCOMPARE(exchange("P " + QByteArray::number(target, 'f', 2) + " 0.00\n", 1), QByteArray("RPRT 0\n"));
+            }
+        }
+        StationSimulator& station = *rig.bench.simulator;
+        QTRY_VERIFY(!station.rotorTarget(u"Rotor 1"_s) && std::fabs(*station.rotorHeading(u"Rotor 1"_s) - target) <= 1);
+        // Targets faster than the interval: the first turns at once, the latest after it, and a
+        // stop ends that turn.
+        QTest::qWait(RotctldServer::reaimInterval);
+        QCOMPARE(exchange("P 250 0\nP 275 0\nP 300 0\n", 3), QByteArray("RPRT 0\nRPRT 0\nRPRT 0\n"));
+        QTRY_COMPARE(traffic.last().second, QByteArray("TURN Rotor 1 300.0"));
+        QCOMPARE(exchange("S\n", 1), QByteArray("RPRT 0\n"));
+        QTRY_VERIFY(!station.rotorTarget(u"Rotor 1"_s) && *station.rotorHeading(u"Rotor 1"_s) < 300);
+        QCOMPARE(traffic.at(traffic.size() - 3).second + traffic.last().second, "TURN Rotor 1 250.0STOP Rotor 1");
+        QVERIFY(turnsApart(traffic, 900));
+    }
+
+    void refusals_logTheirReasonAndAnswerItsCode_data()
+    {
+        using Refusal = KeltoClient::TurnRefusal;
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("logged");
+        const auto row = [](const char* name, const Setup& setup, Refusal refusal, const char* line, int code,
+                            const char* logged) {
+            QTest::newRow(name) << setup << refusal << QByteArray(line) << code << QString::fromUtf8(logged);
+        };
+        row(
+            "control off", [](Rig& r) { r.bench.client->setControlsEnabled(false); }, Refusal::controlOff, "P 200 0\n",
+            -9, "Turn blocked: control is off.");
+        row(
+            "heading stale", [](Rig& r) { r.bench.simulator->setFault(StationSimulator::Fault::silence); },
+            Refusal::headingStale, "P 200 0\n", -5, "Turn blocked: heading is stale.");
+        row(
+            "rotor not on the station", [](Rig& r) { r.bench.simulator->removeRotor(u"Rotor 1"_s); },
+            Refusal::rotorMissing, "K\n", -11, "Turn blocked: rotor not on the station.");
+        row(
+            "rotor offline", [](Rig& r) { r.bench.simulator->setRotorStatus(u"Rotor 1"_s, u"1"_s); },
+            Refusal::rotorUnavailable, "P 200 0\n", -11, "Turn blocked: rotor does not accept a turn.");
+        // A jog steps from where the rotor is: it waits for the heading to settle.
+        row(
+            "heading changing", [](Rig& r) { r.bench.client->turn(u"Rotor 1"_s, 200.0); }, Refusal::headingChanging,
+            "M 16 0\n", -9, "Jog blocked: heading is changing.");
+    }
+    void refusals_logTheirReasonAndAnswerItsCode()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(KeltoClient::TurnRefusal, refusal);
+        QFETCH(QByteArray, line);
+        QFETCH(int, code);
+        QFETCH(QString, logged);
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        std::unique_ptr<QTcpSocket> socket = rig.peer();
+        setup(rig);
+        // Silent, the station's last report goes stale with time alone.
+        rig.bench.clock.advance(refusal == KeltoClient::TurnRefusal::headingStale ? Rotor::freshSeconds : 0.0);
+        QTRY_VERIFY(rig.bench.client->jogRefusal(u"Rotor 1"_s) == refusal);
+        rig.bench.simulator->clearReceived();
+        QCOMPARE(ask(*socket, line, 1), "RPRT " + QByteArray::number(code) + '\n');
+        const QString last = lastLogText(*rig.bench.client);
+        QVERIFY2(last.startsWith(logged + u" (rotctld client 127.0.0.1:"_s), qPrintable(last));
+        rig.expectStationGot({});
     }
 };
 

@@ -1,3 +1,7 @@
+#include "app/profiles/ServerProfile.h"
+#include "app/profiles/ServerProfiles.h"
+#include "app/profiles/SettingsKeys.h"
+#include "app/profiles/UuidText.h"
 #include "app/ui/shell/Application.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
@@ -5,12 +9,16 @@
 #include "app/workspace/StationSession.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
+#include "core/client/QSettingsStore.h"
 #include "tools/station-sim/StationSimulator.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QMainWindow>
 #include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,14 +96,18 @@ private Q_SLOTS:
         QTRY_COMPARE(second.clientCount(), 0);
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(XALTO_VERSION));
 
-        // The log file keeps every merged line, each with its date.
+        // The log file keeps every merged line, each with its date and time before the tag.
         QFile file(logPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
         QVERIFY(lines.size() >= 4);
-        const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toUtf8() + " [";
-        QVERIFY(
-            std::all_of(lines.cbegin(), lines.cend(), [&](const QByteArray& line) { return line.startsWith(today); }));
+        const QRegularExpression dated(u"^"_s + QDate::currentDate().toString(Qt::ISODate) +
+                                       u" \\d\\d:\\d\\d:\\d\\d \\[127\\.0\\.0\\.1:\\d+\\] \\S"_s);
+        for (const QByteArray& line : lines) {
+            QVERIFY2(dated.match(QString::fromUtf8(line)).hasMatch(), line.constData());
+        }
+        // A connection opens with its own lines; the tear-down closes it.
+        QVERIFY(lines.first().contains("TCP connected to"));
         QVERIFY(std::any_of(lines.cbegin(), lines.cend(),
                             [](const QByteArray& line) { return line.endsWith("Disconnected"); }));
     }
@@ -122,6 +134,88 @@ private Q_SLOTS:
 
         // Another settings store runs on its own.
         QVERIFY(!SingleInstance(scope + u"-other"_s).notifyRunning());
+    }
+
+    void connectOption_connectsEveryRestoredTab_data()
+    {
+        QTest::addColumn<bool>("connect");
+        QTest::newRow("--connect") << true;
+        QTest::newRow("restored only") << false;
+    }
+    void connectOption_connectsEveryRestoredTab()
+    {
+        QFETCH(bool, connect);
+        QTemporaryDir settings;
+        QStringList texts{u"xalto"_s, u"--settings-dir"_s, settings.path()};
+        if (connect) {
+            texts.append(u"--connect"_s);
+        }
+        Arguments arguments(texts);
+        Application application(arguments.count, arguments.pointers.data());
+        StationSimulator first;
+        StationSimulator second;
+        QVERIFY(first.listen() && second.listen());
+        {
+            QSettingsStore store(QDir(settings.path()).filePath(u"settings.ini"_s));
+            const ServerProfile a{
+                QUuid::createUuid(),      u"Contest station"_s, u"127.0.0.1"_s, QString::number(first.serverPort()),
+                ConnectionKind::ovVarnex, std::nullopt,         std::nullopt,   std::nullopt};
+            const ServerProfile b{
+                QUuid::createUuid(),      u"Second"_s,  u"127.0.0.1"_s, QString::number(second.serverPort()),
+                ConnectionKind::ovVarnex, std::nullopt, std::nullopt,   std::nullopt};
+            ServerProfiles(store).setItems({a, b});
+            store.setTextList(SettingsKeys::lastConnectedServerProfiles, {UuidText::text(a.id), UuidText::text(b.id)});
+        }
+
+        QStringList messages;
+        bool bothConnected = false;
+        QTimer::singleShot(0, &application, [&] {
+            const QList<StationSession*>& sessions = application.workspace()->sessions();
+            bothConnected = QTest::qWaitFor(
+                [&] {
+                    return sessions.size() == 2 && sessions.at(0)->client().connected() &&
+                           sessions.at(1)->client().connected();
+                },
+                connect ? 5000 : 300);
+            for (const StationSession* session : sessions) {
+                messages.append(session->client().message());
+            }
+            application.mainWindow()->close();
+        });
+        QCOMPARE(application.run(), 0);
+        QCOMPARE(bothConnected, connect);
+        // A first start has no snapshot: nothing claims a last known station.
+        const QString expected = connect ? u"Connected · live station data"_s : u"Disconnected"_s;
+        QCOMPARE(messages, (QStringList{expected, expected}));
+    }
+
+    // Over ssh and in scripts there is no display: help and version must not need one.
+    void helpAndVersion_answerWithoutDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("--help") << u"--help"_s << u"--connect"_s;
+        QTest::newRow("--version") << u"--version"_s << u"Xalto Station Control "_s;
+    }
+    void helpAndVersion_answerWithoutDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}) {
+            environment.remove(name);
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(XALTO_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(30'000));
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+        QVERIFY2(output.contains(expected), qPrintable(output));
+        if (option == u"--help"_s) {
+            QVERIFY(output.startsWith(u"Usage: "_s));
+        }
     }
 
     void run_refusesUnknownOptions()

@@ -243,10 +243,12 @@ private Q_SLOTS:
         const QString port = QString::number(closedPort());
         type(sheet.view, u"rotctld port"_s, port);
         type(sheet.view, u"Park heading"_s, u"90"_s);
+        type(sheet.view, u"Re-aim tolerance"_s, u"2.5"_s);
         click(sheet.view, u"Start rotctld server"_s);
         const QString listening = u"Listening on 127.0.0.1:"_s + port;
         QCOMPARE(sheet.text(u"Rotctld server status"_s), listening + u" · no clients"_s);
         QCOMPARE(sheet.stored().value().rotctldRotor, u"Rotor 2"_s);
+        QCOMPARE(sheet.stored().value().rotctldTolerance, 2.5);
         QVERIFY(sheet.stored().value().rotctldEnabled);
 
         QTcpSocket peer;

@@ -104,7 +104,12 @@ struct Editor {
         defaults.setText(NominatimPlaceSearch::baseAddressKey, geocoder.url(u"/search"_s).toString());
         places = std::make_unique<NominatimPlaceSearch>(defaults);
         manager = std::make_unique<ProfileManager>(
-            profiles, *places, [this](const ServerProfile& saved) { chosen.append(saved); }, clock);
+            profiles, *places,
+            [this](const ServerProfile& saved) {
+                chosen.append(saved);
+                return true;
+            },
+            clock);
         dialog = std::make_unique<ProfileManagerDialog>(*manager, nullptr, &files);
         dialog->open();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
@@ -279,6 +284,23 @@ private Q_SLOTS:
         QCOMPARE(editor.text(u"Profile name"_s), u"Shack"_s);
         QVERIFY(editor.manager->hasUnsavedChanges());
         QVERIFY(!editor.manager->validationError());
+    }
+
+    // A server that is off today can still be set up: the failure alert offers to save unchecked.
+    void save_unverifiedServer_saveAnywayStoresItUnchecked()
+    {
+        Editor editor;
+        const QString port = QString::number(closedPort());
+        editor.fill(u"Remote site"_s);
+        editor.type(u"Port"_s, port);
+        editor.save();
+        CLIENT_TEST_CHECK(answer(u"Could not save server"_s, u"Save anyway"_s));
+        QCOMPARE(editor.profiles.items().size(), 1);
+        QCOMPARE(editor.profiles.items().first().name, u"Remote site"_s);
+        QCOMPARE(editor.profiles.items().first().port, port);
+        QCOMPARE(editor.chosen, editor.profiles.items());
+        QVERIFY(!editor.manager->hasUnsavedChanges());
+        QCOMPARE(editor.dialog->windowTitle(), u"Edit Server"_s);
     }
 
     void cancelCheck_ofSilentServer_storesNothingAndKeepsEdits()

@@ -9,6 +9,7 @@
 #include "app/ui/style/StationColors.h"
 #include "core/model/AntennaSwitch.h"
 #include "core/model/StackOutput.h"
+#include "core/model/SwitchPosition.h"
 #include "core/model/TurvixTuner.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/support/ViewTestSupport.h"
@@ -464,6 +465,34 @@ private Q_SLOTS:
         QTest::mouseClick(ViewTest::byName<QAbstractButton>(dial, u"East Beam"_s), Qt::LeftButton);
         QTRY_VERIFY(shows(view.get(), u"Reported: East Beam"_s));
         CLIENT_TEST_CHECK(expectTeal({110.0}, {20.0, 135.0, 200.0}));
+    }
+
+    // A locked position can still be where the beam points: the dial shows the selection, the
+    // button its lock.
+    void dial_selectedAndLocked_isDrawnSelected()
+    {
+        AntennaSwitch beams = makeSwitch(2, {u"North"_s, u"East"_s}, u"East"_s);
+        beams.metadata = {SwitchPosition{u"North"_s, {}, {}, 0.0, 60.0, false},
+                          SwitchPosition{u"East"_s, {}, {}, 90.0, 60.0, false}};
+        beams.lockedPositions = {u"East"_s};
+        const SwitchCardState state =
+            SwitchCardState::of(beams, live, [&](const QString& name) { return beams.accepts(name, at); });
+        QCOMPARE(state.positions.at(1).mark, PositionState::Mark::locked);
+
+        DirectionalSwitchView dial;
+        dial.setPositions(state.positions);
+        dial.resize(dial.sizeHint());
+        const QImage image = dial.grab().toImage();
+        const auto colourAt = [&](double bearing) {
+            const double angle = qDegreesToRadians(bearing);
+            const QPointF spot =
+                dial.centre() + DirectionalSwitchView::rimRadius * QPointF(std::sin(angle), -std::cos(angle));
+            return image.pixelColor((spot * image.devicePixelRatio()).toPoint());
+        };
+        const QColor teal = StationColors::teal(dial.palette());
+        QVERIFY(near(colourAt(110.0), teal));
+        QVERIFY(!near(colourAt(20.0), teal));
+        QVERIFY(!ViewTest::byName<QAbstractButton>(&dial, u"East"_s)->isEnabled());
     }
 
     void encoderPreview_marksOnlyThatPosition_data()

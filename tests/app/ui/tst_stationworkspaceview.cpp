@@ -122,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(m_view->stripVisible());
         QVERIFY(!closeTab->isHidden());
         auto* tabs = m_view->findChild<TabStrip*>();
-        QCOMPARE(tabs->tabText(1), u"Disconnected"_s);
+        QCOMPARE(tabs->tabText(1), u"Server 2 · disconnected"_s);
 
         // Choosing the first tab hides the close button: the first tab is never closed.
         tabs->setCurrentIndex(0);
@@ -168,7 +168,7 @@ private Q_SLOTS:
 
         click(view, u"Disconnect"_s);
         QTRY_COMPARE(m_simulator->clientCount(), 0);
-        QTRY_COMPARE(tabs->tabText(0), u"Disconnected"_s);
+        QTRY_COMPARE(tabs->tabText(0), u"Home station · disconnected"_s);
         QVERIFY(ViewTest::unnamedControls(view).isEmpty());
     }
 
@@ -390,9 +390,20 @@ private Q_SLOTS:
         QTRY_VERIFY(client.connected());
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
 
-        const auto stored = keychain.load(client.endpoint());
-        QVERIFY(std::holds_alternative<std::optional<ServerCredentials>>(stored));
-        QCOMPARE(std::get<std::optional<ServerCredentials>>(stored)->username, u"op"_s);
+        // The save finishes in the background.
+        std::optional<CredentialStore::LoadResult> stored;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                stored.reset();
+                keychain.load(client.endpoint(), this,
+                              [&stored](const CredentialStore::LoadResult& loaded) { stored = loaded; });
+                if (!QTest::qWaitFor([&] { return stored.has_value(); }, 5000)) {
+                    return false;
+                }
+                const auto* found = std::get_if<std::optional<ServerCredentials>>(&*stored);
+                return found && found->has_value() && (*found)->username == u"op"_s;
+            }(),
+            20'000);
 
         // The next connect signs in from the keychain without asking.
         click(view, u"Disconnect"_s);

@@ -42,8 +42,8 @@ private Q_SLOTS:
         QVERIFY(!bench.client->connecting());
         QVERIFY(!bench.client->connected());
         QCOMPARE(bench.client->endpoint(), QString());
-        // Only the tear-down at the start of every connect is logged.
-        QCOMPARE(logTexts(*bench.client), QStringList{u"Disconnected"_s});
+        // Nothing was going on, so there is nothing to say about ending it.
+        QCOMPARE(logTexts(*bench.client), QStringList());
     }
 
     void connect_passesThroughOpeningCheckingAndLive()

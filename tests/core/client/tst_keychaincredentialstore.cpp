@@ -12,8 +12,41 @@ class TestKeychainCredentialStore final : public QObject {
 
     KeychainCredentialStore m_store{u"org.xalto.test."_s + QUuid::createUuid().toString(QUuid::WithoutBraces)};
 
-    static ServerCredentials loaded(const CredentialStore::LoadResult& result)
+    // Waits for the store's answer; the call itself never answers.
+    CredentialStore::LoadResult load(const QString& endpoint)
     {
+        std::optional<CredentialStore::LoadResult> result;
+        m_store.load(endpoint, this, [&result](const CredentialStore::LoadResult& loaded) { result = loaded; });
+        if (result) {
+            qWarning("load answered inside the call");
+            return KeychainError{-1};
+        }
+        if (!QTest::qWaitFor([&] { return result.has_value(); }, 20'000)) {
+            return KeychainError{-2};
+        }
+        return *result;
+    }
+
+    std::optional<KeychainError> save(const QString& endpoint, const ServerCredentials& credentials)
+    {
+        std::optional<std::optional<KeychainError>> result;
+        m_store.save(endpoint, credentials, this,
+                     [&result](const std::optional<KeychainError>& failure) { result = failure; });
+        (void)QTest::qWaitFor([&] { return result.has_value(); }, 20'000);
+        return result.value_or(KeychainError{-2});
+    }
+
+    std::optional<KeychainError> remove(const QString& endpoint)
+    {
+        std::optional<std::optional<KeychainError>> result;
+        m_store.remove(endpoint, this, [&result](const std::optional<KeychainError>& failure) { result = failure; });
+        (void)QTest::qWaitFor([&] { return result.has_value(); }, 20'000);
+        return result.value_or(KeychainError{-2});
+    }
+
+    ServerCredentials loaded(const QString& endpoint)
+    {
+        const CredentialStore::LoadResult result = load(endpoint);
         const auto* credentials = std::get_if<std::optional<ServerCredentials>>(&result);
         if (!credentials) {
             qWarning("load failed: %s", qPrintable(std::get<KeychainError>(result).description()));
@@ -25,7 +58,7 @@ class TestKeychainCredentialStore final : public QObject {
 private Q_SLOTS:
     void missingItem_readsAsNoLogin()
     {
-        const auto result = m_store.load(u"nobody.example:4001"_s);
+        const auto result = load(u"nobody.example:4001"_s);
         QVERIFY(std::holds_alternative<std::optional<ServerCredentials>>(result));
         QVERIFY(!std::get<std::optional<ServerCredentials>>(result).has_value());
     }
@@ -34,20 +67,20 @@ private Q_SLOTS:
     {
         const ServerCredentials first{u"op"_s, u"s\u00e9cret \u20ac"_s};
         const ServerCredentials second{u"guest"_s, QString()};
-        QCOMPARE(m_store.save(u"shack:4001"_s, first), std::nullopt);
-        QCOMPARE(m_store.save(u"serial:/dev/ttyUSB0@9600"_s, second), std::nullopt);
+        QCOMPARE(save(u"shack:4001"_s, first), std::nullopt);
+        QCOMPARE(save(u"serial:/dev/ttyUSB0@9600"_s, second), std::nullopt);
 
-        QCOMPARE(loaded(m_store.load(u"shack:4001"_s)), first);
-        QCOMPARE(loaded(m_store.load(u"serial:/dev/ttyUSB0@9600"_s)), second);
+        QCOMPARE(loaded(u"shack:4001"_s), first);
+        QCOMPARE(loaded(u"serial:/dev/ttyUSB0@9600"_s), second);
     }
 
     void saveForExistingEndpoint_replacesTheLogin()
     {
-        QCOMPARE(m_store.save(u"tower:4001"_s, {u"old"_s, u"1"_s}), std::nullopt);
-        QCOMPARE(m_store.save(u"tower:4001"_s, {u"new"_s, u"2"_s}), std::nullopt);
-        QCOMPARE(loaded(m_store.load(u"tower:4001"_s)), (ServerCredentials{u"new"_s, u"2"_s}));
-        QCOMPARE(m_store.remove(u"tower:4001"_s), std::nullopt);
-        QCOMPARE(loaded(m_store.load(u"tower:4001"_s)).username, u"<none>"_s);
+        QCOMPARE(save(u"tower:4001"_s, {u"old"_s, u"1"_s}), std::nullopt);
+        QCOMPARE(save(u"tower:4001"_s, {u"new"_s, u"2"_s}), std::nullopt);
+        QCOMPARE(loaded(u"tower:4001"_s), (ServerCredentials{u"new"_s, u"2"_s}));
+        QCOMPARE(remove(u"tower:4001"_s), std::nullopt);
+        QCOMPARE(loaded(u"tower:4001"_s).username, u"<none>"_s);
     }
 
     void keychainErrorDescription_namesTheStatus()
@@ -65,8 +98,8 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        m_store.remove(u"shack:4001"_s);
-        m_store.remove(u"serial:/dev/ttyUSB0@9600"_s);
+        remove(u"shack:4001"_s);
+        remove(u"serial:/dev/ttyUSB0@9600"_s);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "app/map/Maidenhead.h"
+#include "core/geo/Maidenhead.h"
 
 #include <algorithm>
 #include <array>

@@ -83,6 +83,9 @@ int main(int argc, char** argv)
     WorldMap map(clock);
     map.resize(600, 600);
     map.setCentre(GeoPoint{48.2, 16.4});
+    while (map.landPending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     map.setRotors({{u"40 m Yagi"_s, QColor(0x00, 0x7c, 0x78), 52.0, std::nullopt, 60.0, false},
                    {u"20 m Yagi"_s, QColor(0x6a, 0x3d, 0xb8), 300.0, 320.0, 45.0, false},
                    {u"Vertical beam"_s, QColor(0x20, 0x80, 0x20), 170.0, std::nullopt, 90.0, true}});

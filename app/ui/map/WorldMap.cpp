@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -87,10 +88,18 @@ WorldMap::WorldMap(const Clock& clock, QWidget* parent)
     m_sunTimer.setInterval(sunInterval);
     connect(&m_sunTimer, &QTimer::timeout, this, &WorldMap::refreshSun);
     m_subsolar = Sun::subsolarPoint(m_clock.now());
+    connect(&m_landWatcher, &QFutureWatcher<ProjectedLand>::finished, this, &WorldMap::landProjected);
     updateDescription();
 }
 
-WorldMap::~WorldMap() = default;
+WorldMap::~WorldMap()
+{
+    // The worker reads only the built-in land and its own copy of the centre; wait for it so it
+    // never outlives the watcher it reports to.
+    if (m_landWatcher.isRunning()) {
+        m_landWatcher.waitForFinished();
+    }
+}
 
 const LandData* WorldMap::land()
 {
@@ -131,15 +140,31 @@ void WorldMap::setCentre(std::optional<GeoPoint> centre)
     m_centre = centre;
     m_projection.reset();
     m_land = ProjectedLand();
+    ++m_landGeneration;
     if (centre) {
         m_projection.emplace(*centre);
         if (const LandData* data = land()) {
-            m_land = ProjectedLand(*data, *m_projection);
+            // Some 60 ms of work: done away from the window, which keeps answering meanwhile.
+            const GeoPoint at = *centre;
+            m_watchedGeneration = m_landGeneration;
+            m_landWatcher.setFuture(
+                QtConcurrent::run([data, at] { return ProjectedLand(*data, AzimuthalProjection(at)); }));
         }
     }
     updatePaths();
     invalidateLand();
     updateDescription();
+}
+
+void WorldMap::landProjected()
+{
+    // A result for an earlier centre, or one that was dropped, is no use any more.
+    if (m_watchedGeneration != m_landGeneration || m_landWatcher.future().resultCount() == 0) {
+        return;
+    }
+    m_land = m_landWatcher.result();
+    invalidateLand();
+    Q_EMIT landReady();
 }
 
 void WorldMap::setReach(Reach reach)
@@ -154,7 +179,7 @@ void WorldMap::setUnit(Unit unit)
 {
     if (unit != m_unit) {
         m_unit = unit;
-        m_skyLayer = QPixmap();
+        m_skyValid = false;
         update();
     }
 }
@@ -173,7 +198,7 @@ void WorldMap::setPointAt(std::optional<GeoPoint> place)
     if (place != m_pointAt) {
         m_pointAt = place;
         updatePaths();
-        m_skyLayer = QPixmap();
+        m_skyValid = false;
         update();
     }
 }
@@ -183,7 +208,7 @@ void WorldMap::refreshSun()
     const GeoPoint subsolar = Sun::subsolarPoint(m_clock.now());
     if (subsolar != m_subsolar) {
         m_subsolar = subsolar;
-        m_skyLayer = QPixmap();
+        m_skyValid = false;
         update();
     }
 }
@@ -262,8 +287,10 @@ QString WorldMap::describe(GeoPoint place) const
 
 void WorldMap::invalidateLand()
 {
-    m_landLayer = QPixmap();
-    m_skyLayer = QPixmap();
+    m_landPath = QPainterPath();
+    m_landPathRatio = 0.0;
+    m_landValid = false;
+    m_skyValid = false;
     update();
 }
 
@@ -275,7 +302,12 @@ void WorldMap::resizeEvent(QResizeEvent* event)
 
 void WorldMap::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::PaletteChange) {
+        // Only colours changed: the outlines stay.
+        m_landValid = false;
+        m_skyValid = false;
+        update();
+    } else if (event->type() == QEvent::FontChange) {
         invalidateLand();
     }
     QWidget::changeEvent(event);
@@ -307,23 +339,19 @@ void WorldMap::clearOutside(QPainter& painter) const
     painter.restore();
 }
 
-void WorldMap::paintLandLayer(double ratio)
+const QPainterPath& WorldMap::landPath()
 {
-    m_landLayer = QPixmap((QSizeF(size()) * ratio).toSize());
-    m_landLayer.setDevicePixelRatio(ratio);
-    m_landLayer.fill(Qt::transparent);
-    QPainter painter(&m_landLayer);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF circle = mapCircle();
-    const QPalette& colors = palette();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(oceanColor(colors));
-    painter.drawEllipse(circle);
-
+    const double ratio = devicePixelRatioF();
+    if (m_landPathRatio == ratio && m_landPathSize == QSizeF(size())) {
+        return m_landPath;
+    }
+    m_landPath = QPainterPath();
+    m_landPath.setFillRule(Qt::OddEvenFill);
+    m_landPathRatio = ratio;
+    m_landPathSize = QSizeF(size());
     // Points closer together than half a device pixel add nothing to the picture: at the whole
     // world's scale most of the 1:50m outline falls away, and rings smaller than that go too.
-    QPainterPath land;
-    land.setFillRule(Qt::OddEvenFill);
+    const QRectF circle = mapCircle();
     const double scale = pixelsPerMetre();
     const double finest = 1.0 / ratio;
     const QPointF centre = circle.center();
@@ -342,27 +370,57 @@ void WorldMap::paintLandLayer(double ratio)
         }
         const QRectF bounds = polygon.boundingRect();
         if (polygon.size() >= 3 && bounds.width() + bounds.height() >= finest * 2 && bounds.intersects(visible)) {
-            land.addPolygon(polygon);
-            land.closeSubpath();
+            m_landPath.addPolygon(polygon);
+            m_landPath.closeSubpath();
         }
     }
     if (m_land.fillsRim()) {
         const double rim = m_land.rimDistance() * scale;
-        land.addEllipse(centre, rim, rim);
+        m_landPath.addEllipse(centre, rim, rim);
     }
+    return m_landPath;
+}
+
+void WorldMap::paintLandLayer(double ratio)
+{
+    // The buffers stay while the size does: new ones would cost their pages again each time.
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_landLayer.size() != pixels) {
+        m_landLayer = QPixmap(pixels);
+    }
+    m_landLayer.setDevicePixelRatio(ratio);
+    m_landLayer.fill(Qt::transparent);
+    m_landValid = true;
+    QPainter painter(&m_landLayer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colors = palette();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(oceanColor(colors));
+    painter.drawEllipse(mapCircle());
     painter.setBrush(landColor(colors));
-    painter.drawPath(land);
-    clearOutside(painter);
+    painter.drawPath(landPath());
+    // Seen whole, the land and the night end at the rim; only a closer reach spills over.
+    if (m_reach != Reach::world) {
+        clearOutside(painter);
+    }
 }
 
 void WorldMap::paintSkyLayer(double ratio)
 {
-    m_skyLayer = m_landLayer.copy();
+    if (m_skyLayer.size() != m_landLayer.size()) {
+        m_skyLayer = QPixmap(m_landLayer.size());
+    }
     m_skyLayer.setDevicePixelRatio(ratio);
+    m_skyValid = true;
     QPainter painter(&m_skyLayer);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(0, 0, m_landLayer);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::Antialiasing);
     paintNight(painter);
-    clearOutside(painter);
+    if (m_reach != Reach::world) {
+        clearOutside(painter);
+    }
     paintRings(painter);
     paintTicks(painter);
     // The station and its paths change only with the centre and the station: kept here too.
@@ -575,11 +633,11 @@ void WorldMap::paintEvent(QPaintEvent*)
         return;
     }
     const double ratio = devicePixelRatioF();
-    if (m_landLayer.isNull() || m_landLayer.devicePixelRatio() != ratio) {
+    if (!m_landValid || m_landLayer.devicePixelRatio() != ratio) {
         paintLandLayer(ratio);
-        m_skyLayer = QPixmap();
+        m_skyValid = false;
     }
-    if (m_skyLayer.isNull()) {
+    if (!m_skyValid) {
         paintSkyLayer(ratio);
     }
     painter.drawPixmap(0, 0, m_skyLayer);

@@ -5,7 +5,9 @@
 #include "core/world/ProjectedLand.h"
 
 #include <QColor>
+#include <QFutureWatcher>
 #include <QList>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPointF>
 #include <QString>
@@ -52,8 +54,10 @@ public:
     ~WorldMap() override;
 
     // The tower; without one the map shows only why it is empty. The land is projected again
-    // only when the centre changes.
+    // only when the centre changes, on a worker thread: until it arrives the map shows the sea,
+    // rings and beams, and landReady() is emitted once the land is in place.
     void setCentre(std::optional<GeoPoint> centre);
+    bool landPending() const { return m_landWatcher.isRunning(); }
     std::optional<GeoPoint> centre() const { return m_centre; }
     void setReach(Reach reach);
     Reach reach() const { return m_reach; }
@@ -92,6 +96,7 @@ Q_SIGNALS:
     void pointChosen(double latitude, double longitude);
     void pointerMoved(double bearing, double distanceMetres, const QString& locator);
     void pointerLeft();
+    void landReady();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +113,8 @@ private:
     QPointF toPixel(AzimuthalProjection::Point point) const;
     double pixelsPerMetre() const;
     void invalidateLand();
+    void landProjected();
+    const QPainterPath& landPath();
     void clearOutside(QPainter& painter) const;
     void paintLandLayer(double ratio);
     void paintSkyLayer(double ratio);
@@ -124,6 +131,15 @@ private:
     std::optional<GeoPoint> m_centre;
     std::optional<AzimuthalProjection> m_projection;
     ProjectedLand m_land;
+    // Each centre's projection runs on a worker; only the newest one's result is kept.
+    QFutureWatcher<ProjectedLand> m_landWatcher;
+    quint64 m_landGeneration = 0;
+    quint64 m_watchedGeneration = 0;
+    // The land in logical pixels, simplified to the device pixel, for the current size, zoom and
+    // ratio: a palette change or a new minute repaints it without walking the outlines again.
+    QPainterPath m_landPath;
+    QSizeF m_landPathSize;
+    double m_landPathRatio = 0.0;
     Reach m_reach = Reach::world;
     Unit m_unit = Unit::kilometres;
     QList<Rotor> m_rotors;
@@ -137,4 +153,6 @@ private:
     // Ocean and land, then that with the night side, rings, ticks and the station on top.
     QPixmap m_landLayer;
     QPixmap m_skyLayer;
+    bool m_landValid = false;
+    bool m_skyValid = false;
 };

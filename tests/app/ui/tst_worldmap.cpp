@@ -47,6 +47,10 @@ struct MapBench {
     {
         map.setPalette(testPalette(dark));
         map.setCentre(centre);
+        // The land is projected on a worker; pictures are taken once it is in.
+        if (!QTest::qWaitFor([this] { return !map.landPending(); }, 10000)) {
+            qWarning("the land was not projected in time");
+        }
         map.resize(500, 500);
         map.show();
     }

@@ -409,6 +409,9 @@ void WorldMap::paintSkyLayer(double ratio)
 {
     if (m_skyLayer.size() != m_landLayer.size()) {
         m_skyLayer = QPixmap(m_landLayer.size());
+        // Filling once gives the new buffer its alpha channel; the copy below then keeps the
+        // land layer's transparent corners.
+        m_skyLayer.fill(Qt::transparent);
     }
     m_skyLayer.setDevicePixelRatio(ratio);
     m_skyValid = true;
@@ -541,7 +544,8 @@ void WorldMap::paintRotor(QPainter& painter, const Rotor& rotor) const
         const double width = std::clamp(rotor.beamwidth, 1.0, 360.0);
         const QPainterPath beam = wedge(centre, radius, *rotor.heading, width);
         painter.setPen(QPen(StationColors::faded(color, 0.7), 1.0));
-        painter.setBrush(StationColors::faded(color, 0.22));
+        // Light enough that the land under a wide beam still reads.
+        painter.setBrush(StationColors::faded(color, 0.14));
         painter.drawPath(beam);
     }
     if (rotor.target) {

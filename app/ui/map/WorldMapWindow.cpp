@@ -151,6 +151,15 @@ void WorldMapWindow::refresh()
     m_reach->setEnabled(centre.has_value());
 }
 
+void WorldMapWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // The rotors' colours follow the palette's lightness.
+        refresh();
+    }
+}
+
 void WorldMapWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -96,6 +96,8 @@ private Q_SLOTS:
         const QImage image = map.grab().toImage();
         const QPointF centre = map.mapCircle().center();
         const double radius = map.mapCircle().width() / 2.0;
+        // Outside the round map the window shows through.
+        QVERIFY(near(image.pixelColor(2, 2), map.palette().color(QPalette::Window), 8));
         for (qsizetype i = 0; i < names.size(); ++i) {
             const WorldMap::Rotor& rotor = map.rotors().at(i);
             QCOMPARE(rotor.name, names.at(i));

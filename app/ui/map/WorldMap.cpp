@@ -72,6 +72,32 @@ QPainterPath wedge(QPointF centre, double radius, double bearing, double width)
     return path;
 }
 
+// Drops points lying within `tolerance` of the line from the last point kept to the next one:
+// coasts are drawn with far fewer edges where they run straight at the map's scale, which the
+// rasteriser pays for edge by edge.
+void straighten(QPolygonF& polygon, double tolerance)
+{
+    if (polygon.size() < 4) {
+        return;
+    }
+    qsizetype kept = 1;
+    for (qsizetype i = 1; i + 1 < polygon.size(); ++i) {
+        const QPointF a = polygon.at(kept - 1);
+        const QPointF b = polygon.at(i);
+        const QPointF c = polygon.at(i + 1);
+        const double dx = c.x() - a.x();
+        const double dy = c.y() - a.y();
+        const double length = std::hypot(dx, dy);
+        const double off = length > 0.0 ? std::abs(dx * (b.y() - a.y()) - dy * (b.x() - a.x())) / length
+                                        : std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (off > tolerance) {
+            polygon[kept++] = b;
+        }
+    }
+    polygon[kept++] = polygon.back();
+    polygon.resize(kept);
+}
+
 QColor haloColor(const QPalette& palette)
 {
     return StationColors::faded(palette.color(QPalette::Window), 0.85);
@@ -354,6 +380,7 @@ const QPainterPath& WorldMap::landPath()
     const QRectF circle = mapCircle();
     const double scale = pixelsPerMetre();
     const double finest = 1.0 / ratio;
+    const double straightness = 0.25 / ratio;
     const QPointF centre = circle.center();
     const QRectF visible = QRectF(rect()).adjusted(-2, -2, 2, 2);
     QPolygonF polygon;
@@ -368,6 +395,7 @@ const QPainterPath& WorldMap::landPath()
                 last = pixel;
             }
         }
+        straighten(polygon, straightness);
         const QRectF bounds = polygon.boundingRect();
         if (polygon.size() >= 3 && bounds.width() + bounds.height() >= finest * 2 && bounds.intersects(visible)) {
             m_landPath.addPolygon(polygon);

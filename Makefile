@@ -60,7 +60,8 @@ bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DXALTO_BUILD_TESTS=OFF -DXALTO_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target xalto_bench_protocol --target xalto_bench_logger_latency \
 		--target xalto_bench_window --target xalto_bench_hostile --target xalto_bench_map --target xalto_bench_rotctld \
-		--target xalto_bench_geo --target xalto_bench_remote
+		--target xalto_bench_geo --target xalto_bench_remote \
+		--target xalto_bench_world
 	@$(BENCH_DIR)/bench/xalto_bench_protocol
 	@$(BENCH_DIR)/bench/xalto_bench_logger_latency
 	@$(BENCH_DIR)/bench/xalto_bench_hostile
@@ -69,6 +70,8 @@ bench: setup
 	@$(BENCH_DIR)/bench/xalto_bench_remote
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_window
 	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_map
+	@QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/xalto_bench_world
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BENCH_DIR)/bench/xalto_bench_world
 
 fuzz:
 	@scripts/setup clang

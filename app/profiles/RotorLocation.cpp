@@ -22,7 +22,8 @@ bool within(double value, double lower, double upper)
 bool RotorLocation::valid() const
 {
     return OVVProtocol::validField(endpoint) && OVVProtocol::validField(rotor) && within(latitude, -85, 85) &&
-           within(longitude, -180, 180) && within(northOffset, -180, 180) && within(spanMeters, 100, 10'000);
+           within(longitude, -180, 180) && within(northOffset, -180, 180) && within(spanMeters, 100, 10'000) &&
+           within(beamwidth, 1, 360);
 }
 
 bool RotorLocation::matches(const QString& otherEndpoint, const QString& otherRotor) const
@@ -107,7 +108,7 @@ QJsonObject RotorLocation::toJson() const
     return {
         {u"endpoint"_s, endpoint},   {u"rotor"_s, rotor},           {u"label"_s, label},
         {u"latitude"_s, latitude},   {u"longitude"_s, longitude},   {u"northOffset"_s, northOffset},
-        {u"satellite"_s, satellite}, {u"spanMeters"_s, spanMeters},
+        {u"satellite"_s, satellite}, {u"spanMeters"_s, spanMeters}, {u"beamwidth"_s, beamwidth},
     };
 }
 
@@ -120,6 +121,10 @@ std::optional<RotorLocation> RotorLocation::fromJson(const QJsonObject& object)
         !Json::read(object, u"northOffset"_s, location.northOffset) ||
         !Json::read(object, u"satellite"_s, location.satellite) ||
         !Json::read(object, u"spanMeters"_s, location.spanMeters)) {
+        return std::nullopt;
+    }
+    // Optional: older records have none.
+    if (object.contains(u"beamwidth"_s) && !Json::read(object, u"beamwidth"_s, location.beamwidth)) {
         return std::nullopt;
     }
     return location;

@@ -18,12 +18,16 @@ struct RotorLocation {
     double northOffset = 0;
     bool satellite = false;
     double spanMeters = 0;
+    // The antenna's beam, degrees wide, as the world map draws it; records stored before it
+    // existed load with the default.
+    double beamwidth = defaultBeamwidth;
 
+    static constexpr double defaultBeamwidth = 60;
     // The map area drawn for a tower taken from a server's site rather than placed by the user.
     static constexpr double siteSpanMeters = 600;
 
     // Endpoint and rotor are valid fields; latitude within -85...85, longitude and north offset
-    // within -180...180, span within 100...10,000 metres, all finite.
+    // within -180...180, span within 100...10,000 metres, beamwidth within 1...360, all finite.
     bool valid() const;
 
     // Whether this is the location of that rotator of that server.

@@ -1,6 +1,8 @@
 #include "core/geo/Maidenhead.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -56,5 +58,27 @@ std::optional<Maidenhead::Square> Maidenhead::square(const QString& text)
     }
     result.longitude = longitude + last->longitude / 2.0;
     result.latitude = latitude + last->latitude / 2.0;
+    return result;
+}
+
+QString Maidenhead::locator(double latitude, double longitude, int length)
+{
+    if (length != 4 && length != 8) {
+        length = 6;
+    }
+    // Offsets from the south-west corner of the grid, kept inside it.
+    double x = std::isfinite(longitude) ? std::remainder(longitude, 360.0) + 180.0 : 0.0;
+    double y = std::isfinite(latitude) ? std::clamp(latitude, -90.0, 90.0) + 90.0 : 0.0;
+    QString result;
+    for (int i = 0; i < length; i += 2) {
+        const Pair& pair = pairs.at(static_cast<std::size_t>(i / 2));
+        const int column = std::clamp(static_cast<int>(std::floor(x / pair.longitude)), 0, pair.steps - 1);
+        const int row = std::clamp(static_cast<int>(std::floor(y / pair.latitude)), 0, pair.steps - 1);
+        x -= column * pair.longitude;
+        y -= row * pair.latitude;
+        const char first = i == 4 ? 'a' : pair.first;
+        result += QChar(first + column);
+        result += QChar(first + row);
+    }
     return result;
 }

@@ -22,4 +22,7 @@ public:
     // The square of a 4, 6 or 8 character locator, in any letter case, white space around it
     // allowed; nothing for any other text.
     static std::optional<Square> square(const QString& text);
+    // The locator of the square holding a place, 4, 6 or 8 characters long (any other length
+    // gives 6); the poles and the antimeridian fall into the last square.
+    static QString locator(double latitude, double longitude, int length = 6);
 };

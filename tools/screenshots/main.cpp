@@ -8,6 +8,7 @@
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
+#include "app/ui/map/WorldMapWindow.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/station/StationView.h"
@@ -318,6 +319,39 @@ int main(int argc, char* argv[])
     if (LiveLogView* log = window.logWindow()) {
         ok = save(log, u"log-window.png"_s) && ok;
         log->close();
+    }
+
+    // The tab's world map with all three towers placed: the other two rotors share the mast's
+    // site, a narrower and a wider beam.
+    {
+        RotorLocation second = placed;
+        second.rotor = u"Rotor 2"_s;
+        second.beamwidth = 40.0;
+        RotorLocation third = placed;
+        third.rotor = u"Rotor 3"_s;
+        third.beamwidth = 90.0;
+        defaults.setText(SettingsKeys::rotorLocations,
+                         RotorLocation::encode({placed, second, third}).value_or(u"[]"_s));
+        client.turn(u"Rotor 2"_s, 250.0);
+        client.turn(u"Rotor 3"_s, 330.0);
+        settle(2500);
+        first->openWorldMap();
+        if (WorldMapWindow* world = first->worldMapWindow()) {
+            world->resize(640, 700);
+            world->refresh();
+            waitUntil([world] { return !world->map().landPending(); });
+            settle(300);
+            ok = save(world, u"world-map.png"_s) && ok;
+            QApplication::setPalette(darkPalette());
+            world->refresh();
+            settle(300);
+            ok = save(world, u"world-map-dark.png"_s) && ok;
+            QApplication::setPalette(lightPalette);
+            world->close();
+        } else {
+            err << "The world map window did not open" << Qt::endl;
+            ok = false;
+        }
     }
 
     workspace.add();

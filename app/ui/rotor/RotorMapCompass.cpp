@@ -2,9 +2,11 @@
 
 #include "app/map/TileLoader.h"
 #include "app/ui/map/TowerMap.h"
+#include "app/ui/map/WorldMap.h"
 #include "app/ui/rotor/BeamOverlay.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
+#include "core/client/KeltoClient.h"
 #include "core/protocol/FixedText.h"
 
 #include <QEvent>
@@ -69,6 +71,7 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     setAccessibleName(u"Tower map for "_s + rotorName);
 
     auto* dial = new QWidget(this);
+    m_dial = dial;
     dial->setFixedSize(mapSize, mapSize);
     auto* stack = new QGridLayout(dial);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -103,6 +106,9 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     m_style = mapButton(QString(), u"Change map style for "_s + rotorName, this);
     m_zoomOut = mapButton(u"−"_s, u"Zoom out for "_s + rotorName, this);
     m_zoomIn = mapButton(u"+"_s, u"Zoom in for "_s + rotorName, this);
+    m_worldButton = mapButton(u"World"_s, u"World map for "_s + rotorName, this);
+    m_worldButton->setCheckable(true);
+    showToolTip(m_worldButton, u"Show the whole world round the tower, with the beam across it."_s);
     // Both style names fit, so the row does not shift when the style flips.
     m_style->setMinimumWidth(m_style->fontMetrics().horizontalAdvance(u"Satellite"_s) + 16);
     for (QToolButton* zoom : {m_zoomOut, m_zoomIn}) {
@@ -111,6 +117,7 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     auto* controls = new QHBoxLayout;
     controls->addStretch(1);
     controls->addWidget(m_style);
+    controls->addWidget(m_worldButton);
     controls->addSpacing(6);
     controls->addWidget(m_zoomOut);
     controls->addWidget(m_zoomIn);
@@ -129,6 +136,7 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     connect(m_map, &TowerMap::loadErrorChanged, this, &RotorMapCompass::showMapError);
     connect(m_style, &QToolButton::clicked, this,
             [this] { edit([](RotorLocation& l) { l.satellite = !l.satellite; }); });
+    connect(m_worldButton, &QToolButton::toggled, this, &RotorMapCompass::setWorldShown);
     connect(m_zoomOut, &QToolButton::clicked, this,
             [this] { edit([](RotorLocation& l) { l.spanMeters = zoomedOut(l.spanMeters); }); });
     connect(m_zoomIn, &QToolButton::clicked, this,
@@ -172,6 +180,9 @@ void RotorMapCompass::setLocation(const RotorLocation& location)
     m_location = location;
     m_map->setSatellite(location.satellite);
     m_map->setRegion(location.latitude, location.longitude, location.spanMeters);
+    if (m_world) {
+        m_world->setCentre(GeoPoint{location.latitude, location.longitude});
+    }
     showControls();
     showBearings();
 }
@@ -215,11 +226,39 @@ void RotorMapCompass::showBearings()
     };
     const std::optional<double> target = bearingOf(m_target);
     m_overlay->setBearings(bearingOf(m_heading), target, m_stale);
+    if (m_world) {
+        WorldMap::Rotor rotor{m_rotorName, StationColors::teal(palette()), bearingOf(m_heading),
+                              target,      m_location.beamwidth,           m_stale};
+        m_world->setRotors({rotor});
+    }
     const QString text = caption(m_location, m_heading, m_stale, target.has_value());
     if (m_caption->text() != text) {
         m_caption->setText(text);
         m_caption->setAccessibleDescription(text);
     }
+}
+
+void RotorMapCompass::setWorldShown(bool shown)
+{
+    if (shown && !m_world) {
+        // Made on demand: projecting the land costs a worker some 70 ms per tower.
+        m_world = new WorldMap(KeltoClient::systemClock(), m_dial);
+        m_world->setMinimumSize(mapSize, mapSize);
+        m_world->setReach(WorldMap::Reach::world);
+        qobject_cast<QGridLayout*>(m_dial->layout())->addWidget(m_world, 0, 0);
+        m_world->setCentre(GeoPoint{m_location.latitude, m_location.longitude});
+        showBearings();
+    }
+    if (m_worldButton->isChecked() != shown) {
+        m_worldButton->setChecked(shown);
+    }
+    if (m_world) {
+        m_world->setVisible(shown);
+        m_world->raise();
+    }
+    m_map->setVisible(!shown);
+    m_overlay->setVisible(!shown);
+    showControls();
 }
 
 void RotorMapCompass::showControls()
@@ -229,11 +268,14 @@ void RotorMapCompass::showControls()
     showToolTip(m_style, satellite ? u"Show the standard map under "_s + m_rotorName + u"."_s
                                    : u"Show satellite imagery under "_s + m_rotorName + u"."_s);
 
-    const bool widest = m_location.spanMeters >= maximumSpan;
+    // The world map has its own scale: style and zoom belong to the tower's map.
+    const bool world = m_worldButton->isChecked();
+    m_style->setEnabled(!world);
+    const bool widest = world || m_location.spanMeters >= maximumSpan;
     m_zoomOut->setEnabled(!widest);
     showToolTip(m_zoomOut, widest ? u"The map already shows 10 km around the tower, the widest view."_s
                                   : u"Show more ground around the tower."_s);
-    const bool closest = m_location.spanMeters <= minimumSpan;
+    const bool closest = world || m_location.spanMeters <= minimumSpan;
     m_zoomIn->setEnabled(!closest);
     showToolTip(m_zoomIn, closest ? u"The map already shows 100 m around the tower, the closest view."_s
                                   : u"Show less ground around the tower."_s);
@@ -243,6 +285,14 @@ void RotorMapCompass::showControls()
         m_tiles.attributionLink(style).toString().toHtmlEscaped(), StationColors::secondary(palette()).name(),
         m_tiles.attribution(style).toHtmlEscaped()));
     showToolTip(m_attribution, u"Map data and imagery credits. Open the copyright page."_s);
+    if (world) {
+        for (QToolButton* zoom : {m_zoomOut, m_zoomIn}) {
+            showToolTip(zoom, u"The world map always shows the whole world; zoom is for the tower's map."_s);
+        }
+        m_attribution->setText(
+            u"<a href=\"https://www.naturalearthdata.com/\" style=\"color:%1; "
+            "text-decoration:none\">Made with Natural Earth</a>"_s.arg(StationColors::secondary(palette()).name()));
+    }
 }
 
 void RotorMapCompass::showMapError(const std::optional<QString>& message)

@@ -13,6 +13,7 @@ class QLabel;
 class QToolButton;
 class TileLoader;
 class TowerMap;
+class WorldMap;
 
 // The small round map of a placed tower with the beam drawn over it: a needle at the true
 // bearing of the controller heading, the target in orange, and a faint line through the short
@@ -45,6 +46,9 @@ public:
     void setTarget(std::optional<double> target);
     void setStale(bool stale);
     const std::optional<QString>& mapError() const { return m_mapError; }
+    // The world round the tower in place of the map, made the first time "World" is pressed.
+    void setWorldShown(bool shown);
+    WorldMap* worldMap() const { return m_world; }
 
 Q_SIGNALS:
     void change(const RotorLocation& location);
@@ -73,6 +77,9 @@ private:
     QLabel* m_caption = nullptr;
     QLabel* m_error = nullptr;
     QToolButton* m_style = nullptr;
+    QToolButton* m_worldButton = nullptr;
+    QWidget* m_dial = nullptr;
+    WorldMap* m_world = nullptr;
     QToolButton* m_zoomOut = nullptr;
     QToolButton* m_zoomIn = nullptr;
 };

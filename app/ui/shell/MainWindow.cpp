@@ -2,6 +2,7 @@
 
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "app/ui/shell/LiveLogView.h"
+#include "app/ui/station/StationView.h"
 #include "app/ui/station/StationWorkspaceView.h"
 #include "app/ui/style/Icons.h"
 #include "app/ui/style/PlainText.h"
@@ -48,6 +49,11 @@ void MainWindow::buildMenus()
 
     QMenu* window = menuBar()->addMenu(u"&Window"_s);
     window->addAction(u"Connection &log"_s, this, &MainWindow::showLog);
+    window->addAction(u"&World map"_s, this, [this] {
+        if (StationView* view = m_workspaceView->currentView()) {
+            view->openWorldMap();
+        }
+    });
     window->addAction(u"&Remote access…"_s, this, &MainWindow::remoteAccessRequested);
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
@@ -80,7 +86,8 @@ void MainWindow::showAbout()
         u"Station control for amateur-radio operators: rotators, antenna switches, stack outputs and tuners.<br><br>"
         "Free software under the GNU General Public License, version 3 or later.<br>"
         "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
-        "contributors</a>.<br>Built with Qt "_s +
+        "contributors</a>.<br>World map land: Made with <a href=\"https://www.naturalearthdata.com/\">Natural "
+        "Earth</a>.<br>Built with Qt "_s +
         QString::fromLatin1(QT_VERSION_STR) + u", running on Qt "_s + QString::fromLatin1(qVersion()) + u'.');
     for (QLabel* label : box->findChildren<QLabel*>()) {
         PlainText::markOwnRichText(label);

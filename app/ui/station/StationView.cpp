@@ -9,6 +9,7 @@
 #include "app/profiles/SettingsNotifications.h"
 #include "app/profiles/StationPresentation.h"
 #include "app/profiles/UuidText.h"
+#include "app/ui/map/WorldMapWindow.h"
 #include "app/ui/profiles/Alert.h"
 #include "app/ui/profiles/ProfileManagerDialog.h"
 #include "app/ui/rotor/RotorCard.h"
@@ -203,6 +204,11 @@ QWidget* StationView::buildHeader()
     logButton->setToolTip(u"Open the connection and command log of every tab."_s);
     connect(logButton, &QPushButton::clicked, this, &StationView::logRequested);
 
+    auto* worldButton = new QPushButton(u"World map"_s);
+    worldButton->setAccessibleName(u"World map"_s);
+    worldButton->setToolTip(u"The world round this tab's towers, with every located rotor's beam."_s);
+    connect(worldButton, &QPushButton::clicked, this, &StationView::openWorldMap);
+
     m_additionalButton = new QPushButton(Icons::icon(u"plus"_s), u"Additional Server"_s);
     m_additionalButton->setAccessibleName(u"Additional Server"_s);
     connect(m_additionalButton, &QPushButton::clicked, this, [this] {
@@ -219,6 +225,7 @@ QWidget* StationView::buildHeader()
     controlsRow->addWidget(integrationsButton);
     controlsRow->addWidget(layoutButton);
     controlsRow->addWidget(logButton);
+    controlsRow->addWidget(worldButton);
     controlsRow->addWidget(m_additionalButton);
 
     auto* note = secondaryLabel(u"Controls reset on disconnect. Turn commands are never replayed. Closing the app does "
@@ -946,6 +953,25 @@ void StationView::refreshLocations()
             rotor->reloadLocation();
         }
     }
+    if (m_worldMap) {
+        m_worldMap->setSite(here);
+    }
+}
+
+WorldMapWindow* StationView::worldMapWindow() const
+{
+    return m_worldMap;
+}
+
+void StationView::openWorldMap()
+{
+    if (!m_worldMap) {
+        m_worldMap = new WorldMapWindow(m_client, m_defaults, this);
+        m_worldMap->setSite(site());
+    }
+    m_worldMap->show();
+    m_worldMap->raise();
+    m_worldMap->activateWindow();
 }
 
 void StationView::setTileLoader(TileLoader* tiles)

@@ -30,6 +30,7 @@ class StationIntegrations;
 class StationPresentation;
 class StatusDot;
 class TileLoader;
+class WorldMapWindow;
 
 // The content of one server tab: the header with the server picker and connection controls,
 // the status line, the rotor section and the antenna-routing section. Cards are built once per
@@ -66,6 +67,11 @@ public:
     void scheduleRefresh();
     // Applies the client's published state now (normally gathered to once per frame).
     void refresh();
+
+    // Opens this tab's world map window, or brings it to the front.
+    void openWorldMap();
+    // The world map window once opened (its pointChosen reports clicks on the map), or null.
+    WorldMapWindow* worldMapWindow() const;
 
     // The card of a device key ("Rotor: " + name, ...), or null.
     CardFrame* card(const QString& deviceKey) const { return m_cards.value(deviceKey); }
@@ -135,6 +141,7 @@ private:
     QLabel* m_message = nullptr;
     QLabel* m_notice = nullptr;
 
+    QPointer<WorldMapWindow> m_worldMap;
     QLabel* m_rotorCount = nullptr;
     QLabel* m_rotorCaption = nullptr;
     QCheckBox* m_enableControl = nullptr;

@@ -37,6 +37,16 @@ private Q_SLOTS:
         QVERIFY2(std::abs(square->latitude - latitude) < 1e-4, qPrintable(QString::number(square->latitude, 'f', 6)));
         QVERIFY2(std::abs(square->longitude - longitude) < 1e-4,
                  qPrintable(QString::number(square->longitude, 'f', 6)));
+        // And back: the map names the square under the pointer by its centre's locator.
+        QCOMPARE(Maidenhead::locator(square->latitude, square->longitude, int(locator.size())), locator);
+    }
+
+    void locator_keepsTheEdgesOfTheGridInside()
+    {
+        QCOMPARE(Maidenhead::locator(90.0, 180.0), u"RR99xx"_s);
+        QCOMPARE(Maidenhead::locator(-90.0, -180.0, 4), u"AA00"_s);
+        // East of the antimeridian is the far west of the grid again.
+        QCOMPARE(Maidenhead::locator(52.52, 193.375), u"AO62qm"_s);
     }
 
     void square_refusesTextThatIsNoLocator_data()

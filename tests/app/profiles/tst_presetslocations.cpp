@@ -152,6 +152,10 @@ private Q_SLOTS:
         QTest::newRow("empty rotor") << with([](RotorLocation& l) { l.rotor.clear(); }) << false;
         QTest::newRow("endpoint with newline") << with([](RotorLocation& l) { l.endpoint += u'\n'; }) << false;
         QTest::newRow("label is free") << with([](RotorLocation& l) { l.label = u"\t"_s; }) << true;
+        QTest::newRow("beam 1") << with([](RotorLocation& l) { l.beamwidth = 1; }) << true;
+        QTest::newRow("beam 360") << with([](RotorLocation& l) { l.beamwidth = 360; }) << true;
+        QTest::newRow("beam 0") << with([](RotorLocation& l) { l.beamwidth = 0; }) << false;
+        QTest::newRow("beam nan") << with([](RotorLocation& l) { l.beamwidth = qQNaN(); }) << false;
     }
     void locationValidity_bounds()
     {
@@ -191,6 +195,21 @@ private Q_SLOTS:
         QCOMPARE(RotorLocation::decode(arrayText({good, far})), QList<RotorLocation>{location(u"Tower"_s)});
         QCOMPARE(RotorLocation::decode(arrayText({good, missing})), QList<RotorLocation>{});
         QCOMPARE(RotorLocation::decode(u"garbage"_s), QList<RotorLocation>{});
+    }
+
+    void decodeLocations_beamwidthIsKeptAndOlderRecordsGetTheDefault()
+    {
+        RotorLocation narrow = location(u"Tower"_s);
+        narrow.beamwidth = 38.5;
+        QJsonObject older = location(u"Mast"_s).toJson();
+        older.remove(u"beamwidth"_s);
+        QJsonObject damaged = location(u"Pole"_s).toJson();
+        damaged.insert(u"beamwidth"_s, u"wide"_s);
+        const QList<RotorLocation> read = RotorLocation::decode(arrayText({narrow.toJson(), older}));
+        QCOMPARE(read.size(), 2);
+        QCOMPARE(read.at(0).beamwidth, 38.5);
+        QCOMPARE(read.at(1).beamwidth, RotorLocation::defaultBeamwidth);
+        QCOMPARE(RotorLocation::decode(arrayText({narrow.toJson(), damaged})), QList<RotorLocation>{});
     }
 
     void effective_prefersSavedThenSite()

@@ -1,6 +1,7 @@
 #include "app/profiles/RotorLocation.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/ui/map/TowerMap.h"
+#include "app/ui/map/WorldMap.h"
 #include "app/ui/rotor/BeamOverlay.h"
 #include "app/ui/rotor/Compass.h"
 #include "app/ui/rotor/RotorCard.h"
@@ -229,6 +230,38 @@ private Q_SLOTS:
             QCOMPARE(ViewTest::byName<QLabel>(compass, u"True bearing of Rotor 1"_s)->text(),
                      placed ? u"Bearing 10.0° true"_s : u"Bearing 350.0° true"_s);
         }
+    }
+
+    void world_showsTheBeamAtTheTrueBearingInPlaceOfTheMap()
+    {
+        MapCardBench fixture({tower({}, u"Rotor 1"_s, 20)});
+        CLIENT_TEST_CHECK(fixture.open());
+        CLIENT_TEST_CHECK(fixture.report(100.0));
+        auto* compass = fixture.card->findChild<RotorMapCompass*>();
+        QVERIFY(compass && !compass->worldMap());
+
+        click(fixture.card, u"World map for Rotor 1"_s);
+        WorldMap* world = compass->worldMap();
+        QVERIFY(world && world->isVisible());
+        QVERIFY(!fixture.card->findChild<TowerMap*>()->isVisible());
+        QVERIFY(!ViewTest::byName<QAbstractButton>(fixture.card, u"Zoom in for Rotor 1"_s)->isEnabled());
+        QTRY_VERIFY(!world->landPending());
+        QCOMPARE(world->centre()->latitude, 64.1466);
+        QCOMPARE(world->rotors().size(), 1);
+        QCOMPARE(world->rotors().first().heading.value(), 120.0);
+        const QImage image = world->grab().toImage();
+        const QPointF centre = world->mapCircle().center();
+        const double radius = world->mapCircle().width() / 2.0;
+        const QColor teal = StationColors::teal(world->palette());
+        if (!nearAround(image, toward(centre, 120.0, radius * 0.5), teal) ||
+            nearAround(image, toward(centre, 300.0, radius * 0.5), teal)) {
+            image.save(QDir::temp().filePath(u"tst_rotormapcompass-world.png"_s));
+            QFAIL("the world map's beam is not along 120° true");
+        }
+
+        click(fixture.card, u"World map for Rotor 1"_s);
+        QVERIFY(!world->isVisible());
+        QVERIFY(fixture.card->findChild<TowerMap*>()->isVisible());
     }
 
     void zoomAndStyle_areStoredAndStopAtTheBounds()

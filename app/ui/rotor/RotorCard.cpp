@@ -2,6 +2,7 @@
 
 #include "app/profiles/SettingsKeys.h"
 #include "app/ui/rotor/Compass.h"
+#include "app/ui/rotor/PointAtPanel.h"
 #include "app/ui/rotor/PresetEditorDialog.h"
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/RotorLocationEditor.h"
@@ -184,6 +185,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
         connect(button, &QToolButton::clicked, this, [this, degrees] { m_target->setText(QString::number(degrees)); });
     }
 
+    m_pointAt = new PointAtPanel(client, rotorName, this);
+
     m_managePresets = addButton(u"Manage…"_s, u"Manage presets for "_s + rotorName);
     m_managePresets->setIcon(Icons::icon(u"sliders"_s));
     m_managePresets->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -233,6 +236,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     layout->addWidget(m_encoderLabel);
     layout->addLayout(quickRow);
     layout->addSpacing(4);
+    layout->addWidget(m_pointAt);
+    layout->addSpacing(4);
     layout->addLayout(localHeader);
     layout->addWidget(m_noLocalPresets);
     layout->addLayout(m_localGrid);
@@ -268,6 +273,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     connect(m_refresh, &QToolButton::clicked, this, [this] { m_client.refreshPresets(); });
     connect(m_managePresets, &QToolButton::clicked, this, &RotorCard::openPresetEditor);
     connect(m_setLocation, &QToolButton::clicked, this, &RotorCard::openLocationEditor);
+    connect(m_pointAt, &PointAtPanel::locationRequested, this, &RotorCard::openLocationEditor);
 
     applyColors();
     showLocationControl();
@@ -329,6 +335,11 @@ void RotorCard::setSite(const Site& site)
         m_site = site;
         reloadLocation();
     }
+}
+
+void RotorCard::setPointAtServices(CountryData* countries, PointAtTargets* targets)
+{
+    m_pointAt->setServices(countries, targets);
 }
 
 void RotorCard::reloadLocation()
@@ -407,6 +418,8 @@ void RotorCard::refresh()
     m_mapPlace->setVisible(showMap);
 
     apply(m_rotate, state.rotate);
+    m_pointAt->setLocation(m_location);
+    m_pointAt->setTurnGuard(facts.canTurn, state.turnRefusal);
     apply(m_stop, state.stop);
     apply(m_counterclockwise, state.counterclockwise);
     apply(m_clockwise, state.clockwise);

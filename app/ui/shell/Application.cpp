@@ -1,5 +1,6 @@
 #include "app/ui/shell/Application.h"
 
+#include "app/map/CountryData.h"
 #include "app/map/TileLoader.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/SingleInstance.h"
@@ -142,6 +143,10 @@ int Application::run()
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
     m_tiles = std::make_unique<TileLoader>(*m_settings, TileLoader::defaultCacheFolder());
     m_mainWindow = std::make_unique<MainWindow>(*m_workspace, m_tiles.get());
+    // About 15 ms for Debian's files: read here, before the first cards are drawn.
+    m_countries = std::make_unique<CountryData>();
+    m_countries->load();
+    m_mainWindow->setCountryData(m_countries.get());
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
     connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {

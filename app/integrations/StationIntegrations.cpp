@@ -2,6 +2,7 @@
 
 #include "app/integrations/RotctldServer.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/client/Clock.h"
@@ -428,6 +429,11 @@ bool StationIntegrations::shouldSend(const QString& key, const QString& position
 
 // ---- Key bindings ----
 
+void StationIntegrations::setPointAtTargets(PointAtTargets* targets)
+{
+    m_pointAtTargets = targets;
+}
+
 void StationIntegrations::applyBindings(const QString& token, KeltoClient& client)
 {
     // Several bindings may share a token; all of them fire, in the user's order.
@@ -486,6 +492,11 @@ void StationIntegrations::applyBinding(const KeyBinding& binding, KeltoClient& c
         client.jog(rotor, true);
     } else if (binding.action == u"CCW"_s) {
         client.jog(rotor, false);
+    } else if (binding.action == u"Turn short path"_s || binding.action == u"Turn long path"_s) {
+        // The target the rotor's card shows; nothing when it has none.
+        if (m_pointAtTargets) {
+            PointAtTargets::turn(client, rotor, m_pointAtTargets->aim(rotor), binding.action == u"Turn long path"_s);
+        }
     } else {
         client.stop(rotor);
     }

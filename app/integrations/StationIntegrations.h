@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,7 @@ class Clock;
 class LoggerTransport;
 class NativeKeyboard;
 class PhidgetEncoder;
+class PointAtTargets;
 class RotctldServer;
 class SettingsStore;
 
@@ -60,6 +62,8 @@ public:
     void setSettings(IntegrationSettings settings);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
+    // The tab's point-at targets, which the "Turn short path" and "Turn long path" bindings turn to.
+    void setPointAtTargets(PointAtTargets* targets);
     // Whether this tab is the selected one; key presses reach only that tab.
     bool foreground() const { return m_foreground; }
     void setForeground(bool foreground);
@@ -158,6 +162,8 @@ Q_SIGNALS:
     void encoderApplied();
 
 private:
+    QPointer<PointAtTargets> m_pointAtTargets;
+
     // Hands every event of `source` to `receive` with `client`, replacing the previous route.
     void route(LoggerTransport& source, QMetaObject::Connection& connection, KeltoClient& client);
     void record(const LoggerEvent& event);

@@ -107,6 +107,7 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     , m_places(new NominatimPlaceSearch(defaults, this))
     , m_pointAtTargets(new PointAtTargets(this))
 {
+    m_integrations->setPointAtTargets(m_pointAtTargets);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(refreshDelayMs);
     connect(m_refreshTimer, &QTimer::timeout, this, &StationView::refresh);

@@ -1,5 +1,6 @@
 #include "app/integrations/StationIntegrations.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/integrations/LoggerTransport.h"
@@ -316,6 +317,20 @@ private Q_SLOTS:
         row("tuner", binding(u"T:Tuner"_s, u"Select"_s, u"15m"_s), {wire("SET_TURVIX|Tuner|15m")});
         row("unknown switch", binding(u"S:Switch 9"_s, u"Next"_s), {});
         row("tokens match exactly", binding(u"Rotor 1"_s, u"Stop"_s), {}, "f1");
+        // The target Rotor 1's card shows; Rotor 2 has none.
+        const Setup pointed = [](Rig& r) {
+            auto* targets = new PointAtTargets(&r.integrations);
+            targets->setAim(u"Rotor 1"_s, {u"JA1ABC"_s, 31.4, 211.4});
+            r.integrations.setPointAtTargets(targets);
+        };
+        QTest::newRow("short path") << bound({binding(u"Rotor 1"_s, u"Turn short path"_s)}) << pointed << Bytes{"F1"}
+                                    << Bytes{wire("TURN|Rotor 1|31.4")};
+        QTest::newRow("long path") << bound({binding(u"R:Rotor 1"_s, u"Turn long path"_s)}) << pointed << Bytes{"F1"}
+                                   << Bytes{wire("TURN|Rotor 1|211.4")};
+        QTest::newRow("no target, nothing moves")
+            << bound({binding(u"Rotor 2"_s, u"Turn short path"_s)}) << pointed << Bytes{"F1"} << Bytes{};
+        QTest::newRow("no targets at all")
+            << bound({binding(u"Rotor 1"_s, u"Turn long path"_s)}) << none << Bytes{"F1"} << Bytes{};
         QTest::newRow("every match, in order")
             << bound({binding(u"Rotor 2"_s, u"Stop"_s), binding(u"Rotor 1"_s, u"Stop"_s, {}, u"F2"_s),
                       binding(u"K:Middle"_s, u"Select"_s)})

@@ -91,7 +91,6 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     };
     m_turnShort = button(tr("Turn short path"));
     m_turnLong = button(tr("Turn long path"));
-    m_setLocation = button(tr("Set tower location…"));
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->addWidget(title);
@@ -115,7 +114,6 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     layout->addLayout(placeRow);
     layout->addLayout(paths);
     layout->addWidget(m_warning);
-    layout->addWidget(m_setLocation, 0, Qt::AlignLeft);
 
     connect(m_field, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_targets) {
@@ -130,7 +128,6 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     });
     connect(m_turnShort, &QToolButton::clicked, this, &PointAtPanel::turnShortPath);
     connect(m_turnLong, &QToolButton::clicked, this, &PointAtPanel::turnLongPath);
-    connect(m_setLocation, &QToolButton::clicked, this, &PointAtPanel::locationRequested);
 
     applyColors();
     refresh();
@@ -212,8 +209,6 @@ void PointAtPanel::refresh()
     setText(m_warning, m_state.warning);
     apply(m_turnShort, m_state.turnShort);
     apply(m_turnLong, m_state.turnLong);
-    m_setLocation->setVisible(!m_location);
-    m_setLocation->setToolTip(tr("Place %1 on the map, so headings can be worked out from it.").arg(m_rotorName));
 }
 
 bool PointAtPanel::turnShortPath()

@@ -44,10 +44,6 @@ public:
     bool turnShortPath();
     bool turnLongPath();
 
-Q_SIGNALS:
-    // The operator asked to place the tower, so there is a position to measure from.
-    void locationRequested();
-
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -76,5 +72,4 @@ private:
     QLabel* m_warning = nullptr;
     QToolButton* m_turnShort = nullptr;
     QToolButton* m_turnLong = nullptr;
-    QToolButton* m_setLocation = nullptr;
 };

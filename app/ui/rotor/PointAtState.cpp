@@ -94,6 +94,9 @@ PointAtState PointAtState::of(const Facts& facts)
     }
 
     if (!facts.location) {
+        // The card's own "Set tower location…" button, just above, opens the editor.
+        state.warning =
+            tr("No position for %1: place its tower with “Set tower location…” to point at stations.").arg(facts.rotor);
         why = tr("This rotor has no position.");
     } else if (!state.shortHeading) {
         why = tr("Type a call sign, prefix or locator that resolves.");

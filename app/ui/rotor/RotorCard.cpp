@@ -273,7 +273,6 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     connect(m_refresh, &QToolButton::clicked, this, [this] { m_client.refreshPresets(); });
     connect(m_managePresets, &QToolButton::clicked, this, &RotorCard::openPresetEditor);
     connect(m_setLocation, &QToolButton::clicked, this, &RotorCard::openLocationEditor);
-    connect(m_pointAt, &PointAtPanel::locationRequested, this, &RotorCard::openLocationEditor);
 
     applyColors();
     showLocationControl();

@@ -185,20 +185,16 @@ private Q_SLOTS:
         QTRY_COMPARE(commandRecords(*fixture.bench.simulator), QList<QByteArray>{"GET_LOCATIONS\r\n"});
     }
 
-    void rotorWithoutPosition_disablesFieldAndOffersLocation()
+    void rotorWithoutPosition_disablesFieldAndSaysHowToPlaceIt()
     {
         PointAtBench fixture(false);
         CLIENT_TEST_CHECK(fixture.open());
         QVERIFY(!fixture.field()->isEnabled());
         QVERIFY2(fixture.field()->toolTip().contains(u"no position"_s), qPrintable(fixture.field()->toolTip()));
-        QAbstractButton* place = nullptr;
-        for (QAbstractButton* button : fixture.card->findChildren<QAbstractButton*>()) {
-            if (button->accessibleName() == u"Set tower location…"_s && button->isVisible() &&
-                button->parentWidget() != fixture.card) {
-                place = button;
-            }
-        }
-        QVERIFY(place);
+        QVERIFY2(fixture.label(u"Point-at note for Rotor 1"_s).contains(u"Set tower location…"_s),
+                 qPrintable(fixture.label(u"Point-at note for Rotor 1"_s)));
+        QVERIFY(fixture.button(u"Set tower location…"_s));
+        QVERIFY(!fixture.button(u"Turn short path"_s)->isEnabled());
     }
 
     void targetSetElsewhere_movesTheFieldButTurnsNothing()

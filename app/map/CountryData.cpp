@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,14 +30,12 @@ QString CountryData::keptCopyPath() const
     return m_paths.dataFolder.isEmpty() ? QString() : m_paths.dataFolder + u"/country-file"_s;
 }
 
-void CountryData::load()
+CountryData::Loaded CountryData::read(const Paths& paths)
 {
-    m_countries.reset();
-    m_usesKeptCopy = false;
-    m_origin.clear();
-    m_problem = tr("No country file is installed; load one, or install Debian's hamradio-files.");
-    QStringList candidates = m_paths.defaultCountryFiles;
-    const QString kept = keptCopyPath();
+    Loaded loaded;
+    loaded.problem = tr("No country file is installed; load one, or install Debian's hamradio-files.");
+    QStringList candidates = paths.defaultCountryFiles;
+    const QString kept = paths.dataFolder.isEmpty() ? QString() : paths.dataFolder + u"/country-file"_s;
     if (!kept.isEmpty() && QFile::exists(kept)) {
         candidates.prepend(kept);
     }
@@ -43,25 +43,55 @@ void CountryData::load()
         if (!QFile::exists(path)) {
             continue;
         }
-        ProtocolResult<CountryFile> read = CountryFileLoader::loadCountryFile(path);
-        if (!read) {
+        ProtocolResult<CountryFile> file = CountryFileLoader::loadCountryFile(path);
+        if (!file) {
             // A damaged kept copy gives way to the default file, and says so.
-            m_problem = path + u": "_s + read.failure().description();
+            loaded.problem = path + u": "_s + file.failure().description();
             continue;
         }
-        m_countries = std::make_shared<const CountryFile>(std::move(read).value());
-        m_origin = path;
-        m_usesKeptCopy = path == kept;
-        m_problem.clear();
+        loaded.countries = std::make_shared<const CountryFile>(std::move(file).value());
+        loaded.origin = path;
+        loaded.usesKeptCopy = path == kept;
+        loaded.problem.clear();
         break;
     }
-    m_calls.reset();
-    if (!m_paths.callList.isEmpty() && QFile::exists(m_paths.callList)) {
-        ProtocolResult<CallList> calls = CountryFileLoader::loadCallList(m_paths.callList);
+    if (!paths.callList.isEmpty() && QFile::exists(paths.callList)) {
+        ProtocolResult<CallList> calls = CountryFileLoader::loadCallList(paths.callList);
         if (calls) {
-            m_calls = std::make_shared<const CallList>(std::move(calls).value());
+            loaded.calls = std::make_shared<const CallList>(std::move(calls).value());
         }
     }
+    return loaded;
+}
+
+void CountryData::load()
+{
+    ++m_generation;
+    apply(read(m_paths));
+}
+
+void CountryData::loadInBackground()
+{
+    const quint64 generation = ++m_generation;
+    // The watcher is a child: when the data goes first, so does the answer.
+    auto* watcher = new QFutureWatcher<Loaded>(this);
+    connect(watcher, &QFutureWatcher<Loaded>::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        // A file the user loaded meanwhile wins over the one read at start.
+        if (generation == m_generation) {
+            apply(watcher->result());
+        }
+    });
+    watcher->setFuture(QtConcurrent::run(&CountryData::read, m_paths));
+}
+
+void CountryData::apply(const Loaded& loaded)
+{
+    m_countries = loaded.countries;
+    m_calls = loaded.calls;
+    m_origin = loaded.origin;
+    m_problem = loaded.problem;
+    m_usesKeptCopy = loaded.usesKeptCopy;
     Q_EMIT changed();
 }
 
@@ -88,6 +118,7 @@ QString CountryData::loadUserFile(const QString& path)
     if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit()) {
         return tr("The copy cannot be kept: %1.").arg(copy.errorString());
     }
+    ++m_generation;
     m_countries = std::make_shared<const CountryFile>(std::move(read).value());
     m_origin = kept;
     m_usesKeptCopy = true;

@@ -11,8 +11,8 @@
 
 // The application's country file and contest call list, one per application. At start it reads
 // the copy the user loaded earlier (kept in the program's data folder), else the file Debian's
-// hamradio-files package installs. Reading takes about 15 ms, so it happens on the main thread at
-// start rather than on a worker whose result would arrive after the first cards are drawn.
+// hamradio-files package installs. With the 85,000-call list that takes 50 to 150 ms, too long to
+// hold the window, so the program reads them on a worker; cards show locators only until then.
 class CountryData final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CountryData)
@@ -31,8 +31,10 @@ public:
     explicit CountryData(Paths paths = standardPaths(), QObject* parent = nullptr);
     ~CountryData() override;
 
-    // Reads the kept copy or the default file, and the call list.
+    // Reads the kept copy or the default file, and the call list, before returning.
     void load();
+    // The same on a worker thread; `changed` says when they are in.
+    void loadInBackground();
 
     // Null while no file could be read.
     const CountryFile* countries() const { return m_countries.get(); }
@@ -55,7 +57,20 @@ Q_SIGNALS:
     void changed();
 
 private:
+    struct Loaded {
+        std::shared_ptr<const CountryFile> countries;
+        std::shared_ptr<const CallList> calls;
+        QString origin;
+        QString problem;
+        bool usesKeptCopy = false;
+    };
+    // Pure apart from reading the files: safe on any thread.
+    static Loaded read(const Paths& paths);
+    void apply(const Loaded& loaded);
+
     Paths m_paths;
+    // Counts loads, so a slow background read never replaces a newer file.
+    quint64 m_generation = 0;
     std::shared_ptr<const CountryFile> m_countries;
     std::shared_ptr<const CallList> m_calls;
     QString m_origin;

@@ -143,9 +143,9 @@ int Application::run()
     m_workspace = std::make_unique<StationWorkspace>(*m_settings, m_credentials.get());
     m_tiles = std::make_unique<TileLoader>(*m_settings, TileLoader::defaultCacheFolder());
     m_mainWindow = std::make_unique<MainWindow>(*m_workspace, m_tiles.get());
-    // About 15 ms for Debian's files: read here, before the first cards are drawn.
+    // Read on a worker: with the call list it takes longer than a window may wait.
     m_countries = std::make_unique<CountryData>();
-    m_countries->load();
+    m_countries->loadInBackground();
     m_mainWindow->setCountryData(m_countries.get());
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });

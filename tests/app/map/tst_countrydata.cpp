@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -73,6 +74,31 @@ private Q_SLOTS:
         later.load();
         QCOMPARE(later.countries()->version(), version);
         QCOMPARE(later.usesKeptCopy(), problem.isEmpty());
+    }
+
+    void backgroundRead_arrivesLaterAndNeverReplacesANewerFile()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QByteArray installed = smallCountryCsv();
+        installed.replace("=VER20240105", "=VER20230502");
+        CountryData data(
+            CountryData::Paths{{write(folder, u"installed.csv"_s, installed)}, QString(), folder.filePath(u"data"_s)});
+        QSignalSpy changed(&data, &CountryData::changed);
+        data.loadInBackground();
+        QVERIFY(changed.wait());
+        QCOMPARE(data.countries()->version(), u"20230502"_s);
+
+        // The user's file comes in while the start's read is still under way.
+        data.loadInBackground();
+        QCOMPARE(data.loadUserFile(write(folder, u"newer.dat"_s, smallCountryDat())), QString());
+        // The read finishes and its answer is delivered, then ignored.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(data.countries()->version(), u"20240105"_s);
+        QVERIFY(data.usesKeptCopy());
     }
 
     void versionText_givesVersionAndAge()

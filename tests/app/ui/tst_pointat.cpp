@@ -197,6 +197,19 @@ private Q_SLOTS:
         QVERIFY(!fixture.button(u"Turn short path"_s)->isEnabled());
     }
 
+    void targetNearTheAntipode_isFlagged()
+    {
+        PointAtBench fixture;
+        CLIENT_TEST_CHECK(fixture.open());
+        // AF60's centre (39.5° S, 167° W) lies about 55 km from the tower's antipode.
+        QTest::keyClicks(fixture.field(), u"AF60"_s);
+        QVERIFY2(fixture.label(u"Point-at note for Rotor 1"_s).contains(u"antipode"_s),
+                 qPrintable(fixture.label(u"Point-at note for Rotor 1"_s)));
+        fixture.field()->clear();
+        QTest::keyClicks(fixture.field(), u"JO62"_s);
+        QCOMPARE(fixture.label(u"Point-at note for Rotor 1"_s), QString());
+    }
+
     void targetSetElsewhere_movesTheFieldButTurnsNothing()
     {
         PointAtBench fixture;

@@ -22,6 +22,7 @@ class NativeKeyboard;
 class PhidgetEncoder;
 class PointAtTargets;
 class RotctldServer;
+class WsjtxListener;
 class SettingsStore;
 
 // The integration controller of one tab: turns logger events, key tokens and the rotary encoder
@@ -131,6 +132,15 @@ public:
     // Turns the rotctld server on or off in the record, stores it and follows it.
     void startRotctld(KeltoClient& client);
     void stopRotctld();
+    // Saves the record and listens for WSJT-X's messages: each Status puts its DX grid (else
+    // its DX call) in the `wsjtxRotor` card's "Point at" field, and its dial frequency drives
+    // band automation as radio A's frequency from a logger does.
+    void startWsjtx(KeltoClient& client);
+    void stopWsjtx();
+    WsjtxListener& wsjtxListener() { return *m_wsjtx; }
+    const WsjtxListener& wsjtxListener() const { return *m_wsjtx; }
+    // "Listening on 127.0.0.1:2237", the failure, or "Not listening"; with the datagrams dropped.
+    QString wsjtxMessage() const;
 
     // One event from any input.
     void receive(const LoggerEvent& event, KeltoClient& client);
@@ -145,6 +155,7 @@ public:
     static QString describe(const LoggerEvent& event);
 
 Q_SIGNALS:
+    void wsjtxChanged();
     void settingsChanged();
     void enabledChanged(bool enabled);
     void foregroundChanged(bool foreground);
@@ -205,6 +216,8 @@ private:
     NativeKeyboard* m_keyboard;
     PhidgetEncoder* m_encoder;
     RotctldServer* m_rotctld;
+    WsjtxListener* m_wsjtx;
+    QString m_wsjtxMessage;
     QMetaObject::Connection m_encoderDelta;
     QMetaObject::Connection m_encoderPress;
     double m_encoderHeading = 0.0;

@@ -7,6 +7,7 @@
 #include "app/ui/sheets/IntegrationKeysSection.h"
 #include "app/ui/sheets/IntegrationLoggerSection.h"
 #include "app/ui/sheets/IntegrationRotctldSection.h"
+#include "app/ui/sheets/IntegrationWsjtxSection.h"
 #include "core/client/KeltoClient.h"
 
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     , m_keys(new IntegrationKeysSection(m_editor))
     , m_encoder(new IntegrationEncoderSection(m_editor))
     , m_rotctld(new IntegrationRotctldSection(m_editor))
+    , m_wsjtx(new IntegrationWsjtxSection(m_editor))
 {
     setWindowTitle(u"Integrations"_s);
     setWindowModality(Qt::WindowModal);
@@ -37,7 +39,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     auto* content = new QWidget;
     auto* sections = new QVBoxLayout(content);
     for (QWidget* section :
-         std::initializer_list<QWidget*>{m_logger, m_radios, m_events, m_keys, m_encoder, m_rotctld}) {
+         std::initializer_list<QWidget*>{m_logger, m_radios, m_events, m_keys, m_encoder, m_rotctld, m_wsjtx}) {
         sections->addWidget(section);
     }
     sections->addStretch(1);
@@ -80,6 +82,7 @@ void IntegrationSettingsView::showSettings()
     m_keys->showSettings();
     m_encoder->showSettings();
     m_rotctld->showSettings();
+    m_wsjtx->showSettings();
     showDeviceChoices();
 }
 
@@ -104,6 +107,7 @@ void IntegrationSettingsView::showDeviceChoices()
     }
     m_logger->showRotors(rotors);
     m_rotctld->showRotors(rotors);
+    m_wsjtx->showRotors(rotors);
     m_encoder->showDevices(m_devices);
     m_radios->showDevices();
     m_keys->showDevices(m_devices);

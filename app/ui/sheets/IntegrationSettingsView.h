@@ -12,12 +12,13 @@ class IntegrationEventsSection;
 class IntegrationKeysSection;
 class IntegrationLoggerSection;
 class IntegrationRotctldSection;
+class IntegrationWsjtxSection;
 class KeltoClient;
 class StationIntegrations;
 
 // The "Integrations" sheet of a tab: the logger input, the radios that drive the switches,
 // tuners and rotors, the received events, the key bindings with the keyboard inputs, the
-// rotary encoder and the rotctld server, each a section of its own that this sheet arranges.
+// rotary encoder, the rotctld server and WSJT-X, each a section of its own that this sheet arranges.
 // Every edit goes straight into the controller's record, which the start buttons and closing
 // the sheet store for the server; the inputs' status lines, the events and the encoder preview
 // follow the controller while the sheet is open.
@@ -50,4 +51,5 @@ private:
     IntegrationKeysSection* m_keys;
     IntegrationEncoderSection* m_encoder;
     IntegrationRotctldSection* m_rotctld;
+    IntegrationWsjtxSection* m_wsjtx;
 };

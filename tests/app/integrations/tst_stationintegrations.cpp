@@ -1,4 +1,5 @@
 #include "app/integrations/StationIntegrations.h"
+#include "app/integrations/WsjtxListener.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
@@ -9,6 +10,7 @@
 #include "tests/core/integrations/LoggerTestSupport.h"
 #include "tests/core/integrations/fakephidget/FakePhidgetDevice.h"
 
+#include <QDataStream>
 #include <QUdpSocket>
 #include <QWidget>
 #include <QWindow>
@@ -198,6 +200,19 @@ IntegrationSettings encoderOn(const QString& target, double step = 1.0)
     return settings;
 }
 
+// A WSJT-X Status datagram written field by field as its network protocol describes it (schema 2).
+QByteArray wsjtxStatus(const QByteArray& dxCall, const QByteArray& dxGrid, quint64 dial)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_4);
+    out << quint32(0xadbccbda) << quint32(2) << quint32(1) << QByteArray("WSJT-X");
+    out << dial << QByteArray("FT8") << dxCall << QByteArray("-12") << QByteArray("FT8");
+    out << true << false << true << qint32(1'500) << qint32(-20);
+    out << QByteArray("DL1ABC") << QByteArray("JO62") << dxGrid;
+    return bytes;
+}
+
 enum class KeySource { udp, mainWindow, keyboardLogger, loggerRestarted };
 
 } // namespace
@@ -337,6 +352,40 @@ private Q_SLOTS:
             << none << Bytes{"F1"} << Bytes{wire("STOP|Rotor 2"), wire("SET_STACK|Middle|true")};
     }
     void keyToken_firesItsBindings() { run(); }
+
+    void wsjtxStatus_movesThePointAtTargetAndTheBands()
+    {
+        Rig rig;
+        IntegrationSettings settings = assigned(1);
+        settings.wsjtxRotor = u"Rotor 2"_s;
+        settings.wsjtxPort = freeUdpPort();
+        CLIENT_TEST_CHECK(rig.open(settings));
+        PointAtTargets targets;
+        rig.integrations.setPointAtTargets(&targets);
+        rig.integrations.startWsjtx(*rig.bench.client);
+        QVERIFY2(rig.integrations.wsjtxListener().listening(), qPrintable(rig.integrations.wsjtxMessage()));
+        const quint16 port = settings.wsjtxPort.toUShort();
+        const auto send = [&](const QByteArray& datagram) {
+            rig.sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+        };
+
+        // A grid beats the call's prefix; the 40 m dial frequency selects 40 m as radio A's would.
+        send(wsjtxStatus("JA1ABC", "PM95", 7'074'000));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"PM95"_s);
+        rig.expectSent({wire("SET_SWITCH|Switch 3|40m"), wire("SET_TURVIX|Tuner|40m")});
+        // Without a grid the call stands; a damaged datagram moves nothing and is counted.
+        QByteArray damaged = wsjtxStatus("W1AW", "FN31", 14'074'000);
+        damaged.chop(3);
+        send(damaged);
+        send(wsjtxStatus("VK2XYZ", QByteArray(), 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"VK2XYZ"_s);
+        QCOMPARE(rig.integrations.wsjtxListener().dropped(), quint64(1));
+        QVERIFY(targets.text(u"Rotor 1"_s).isEmpty());
+        // Nothing turns: the field only follows.
+        rig.expectSent({});
+        rig.integrations.stopWsjtx();
+        QVERIFY(!rig.integrations.wsjtxListener().listening());
+    }
 
     void repeatedSelection_isSentOncePerThreeSeconds()
     {

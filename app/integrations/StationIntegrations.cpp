@@ -309,8 +309,16 @@ void StationIntegrations::startWsjtx(KeltoClient& client)
                     // A grid places the station better than any prefix of its call.
                     const QString target =
                         status.dxGrid.trimmed().isEmpty() ? status.dxCall.trimmed() : status.dxGrid.trimmed();
-                    if (m_pointAtTargets && !m_settings.wsjtxRotor.isEmpty() && !target.isEmpty()) {
-                        m_pointAtTargets->setText(m_settings.wsjtxRotor, target);
+                    const QString& rotor = m_settings.wsjtxRotor;
+                    if (m_pointAtTargets && !rotor.isEmpty() && !target.isEmpty()) {
+                        // The card works the new target out at once, so its aim is current here.
+                        m_pointAtTargets->setText(rotor, target);
+                        const QString call = status.dxCall.trimmed();
+                        const bool newCall = !call.isEmpty() && call != m_wsjtxCall;
+                        m_wsjtxCall = call;
+                        if (newCall && m_pointAtTargets->turnsOnNewCall(rotor)) {
+                            PointAtTargets::turn(*weakClient, rotor, m_pointAtTargets->aim(rotor), false);
+                        }
                     }
                     if (status.dialFrequency > 0) {
                         receive(LoggerEvent::frequency(IntegrationSettings::radioA,
@@ -324,6 +332,7 @@ void StationIntegrations::startWsjtx(KeltoClient& client)
 
 void StationIntegrations::stopWsjtx()
 {
+    m_wsjtxCall.clear();
     m_wsjtx->disconnect(this);
     m_wsjtx->stop();
     m_wsjtxMessage.clear();

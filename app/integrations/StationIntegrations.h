@@ -218,6 +218,8 @@ private:
     RotctldServer* m_rotctld;
     WsjtxListener* m_wsjtx;
     QString m_wsjtxMessage;
+    // The DX call of WSJT-X's last status, so that only a new one turns a rotor.
+    QString m_wsjtxCall;
     QMetaObject::Connection m_encoderDelta;
     QMetaObject::Connection m_encoderPress;
     double m_encoderHeading = 0.0;

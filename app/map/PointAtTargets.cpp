@@ -24,6 +24,19 @@ void PointAtTargets::setText(const QString& rotor, const QString& text)
     Q_EMIT textChanged(rotor);
 }
 
+void PointAtTargets::setTurnsOnNewCall(const QString& rotor, bool on)
+{
+    if (on == turnsOnNewCall(rotor)) {
+        return;
+    }
+    if (on) {
+        m_turnsOnNewCall.insert(rotor);
+    } else {
+        m_turnsOnNewCall.remove(rotor);
+    }
+    Q_EMIT turnsOnNewCallChanged(rotor);
+}
+
 void PointAtTargets::setAim(const QString& rotor, const Aim& aim)
 {
     if (aim.name.isEmpty()) {

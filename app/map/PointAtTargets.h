@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -35,6 +36,10 @@ public:
     QString text(const QString& rotor) const { return m_texts.value(rotor); }
     void setText(const QString& rotor, const QString& text);
 
+    // "Turn when the DX call changes": off for every rotor until its card's switch is set.
+    bool turnsOnNewCall(const QString& rotor) const { return m_turnsOnNewCall.contains(rotor); }
+    void setTurnsOnNewCall(const QString& rotor, bool on);
+
     Aim aim(const QString& rotor) const { return m_aims.value(rotor); }
     void setAim(const QString& rotor, const Aim& aim);
 
@@ -45,8 +50,10 @@ public:
 
 Q_SIGNALS:
     void textChanged(const QString& rotor);
+    void turnsOnNewCallChanged(const QString& rotor);
 
 private:
     QHash<QString, QString> m_texts;
     QHash<QString, Aim> m_aims;
+    QSet<QString> m_turnsOnNewCall;
 };

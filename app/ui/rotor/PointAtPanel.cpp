@@ -6,6 +6,7 @@
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 
+#include <QCheckBox>
 #include <QCompleter>
 #include <QEvent>
 #include <QGridLayout>
@@ -107,6 +108,13 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     paths->addWidget(m_turnLong, 1, 2);
     paths->setColumnStretch(1, 1);
 
+    m_turnOnNewCall = new QCheckBox(tr("Turn when the DX call changes"), this);
+    m_turnOnNewCall->setAccessibleName(tr("Turn %1 when the DX call changes").arg(rotorName));
+    m_turnOnNewCall->setToolTip(tr("When WSJT-X reports a new DX call for %1, turn the short path at once, "
+                                   "through the same guards as the buttons.")
+                                    .arg(rotorName));
+    m_turnOnNewCall->setEnabled(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -114,6 +122,7 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     layout->addLayout(placeRow);
     layout->addLayout(paths);
     layout->addWidget(m_warning);
+    layout->addWidget(m_turnOnNewCall);
 
     connect(m_field, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_targets) {
@@ -128,6 +137,11 @@ PointAtPanel::PointAtPanel(KeltoClient& client, const QString& rotorName, QWidge
     });
     connect(m_turnShort, &QToolButton::clicked, this, &PointAtPanel::turnShortPath);
     connect(m_turnLong, &QToolButton::clicked, this, &PointAtPanel::turnLongPath);
+    connect(m_turnOnNewCall, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_targets) {
+            m_targets->setTurnsOnNewCall(m_rotorName, on);
+        }
+    });
 
     applyColors();
     refresh();
@@ -157,6 +171,12 @@ void PointAtPanel::setServices(CountryData* countries, PointAtTargets* targets)
         m_targets = targets;
         if (m_targets) {
             connect(m_targets, &PointAtTargets::textChanged, this, &PointAtPanel::followTargets);
+            connect(m_targets, &PointAtTargets::turnsOnNewCallChanged, this, [this](const QString& rotor) {
+                if (rotor == m_rotorName) {
+                    m_turnOnNewCall->setChecked(m_targets->turnsOnNewCall(rotor));
+                }
+            });
+            m_turnOnNewCall->setChecked(m_targets->turnsOnNewCall(m_rotorName));
             // A target set before this card existed (a rebuilt card) comes back; else the field's goes in.
             if (m_targets->text(m_rotorName).isEmpty()) {
                 m_targets->setText(m_rotorName, m_field->text());
@@ -165,6 +185,8 @@ void PointAtPanel::setServices(CountryData* countries, PointAtTargets* targets)
             }
         }
     }
+    // Without the tab's targets nothing would follow WSJT-X.
+    m_turnOnNewCall->setEnabled(m_targets != nullptr);
     refresh();
 }
 

@@ -12,6 +12,7 @@
 
 class CountryData;
 class KeltoClient;
+class QCheckBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
@@ -72,4 +73,5 @@ private:
     QLabel* m_warning = nullptr;
     QToolButton* m_turnShort = nullptr;
     QToolButton* m_turnLong = nullptr;
+    QCheckBox* m_turnOnNewCall = nullptr;
 };

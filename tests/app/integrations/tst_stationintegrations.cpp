@@ -383,6 +383,16 @@ private Q_SLOTS:
         QVERIFY(targets.text(u"Rotor 1"_s).isEmpty());
         // Nothing turns: the field only follows.
         rig.expectSent({});
+
+        // With the card's switch on, a new DX call turns the short path of the aim the card
+        // publishes (set here as a card would); the same call again turns nothing.
+        targets.setTurnsOnNewCall(u"Rotor 2"_s, true);
+        targets.setAim(u"Rotor 2"_s, {u"FN42"_s, 31.4, 211.4});
+        send(wsjtxStatus("K1ABC", "FN42", 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"FN42"_s);
+        send(wsjtxStatus("K1ABC", "FN43", 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"FN43"_s);
+        rig.expectSent({wire("TURN|Rotor 2|31.4")});
         rig.integrations.stopWsjtx();
         QVERIFY(!rig.integrations.wsjtxListener().listening());
     }

@@ -66,6 +66,9 @@ QJsonObject IntegrationSettings::toJson() const
         {u"rotctldRotor"_s, rotctldRotor},
         {u"rotctldPark"_s, rotctldPark},
         {u"rotctldTolerance"_s, rotctldTolerance},
+        {u"wsjtxHost"_s, wsjtxHost},
+        {u"wsjtxPort"_s, wsjtxPort},
+        {u"wsjtxRotor"_s, wsjtxRotor},
     };
 }
 
@@ -99,7 +102,10 @@ std::optional<IntegrationSettings> IntegrationSettings::fromJson(const QJsonObje
         readAdded(object, u"rotctldPort"_s, settings.rotctldPort) &&
         readAdded(object, u"rotctldRotor"_s, settings.rotctldRotor) &&
         readAdded(object, u"rotctldPark"_s, settings.rotctldPark) &&
-        readAdded(object, u"rotctldTolerance"_s, settings.rotctldTolerance);
+        readAdded(object, u"rotctldTolerance"_s, settings.rotctldTolerance) &&
+        readAdded(object, u"wsjtxHost"_s, settings.wsjtxHost) &&
+        readAdded(object, u"wsjtxPort"_s, settings.wsjtxPort) &&
+        readAdded(object, u"wsjtxRotor"_s, settings.wsjtxRotor);
     if (!complete) {
         return std::nullopt;
     }

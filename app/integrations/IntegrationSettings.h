@@ -48,10 +48,15 @@ struct IntegrationSettings {
     QString rotctldRotor;
     double rotctldPark = 0.0;
     double rotctldTolerance = 1.0;
+    // WSJT-X's UDP messages (or JTDX's): where to listen (a multicast group is joined) and the
+    // rotor whose "Point at" field follows the DX call and grid; none when empty.
+    QString wsjtxHost = QStringLiteral("127.0.0.1");
+    QString wsjtxPort = QStringLiteral("2237");
+    QString wsjtxRotor;
 
     QJsonObject toJson() const;
     // Every key must be present with its type, in the record and in each key binding, except
-    // the rotctld keys, which records stored before the server existed lack.
+    // the rotctld and WSJT-X keys, which records stored before those inputs existed lack.
     static std::optional<IntegrationSettings> fromJson(const QJsonObject& object);
 
     // Nothing when the record holds a number JSON cannot write.

@@ -7,7 +7,8 @@ using namespace Qt::Literals::StringLiterals;
 
 QStringList KeyBinding::actions()
 {
-    return {u"Stop"_s, u"Rotate"_s, u"CW"_s, u"CCW"_s, u"Park"_s, u"Select"_s, u"Next"_s, u"Previous"_s, u"Toggle"_s};
+    return {u"Stop"_s,           u"Rotate"_s, u"CW"_s,   u"CCW"_s,      u"Park"_s,  u"Turn short path"_s,
+            u"Turn long path"_s, u"Select"_s, u"Next"_s, u"Previous"_s, u"Toggle"_s};
 }
 
 QJsonObject KeyBinding::toJson() const

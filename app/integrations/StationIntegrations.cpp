@@ -1,7 +1,9 @@
 #include "app/integrations/StationIntegrations.h"
 
 #include "app/integrations/RotctldServer.h"
+#include "app/integrations/WsjtxListener.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/client/Clock.h"
@@ -12,6 +14,7 @@
 #include "core/integrations/PhidgetEncoder.h"
 #include "core/protocol/FixedText.h"
 
+#include <QHostAddress>
 #include <QPointer>
 
 #include <algorithm>
@@ -76,6 +79,7 @@ StationIntegrations::StationIntegrations(SettingsStore& defaults, const Clock& c
     , m_keyboard(new NativeKeyboard(this))
     , m_encoder(new PhidgetEncoder(this))
     , m_rotctld(new RotctldServer(this))
+    , m_wsjtx(new WsjtxListener(this))
 {}
 
 // The key handlers call into this object: they go before its members do.
@@ -197,6 +201,7 @@ void StationIntegrations::stopInputs()
     m_keyboard->stop();
     m_encoder->stop();
     m_rotctld->stop();
+    stopWsjtx();
 }
 
 // ---- Inputs ----
@@ -279,6 +284,68 @@ void StationIntegrations::serveRotctld(KeltoClient& client)
     if (!m_rotctld->serves(client, m_settings.rotctldHost, m_settings.rotctldPort)) {
         m_rotctld->start(client, m_settings.rotctldHost, m_settings.rotctldPort);
     }
+}
+
+void StationIntegrations::startWsjtx(KeltoClient& client)
+{
+    save();
+    m_wsjtx->disconnect(this);
+    bool portOk = false;
+    const uint port = m_settings.wsjtxPort.trimmed().toUInt(&portOk);
+    const QHostAddress address(m_settings.wsjtxHost.trimmed());
+    if (address.isNull() || !portOk || port == 0 || port > 65535) {
+        m_wsjtx->stop();
+        m_wsjtxMessage = u"Enter an IP address and a port from 1 to 65535."_s;
+    } else if (!m_wsjtx->listen(address, static_cast<quint16>(port))) {
+        m_wsjtxMessage = u"Cannot listen: "_s + m_wsjtx->errorString();
+    } else {
+        m_wsjtxMessage = u"Listening on "_s + m_settings.wsjtxHost.trimmed() + u':' + QString::number(port);
+        connect(m_wsjtx, &WsjtxListener::droppedChanged, this, &StationIntegrations::wsjtxChanged);
+        connect(m_wsjtx, &WsjtxListener::status, this,
+                [this, weakClient = QPointer<KeltoClient>(&client)](const WsjtxMessage::Status& status) {
+                    if (!weakClient) {
+                        return;
+                    }
+                    // A grid places the station better than any prefix of its call.
+                    const QString target =
+                        status.dxGrid.trimmed().isEmpty() ? status.dxCall.trimmed() : status.dxGrid.trimmed();
+                    const QString& rotor = m_settings.wsjtxRotor;
+                    if (m_pointAtTargets && !rotor.isEmpty() && !target.isEmpty()) {
+                        // The card works the new target out at once, so its aim is current here.
+                        m_pointAtTargets->setText(rotor, target);
+                        const QString call = status.dxCall.trimmed();
+                        const bool newCall = !call.isEmpty() && call != m_wsjtxCall;
+                        m_wsjtxCall = call;
+                        if (newCall && m_pointAtTargets->turnsOnNewCall(rotor)) {
+                            PointAtTargets::turn(*weakClient, rotor, m_pointAtTargets->aim(rotor), false);
+                        }
+                    }
+                    if (status.dialFrequency > 0) {
+                        receive(LoggerEvent::frequency(IntegrationSettings::radioA,
+                                                       static_cast<double>(status.dialFrequency) / 1e6),
+                                *weakClient);
+                    }
+                });
+    }
+    Q_EMIT wsjtxChanged();
+}
+
+void StationIntegrations::stopWsjtx()
+{
+    m_wsjtxCall.clear();
+    m_wsjtx->disconnect(this);
+    m_wsjtx->stop();
+    m_wsjtxMessage.clear();
+    Q_EMIT wsjtxChanged();
+}
+
+QString StationIntegrations::wsjtxMessage() const
+{
+    QString text = m_wsjtxMessage.isEmpty() ? u"Not listening"_s : m_wsjtxMessage;
+    if (m_wsjtx->dropped() > 0) {
+        text += u" · "_s + QString::number(m_wsjtx->dropped()) + u" datagrams dropped"_s;
+    }
+    return text;
 }
 
 void StationIntegrations::startRotctld(KeltoClient& client)
@@ -428,6 +495,11 @@ bool StationIntegrations::shouldSend(const QString& key, const QString& position
 
 // ---- Key bindings ----
 
+void StationIntegrations::setPointAtTargets(PointAtTargets* targets)
+{
+    m_pointAtTargets = targets;
+}
+
 void StationIntegrations::applyBindings(const QString& token, KeltoClient& client)
 {
     // Several bindings may share a token; all of them fire, in the user's order.
@@ -488,6 +560,11 @@ void StationIntegrations::applyBinding(const KeyBinding& binding, KeltoClient& c
         client.jog(rotor, false);
     } else if (binding.action == u"Park"_s) {
         client.park(rotor);
+    } else if (binding.action == u"Turn short path"_s || binding.action == u"Turn long path"_s) {
+        // The target the rotor's card shows; nothing when it has none.
+        if (m_pointAtTargets) {
+            PointAtTargets::turn(client, rotor, m_pointAtTargets->aim(rotor), binding.action == u"Turn long path"_s);
+        }
     } else {
         client.stop(rotor);
     }

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,9 @@ class Clock;
 class LoggerTransport;
 class NativeKeyboard;
 class PhidgetEncoder;
+class PointAtTargets;
 class RotctldServer;
+class WsjtxListener;
 class SettingsStore;
 
 // The integration controller of one tab: turns logger events, key tokens and the rotary encoder
@@ -60,6 +63,8 @@ public:
     void setSettings(IntegrationSettings settings);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
+    // The tab's point-at targets, which the "Turn short path" and "Turn long path" bindings turn to.
+    void setPointAtTargets(PointAtTargets* targets);
     // Whether this tab is the selected one; key presses reach only that tab.
     bool foreground() const { return m_foreground; }
     void setForeground(bool foreground);
@@ -127,6 +132,15 @@ public:
     // Turns the rotctld server on or off in the record, stores it and follows it.
     void startRotctld(KeltoClient& client);
     void stopRotctld();
+    // Saves the record and listens for WSJT-X's messages: each Status puts its DX grid (else
+    // its DX call) in the `wsjtxRotor` card's "Point at" field, and its dial frequency drives
+    // band automation as radio A's frequency from a logger does.
+    void startWsjtx(KeltoClient& client);
+    void stopWsjtx();
+    WsjtxListener& wsjtxListener() { return *m_wsjtx; }
+    const WsjtxListener& wsjtxListener() const { return *m_wsjtx; }
+    // "Listening on 127.0.0.1:2237", the failure, or "Not listening"; with the datagrams dropped.
+    QString wsjtxMessage() const;
 
     // One event from any input.
     void receive(const LoggerEvent& event, KeltoClient& client);
@@ -141,6 +155,7 @@ public:
     static QString describe(const LoggerEvent& event);
 
 Q_SIGNALS:
+    void wsjtxChanged();
     void settingsChanged();
     void enabledChanged(bool enabled);
     void foregroundChanged(bool foreground);
@@ -158,6 +173,8 @@ Q_SIGNALS:
     void encoderApplied();
 
 private:
+    QPointer<PointAtTargets> m_pointAtTargets;
+
     // Hands every event of `source` to `receive` with `client`, replacing the previous route.
     void route(LoggerTransport& source, QMetaObject::Connection& connection, KeltoClient& client);
     void record(const LoggerEvent& event);
@@ -199,6 +216,10 @@ private:
     NativeKeyboard* m_keyboard;
     PhidgetEncoder* m_encoder;
     RotctldServer* m_rotctld;
+    WsjtxListener* m_wsjtx;
+    QString m_wsjtxMessage;
+    // The DX call of WSJT-X's last status, so that only a new one turns a rotor.
+    QString m_wsjtxCall;
     QMetaObject::Connection m_encoderDelta;
     QMetaObject::Connection m_encoderPress;
     double m_encoderHeading = 0.0;

@@ -151,7 +151,8 @@ std::optional<QJsonObject> SettingsBackup::integrationRecord(const QJsonObject& 
         !copyAdded(object, out, u"rotctldEnabled"_s, isFlag) || !copyAdded(object, out, u"rotctldHost"_s, isText) ||
         !copyAdded(object, out, u"rotctldPort"_s, isText) || !copyAdded(object, out, u"rotctldRotor"_s, isText) ||
         !copyAdded(object, out, u"rotctldPark"_s, isNumber) ||
-        !copyAdded(object, out, u"rotctldTolerance"_s, isNumber)) {
+        !copyAdded(object, out, u"rotctldTolerance"_s, isNumber) || !copyAdded(object, out, u"wsjtxHost"_s, isText) ||
+        !copyAdded(object, out, u"wsjtxPort"_s, isText) || !copyAdded(object, out, u"wsjtxRotor"_s, isText)) {
         return std::nullopt;
     }
     const QJsonValue commands = object.value(u"keyCommands"_s);

@@ -2,6 +2,7 @@
 // files: the main window with one and with two tabs (light and dark) with a rotor on its tower
 // map, the tower location editor, the log window and the login sheet. Runs offscreen and off
 // the network: map tiles are drawn here and served from a local server.
+#include "app/map/CountryData.h"
 #include "app/map/TileLoader.h"
 #include "app/map/TileMath.h"
 #include "app/profiles/RotorLocation.h"
@@ -9,6 +10,7 @@
 #include "app/profiles/ServerProfiles.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/ui/map/WorldMapWindow.h"
+#include "app/ui/rotor/RotorCard.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/station/StationView.h"
@@ -26,6 +28,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -221,6 +224,13 @@ int main(int argc, char* argv[])
     defaults.setText(SettingsKeys::rotorLocations, RotorLocation::encode({placed}).value_or(u"[]"_s));
     StationWorkspace workspace(defaults, nullptr);
     MainWindow window(workspace, &tiles);
+    // The installed country file, with no copy of a loaded one.
+    QTemporaryDir countryFolder;
+    CountryData::Paths countryPaths = CountryData::standardPaths();
+    countryPaths.dataFolder = countryFolder.path();
+    CountryData countries(countryPaths);
+    countries.load();
+    window.setCountryData(&countries);
     window.resize(960, 870);
     window.show();
 
@@ -240,6 +250,22 @@ int main(int argc, char* argv[])
     client.turn(u"Rotor 1"_s, 120.0);
     settle(1500);
     bool ok = save(&window, u"main-window.png"_s);
+
+    // The placed rotor's card pointed at a station in Japan.
+    for (RotorCard* card : first->findChildren<RotorCard*>()) {
+        if (card->rotorName() != u"Rotor 1"_s) {
+            continue;
+        }
+        for (QLineEdit* field : card->findChildren<QLineEdit*>()) {
+            if (field->accessibleName() == u"Point Rotor 1 at"_s) {
+                field->setText(u"JA1ABC"_s);
+            }
+        }
+        // Once the turn above has ended, so the buttons show enabled.
+        waitUntil([&] { return client.canTurn(client.station().rotors.value(u"Rotor 1"_s)); }, 20000);
+        settle(300);
+        ok = save(card, u"point-at.png"_s) && ok;
+    }
 
     if (auto* scroll = first->findChild<QScrollArea*>()) {
         scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());

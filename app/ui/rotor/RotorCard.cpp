@@ -4,6 +4,7 @@
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/SettingsNotifications.h"
 #include "app/ui/rotor/Compass.h"
+#include "app/ui/rotor/PointAtPanel.h"
 #include "app/ui/rotor/PresetEditorDialog.h"
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/RotorLocationEditor.h"
@@ -191,6 +192,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
         connect(button, &QToolButton::clicked, this, [this, degrees] { m_target->setText(QString::number(degrees)); });
     }
 
+    m_pointAt = new PointAtPanel(client, rotorName, this);
+
     m_managePresets = addButton(u"Manage…"_s, u"Manage presets for "_s + rotorName);
     m_managePresets->setIcon(Icons::icon(u"sliders"_s));
     m_managePresets->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -239,6 +242,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     // Under the target field: the row beside it is full at the narrowest card width.
     layout->addWidget(m_encoderLabel);
     layout->addLayout(quickRow);
+    layout->addSpacing(4);
+    layout->addWidget(m_pointAt);
     layout->addSpacing(4);
     layout->addLayout(localHeader);
     layout->addWidget(m_noLocalPresets);
@@ -342,6 +347,11 @@ void RotorCard::setSite(const Site& site)
     }
 }
 
+void RotorCard::setPointAtServices(CountryData* countries, PointAtTargets* targets)
+{
+    m_pointAt->setServices(countries, targets);
+}
+
 void RotorCard::reloadLocation()
 {
     const std::optional<RotorLocation> location =
@@ -406,6 +416,8 @@ void RotorCard::refresh()
     m_mapPlace->setVisible(showMap);
 
     apply(m_rotate, state.rotate);
+    m_pointAt->setLocation(m_location);
+    m_pointAt->setTurnGuard(facts.canTurn, state.turnRefusal);
     apply(m_stop, state.stop);
     m_park->setEnabled(facts.canTurn);
     m_rotorSettings->setEnabled(!m_endpoint.isEmpty());

@@ -13,8 +13,11 @@
 #include <optional>
 
 class Compass;
+class CountryData;
 class KeltoClient;
 class PlaceSearch;
+class PointAtPanel;
+class PointAtTargets;
 class PresetEditorDialog;
 class QGridLayout;
 class QLabel;
@@ -65,6 +68,8 @@ public:
     // cannot place a tower.
     void setMapServices(TileLoader* tiles, PlaceSearch* places);
     void setSite(const Site& site);
+    // The application's country file and the tab's point-at targets, for the "Point at" section.
+    void setPointAtServices(CountryData* countries, PointAtTargets* targets);
     // Reads the stored tower location again, as after a settings import.
     void reloadLocation();
     // The location the card draws: the tower placed for this rotor, else the server's site.
@@ -118,6 +123,7 @@ private:
     QToolButton* m_setLocation = nullptr;
     QLineEdit* m_target = nullptr;
     QLabel* m_encoderLabel = nullptr;
+    PointAtPanel* m_pointAt = nullptr;
     QToolButton* m_rotate = nullptr;
     QToolButton* m_counterclockwise = nullptr;
     QToolButton* m_clockwise = nullptr;

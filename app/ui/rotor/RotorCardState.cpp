@@ -127,6 +127,7 @@ RotorCardState RotorCardState::of(const Rotor& rotor, const Facts& facts)
     }
 
     const QString turnWhy = facts.canTurn ? QString() : turnReason(rotor, facts);
+    state.turnRefusal = turnWhy;
     const QString targetWhy = state.target ? QString() : u"Enter a target heading from 0 to 360."_s;
     state.rotate = control(facts.canTurn && state.target, u"Turn "_s + name + u" to the target heading."_s,
                            turnWhy.isEmpty() ? targetWhy : turnWhy);

@@ -67,6 +67,9 @@ struct RotorCardState {
     // Shown instead of the server's presets until a list has arrived, or empty.
     QString serverPresetsNote;
 
+    // Why the client's turn guard refuses now, for controls elsewhere on the card; empty when it allows.
+    QString turnRefusal;
+
     Control rotate;
     Control stop;
     Control counterclockwise;

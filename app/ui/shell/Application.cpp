@@ -1,5 +1,6 @@
 #include "app/ui/shell/Application.h"
 
+#include "app/map/CountryData.h"
 #include "app/map/TileLoader.h"
 #include "app/remote/RemoteServer.h"
 #include "app/ui/sheets/RemoteAccessSheet.h"
@@ -155,6 +156,10 @@ int Application::run()
         m_remoteSheet->raise();
         m_remoteSheet->activateWindow();
     });
+    // Read on a worker: with the call list it takes longer than a window may wait.
+    m_countries = std::make_unique<CountryData>();
+    m_countries->loadInBackground();
+    m_mainWindow->setCountryData(m_countries.get());
 
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { m_workspace->disconnectAll(); });
     connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {

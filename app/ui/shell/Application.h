@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class CountryData;
 class CredentialStore;
 class MainWindow;
 class RemoteAccessSheet;
@@ -48,6 +49,7 @@ private:
     std::unique_ptr<RemoteServer> m_remote;
     // One for the whole program: every map shares its connections, caches and request gate.
     std::unique_ptr<TileLoader> m_tiles;
+    std::unique_ptr<CountryData> m_countries;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<SingleInstance> m_instance;

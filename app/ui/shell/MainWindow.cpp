@@ -1,6 +1,8 @@
 #include "app/ui/shell/MainWindow.h"
 
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/map/CountryData.h"
+#include "app/ui/sheets/CountryFileSheet.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/station/StationView.h"
 #include "app/ui/station/StationWorkspaceView.h"
@@ -55,10 +57,23 @@ void MainWindow::buildMenus()
         }
     });
     window->addAction(u"&Remote access…"_s, this, &MainWindow::remoteAccessRequested);
+    window->addAction(tr("&Country file…"), this, [this] {
+        if (m_countries) {
+            auto* sheet = new CountryFileSheet(*m_countries, this);
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            sheet->open();
+        }
+    });
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     QAction* about = help->addAction(u"&About Xalto Station Control"_s, this, &MainWindow::showAbout);
     about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::setCountryData(CountryData* countries)
+{
+    m_countries = countries;
+    m_workspaceView->setCountryData(countries);
 }
 
 void MainWindow::showLog()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CountryData;
 class LiveLogView;
 class StationWorkspace;
 class StationWorkspaceView;
@@ -25,6 +26,8 @@ public:
     // Opens the connection log window, or brings it to the front.
     void showLog();
     void showAbout();
+    // The application's country file: for every tab's rotor cards, and the Window menu's sheet.
+    void setCountryData(CountryData* countries);
 
 Q_SIGNALS:
     // Window > Remote access: the application owns the one remote server and opens its sheet.
@@ -39,4 +42,5 @@ private:
     StationWorkspace& m_workspace;
     StationWorkspaceView* m_workspaceView;
     QPointer<LiveLogView> m_log;
+    QPointer<CountryData> m_countries;
 };

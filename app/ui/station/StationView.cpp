@@ -2,6 +2,7 @@
 
 #include "app/integrations/StationIntegrations.h"
 #include "app/map/NominatimPlaceSearch.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/ProfileManager.h"
 #include "app/profiles/ServerProfiles.h"
@@ -105,7 +106,9 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     , m_presentation(new StationPresentation(defaults, this))
     , m_refreshTimer(new QTimer(this))
     , m_places(new NominatimPlaceSearch(defaults, this))
+    , m_pointAtTargets(new PointAtTargets(this))
 {
+    m_integrations->setPointAtTargets(m_pointAtTargets);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(refreshDelayMs);
     connect(m_refreshTimer, &QTimer::timeout, this, &StationView::refresh);
@@ -808,6 +811,7 @@ CardFrame* StationView::createCard(const QString& key)
         card->setSite(site());
         card->setEndpoint(m_client.endpoint());
         card->setMapServices(m_tiles, m_places);
+        card->setPointAtServices(m_countries, m_pointAtTargets);
         return card;
     }
     // Named for assistive tools, which list the cards as groups.
@@ -980,6 +984,16 @@ void StationView::setTileLoader(TileLoader* tiles)
     for (CardFrame* card : std::as_const(m_cards)) {
         if (auto* rotor = qobject_cast<RotorCard*>(card)) {
             rotor->setMapServices(m_tiles, m_places);
+        }
+    }
+}
+
+void StationView::setCountryData(CountryData* countries)
+{
+    m_countries = countries;
+    for (CardFrame* card : std::as_const(m_cards)) {
+        if (auto* rotor = qobject_cast<RotorCard*>(card)) {
+            rotor->setPointAtServices(m_countries, m_pointAtTargets);
         }
     }
 }

@@ -31,6 +31,8 @@ class StationPresentation;
 class StatusDot;
 class TileLoader;
 class WorldMapWindow;
+class CountryData;
+class PointAtTargets;
 
 // The content of one server tab: the header with the server picker and connection controls,
 // the status line, the rotor section and the antenna-routing section. Cards are built once per
@@ -61,6 +63,10 @@ public:
     // The application's map tiles, for the rotor cards' maps; without them the cards keep their
     // dials. The loader must outlive the view.
     void setTileLoader(TileLoader* tiles);
+    // The application's country file, for the rotor cards' "Point at" sections; it must outlive the view.
+    void setCountryData(CountryData* countries);
+    // What each rotor of this tab is pointed at.
+    PointAtTargets& pointAtTargets() const { return *m_pointAtTargets; }
     // Whether this tab is the selected one: keys reach only its bindings.
     void setForeground(bool foreground);
     // Something outside the client changed what the view shows (the number of tabs).
@@ -159,6 +165,8 @@ private:
     // The address lookup of the profile editor and the tower location editor.
     PlaceSearch* m_places;
     TileLoader* m_tiles = nullptr;
+    CountryData* m_countries = nullptr;
+    PointAtTargets* m_pointAtTargets;
     bool m_stale = true;
     QPointer<ServerLoginView> m_login;
     QPointer<QDialog> m_integrationsSheet;

@@ -72,6 +72,14 @@ bool StationWorkspaceView::stripVisible() const
     return !m_strip->isHidden();
 }
 
+void StationWorkspaceView::setCountryData(CountryData* countries)
+{
+    m_countries = countries;
+    for (StationView* view : std::as_const(m_views)) {
+        view->setCountryData(countries);
+    }
+}
+
 void StationWorkspaceView::syncSessions()
 {
     const QList<StationSession*>& sessions = m_workspace.sessions();
@@ -82,6 +90,7 @@ void StationWorkspaceView::syncSessions()
             view = new StationView(session->client(), m_workspace.profiles(), m_workspace.defaults(),
                                    m_workspace.callbacks(session));
             view->setTileLoader(m_tiles);
+            view->setCountryData(m_countries);
             connect(view, &StationView::logRequested, this, &StationWorkspaceView::logRequested);
             connect(session, &StationSession::nameChanged, this, &StationWorkspaceView::syncStrip);
             connect(&session->client(), &KeltoClient::connectingChanged, this, &StationWorkspaceView::syncStrip);

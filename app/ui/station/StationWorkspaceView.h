@@ -12,6 +12,7 @@ class StationView;
 class StationWorkspace;
 class TabStrip;
 class TileLoader;
+class CountryData;
 
 // The tab strip (shown only with two or more tabs) over the stacked contents of every tab:
 // only the selected tab is shown; the others keep running unseen. Also raises the "Server
@@ -27,6 +28,8 @@ public:
     ~StationWorkspaceView() override;
 
     StationWorkspace& workspace() const { return m_workspace; }
+    // The application's country file, for every tab's rotor cards; it must outlive the view.
+    void setCountryData(CountryData* countries);
     // The content of one tab, or null.
     StationView* view(const QUuid& id) const { return m_views.value(id); }
     StationView* currentView() const;
@@ -45,6 +48,7 @@ private:
 
     StationWorkspace& m_workspace;
     TileLoader* m_tiles;
+    CountryData* m_countries = nullptr;
     QWidget* m_strip;
     TabStrip* m_tabs;
     QPushButton* m_closeTab;

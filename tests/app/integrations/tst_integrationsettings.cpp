@@ -51,6 +51,9 @@ IntegrationSettings everyFieldSet()
     settings.rotctldEnabled = true;
     settings.rotctldHost = u"192.168.1.20"_s;
     settings.rotctldPort = u"4534"_s;
+    settings.wsjtxHost = u"239.255.0.1"_s;
+    settings.wsjtxPort = u"2238"_s;
+    settings.wsjtxRotor = u"Tower"_s;
     settings.rotctldRotor = u"Tower 2"_s;
     settings.rotctldPark = 270.5;
     settings.rotctldTolerance = 2.5;
@@ -110,8 +113,8 @@ private Q_SLOTS:
         const QJsonObject full = everyFieldSet().toJson();
         const auto stored = [](const QJsonObject& object) { return QJsonDocument(object).toJson(); };
         for (const QString& key : full.keys()) {
-            // Records from before the rotctld server lack its keys; they still load.
-            if (key.startsWith(u"rotctld"_s)) {
+            // Records from before the rotctld server and the WSJT-X input lack their keys; they still load.
+            if (key.startsWith(u"rotctld"_s) || key.startsWith(u"wsjtx"_s)) {
                 continue;
             }
             QJsonObject damaged = full;

@@ -1,5 +1,7 @@
 #include "app/integrations/StationIntegrations.h"
+#include "app/integrations/WsjtxListener.h"
 #include "app/integrations/keyboard/NativeKeyboard.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
 #include "app/profiles/SettingsKeys.h"
 #include "core/integrations/LoggerTransport.h"
@@ -8,6 +10,7 @@
 #include "tests/core/integrations/LoggerTestSupport.h"
 #include "tests/core/integrations/fakephidget/FakePhidgetDevice.h"
 
+#include <QDataStream>
 #include <QUdpSocket>
 #include <QWidget>
 #include <QWindow>
@@ -216,6 +219,19 @@ IntegrationSettings encoderOn(const QString& target, double step = 1.0)
     return settings;
 }
 
+// A WSJT-X Status datagram written field by field as its network protocol describes it (schema 2).
+QByteArray wsjtxStatus(const QByteArray& dxCall, const QByteArray& dxGrid, quint64 dial)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_4);
+    out << quint32(0xadbccbda) << quint32(2) << quint32(1) << QByteArray("WSJT-X");
+    out << dial << QByteArray("FT8") << dxCall << QByteArray("-12") << QByteArray("FT8");
+    out << true << false << true << qint32(1'500) << qint32(-20);
+    out << QByteArray("DL1ABC") << QByteArray("JO62") << dxGrid;
+    return bytes;
+}
+
 enum class KeySource { udp, mainWindow, keyboardLogger, loggerRestarted };
 
 } // namespace
@@ -345,12 +361,70 @@ private Q_SLOTS:
         limited("park", binding(u"Rotor 1"_s, u"Park"_s), rotor1([](RotorMechanics& m) { m.park = 90; }),
                 {wire("TURN|Rotor 1|90.0")});
         limited("jog toward the limit", binding(u"Rotor 1"_s, u"CW"_s), limitedTo(0, 50), {});
+        // The target Rotor 1's card shows; Rotor 2 has none.
+        const Setup pointed = [](Rig& r) {
+            auto* targets = new PointAtTargets(&r.integrations);
+            targets->setAim(u"Rotor 1"_s, {u"JA1ABC"_s, 31.4, 211.4});
+            r.integrations.setPointAtTargets(targets);
+        };
+        QTest::newRow("short path") << bound({binding(u"Rotor 1"_s, u"Turn short path"_s)}) << pointed << Bytes{"F1"}
+                                    << Bytes{wire("TURN|Rotor 1|31.4")};
+        QTest::newRow("long path") << bound({binding(u"R:Rotor 1"_s, u"Turn long path"_s)}) << pointed << Bytes{"F1"}
+                                   << Bytes{wire("TURN|Rotor 1|211.4")};
+        QTest::newRow("no target, nothing moves")
+            << bound({binding(u"Rotor 2"_s, u"Turn short path"_s)}) << pointed << Bytes{"F1"} << Bytes{};
+        QTest::newRow("no targets at all")
+            << bound({binding(u"Rotor 1"_s, u"Turn long path"_s)}) << none << Bytes{"F1"} << Bytes{};
         QTest::newRow("every match, in order")
             << bound({binding(u"Rotor 2"_s, u"Stop"_s), binding(u"Rotor 1"_s, u"Stop"_s, {}, u"F2"_s),
                       binding(u"K:Middle"_s, u"Select"_s)})
             << none << Bytes{"F1"} << Bytes{wire("STOP|Rotor 2"), wire("SET_STACK|Middle|true")};
     }
     void keyToken_firesItsBindings() { run(); }
+
+    void wsjtxStatus_movesThePointAtTargetAndTheBands()
+    {
+        Rig rig;
+        IntegrationSettings settings = assigned(1);
+        settings.wsjtxRotor = u"Rotor 2"_s;
+        settings.wsjtxPort = freeUdpPort();
+        CLIENT_TEST_CHECK(rig.open(settings));
+        PointAtTargets targets;
+        rig.integrations.setPointAtTargets(&targets);
+        rig.integrations.startWsjtx(*rig.bench.client);
+        QVERIFY2(rig.integrations.wsjtxListener().listening(), qPrintable(rig.integrations.wsjtxMessage()));
+        const quint16 port = settings.wsjtxPort.toUShort();
+        const auto send = [&](const QByteArray& datagram) {
+            rig.sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+        };
+
+        // A grid beats the call's prefix; the 40 m dial frequency selects 40 m as radio A's would.
+        send(wsjtxStatus("JA1ABC", "PM95", 7'074'000));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"PM95"_s);
+        rig.expectSent({wire("SET_SWITCH|Switch 3|40m"), wire("SET_TURVIX|Tuner|40m")});
+        // Without a grid the call stands; a damaged datagram moves nothing and is counted.
+        QByteArray damaged = wsjtxStatus("W1AW", "FN31", 14'074'000);
+        damaged.chop(3);
+        send(damaged);
+        send(wsjtxStatus("VK2XYZ", QByteArray(), 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"VK2XYZ"_s);
+        QCOMPARE(rig.integrations.wsjtxListener().dropped(), quint64(1));
+        QVERIFY(targets.text(u"Rotor 1"_s).isEmpty());
+        // Nothing turns: the field only follows.
+        rig.expectSent({});
+
+        // With the card's switch on, a new DX call turns the short path of the aim the card
+        // publishes (set here as a card would); the same call again turns nothing.
+        targets.setTurnsOnNewCall(u"Rotor 2"_s, true);
+        targets.setAim(u"Rotor 2"_s, {u"FN42"_s, 31.4, 211.4});
+        send(wsjtxStatus("K1ABC", "FN42", 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"FN42"_s);
+        send(wsjtxStatus("K1ABC", "FN43", 0));
+        QTRY_COMPARE(targets.text(u"Rotor 2"_s), u"FN43"_s);
+        rig.expectSent({wire("TURN|Rotor 2|31.4")});
+        rig.integrations.stopWsjtx();
+        QVERIFY(!rig.integrations.wsjtxListener().listening());
+    }
 
     void repeatedSelection_isSentOncePerThreeSeconds()
     {

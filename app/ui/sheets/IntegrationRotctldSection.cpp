@@ -1,0 +1,131 @@
+#include "app/ui/sheets/IntegrationRotctldSection.h"
+
+#include "app/integrations/RotctldServer.h"
+#include "app/integrations/StationIntegrations.h"
+#include "app/ui/sheets/IntegrationEditor.h"
+#include "app/ui/sheets/SheetParts.h"
+#include "core/client/KeltoClient.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+IntegrationRotctldSection::IntegrationRotctldSection(IntegrationEditor& editor, QWidget* parent)
+    : QWidget(parent)
+    , m_editor(editor)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildRotctld());
+    refreshRotctld();
+    RotctldServer& rotctld = m_editor.integrations.rotctldServer();
+    connect(&rotctld, &RotctldServer::messageChanged, this, &IntegrationRotctldSection::refreshRotctld);
+    connect(&rotctld, &RotctldServer::runningChanged, this, &IntegrationRotctldSection::refreshRotctld);
+    connect(&rotctld, &RotctldServer::clientCountChanged, this, &IntegrationRotctldSection::refreshRotctld);
+}
+
+IntegrationRotctldSection::~IntegrationRotctldSection() = default;
+
+void IntegrationRotctldSection::showSettings()
+{
+    const IntegrationSettings& s = m_editor.integrations.settings();
+    m_editor.filling = true;
+    IntegrationEditor::setText(m_rotctldHost, s.rotctldHost);
+    IntegrationEditor::setText(m_rotctldPort, s.rotctldPort);
+    m_rotctldPark->setValue(s.rotctldPark);
+    m_rotctldTolerance->setValue(s.rotctldTolerance);
+    m_editor.filling = false;
+}
+
+void IntegrationRotctldSection::showRotors(const QList<SheetParts::Choice>& rotors)
+{
+    m_editor.filling = true;
+    SheetParts::setChoices(m_rotctldRotor, rotors, m_editor.integrations.settings().rotctldRotor);
+    m_editor.filling = false;
+}
+
+QWidget* IntegrationRotctldSection::buildRotctld()
+{
+    QVBoxLayout* layout = nullptr;
+    QWidget* box = IntegrationEditor::section(this, layout, u"rotctld server"_s);
+
+    m_rotctldHost = IntegrationEditor::field(
+        u"rotctld host"_s,
+        u"The address to listen on: 127.0.0.1 for programs on this computer, or this computer’s LAN "
+        u"address for programs elsewhere."_s,
+        box);
+    m_rotctldPort = IntegrationEditor::field(u"rotctld port"_s,
+                                             u"The TCP port rotctld clients connect to; rotctld’s own is 4533."_s, box);
+    m_rotctldRotor =
+        IntegrationEditor::picker(u"rotctld rotor"_s, u"The rotor that rotctld clients read, turn and stop."_s, box);
+    m_rotctldPark = new QDoubleSpinBox(box);
+    m_rotctldPark->setRange(0.0, 360.0);
+    m_rotctldPark->setDecimals(1);
+    m_rotctldPark->setSuffix(u"°"_s);
+    m_rotctldPark->setAccessibleName(u"Park heading"_s);
+    m_rotctldPark->setToolTip(u"Where a rotctld client’s park command turns the rotor."_s);
+    m_rotctldTolerance = new QDoubleSpinBox(box);
+    m_rotctldTolerance->setRange(0.0, RotctldServer::maxAimTolerance);
+    m_rotctldTolerance->setDecimals(1);
+    m_rotctldTolerance->setSingleStep(0.5);
+    m_rotctldTolerance->setSuffix(u"°"_s);
+    m_rotctldTolerance->setAccessibleName(u"Re-aim tolerance"_s);
+    m_rotctldTolerance->setToolTip(
+        u"A tracker’s target this close to the turn under way, or to the heading of an "
+        u"idle rotor, turns nothing; farther targets turn the rotor at most once a second."_s);
+    auto* form = new QFormLayout;
+    form->addRow(u"Host"_s, m_rotctldHost);
+    form->addRow(u"Port"_s, m_rotctldPort);
+    form->addRow(u"Rotor"_s, m_rotctldRotor);
+    form->addRow(u"Park heading"_s, m_rotctldPark);
+    form->addRow(u"Re-aim tolerance"_s, m_rotctldTolerance);
+
+    const IntegrationEditor::InputControls server =
+        IntegrationEditor::inputControls(u"rotctld server"_s, u"serve rotctld clients from this tab."_s, box);
+    m_stopRotctld = server.stop;
+    m_rotctldStatus = server.status;
+
+    layout->addWidget(
+        SheetParts::note(u"Satellite trackers, loggers and dashboards that speak the rotctld protocol steer the chosen "
+                         u"rotor through this tab, for example rotctl -m 2 -r 127.0.0.1:4533. Their commands pass the "
+                         u"same Enable control and heading checks as this window and are logged with the client’s "
+                         u"address. A LAN address lets any computer on the network turn the rotor."_s,
+                         box));
+    layout->addLayout(form);
+    layout->addLayout(server.row);
+
+    connect(m_rotctldHost, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_editor.edit([&](IntegrationSettings& s) { s.rotctldHost = text; }); });
+    connect(m_rotctldPort, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_editor.edit([&](IntegrationSettings& s) { s.rotctldPort = text; }); });
+    connect(m_rotctldRotor, &QComboBox::currentIndexChanged, this, [this] {
+        m_editor.edit([this](IntegrationSettings& s) { s.rotctldRotor = SheetParts::value(m_rotctldRotor); });
+    });
+    connect(m_rotctldPark, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { m_editor.edit([value](IntegrationSettings& s) { s.rotctldPark = value; }); });
+    connect(m_rotctldTolerance, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { m_editor.edit([value](IntegrationSettings& s) { s.rotctldTolerance = value; }); });
+    connect(server.start, &QPushButton::clicked, this, [this] { m_editor.integrations.startRotctld(m_editor.client); });
+    connect(m_stopRotctld, &QPushButton::clicked, this, [this] { m_editor.integrations.stopRotctld(); });
+    return box;
+}
+
+void IntegrationRotctldSection::refreshRotctld()
+{
+    const RotctldServer& server = m_editor.integrations.rotctldServer();
+    QString status = server.message();
+    if (server.running()) {
+        const int count = server.clientCount();
+        status += u" · "_s + (count == 0   ? u"no clients"_s
+                              : count == 1 ? u"1 client"_s
+                                           : QString::number(count) + u" clients"_s);
+    }
+    IntegrationEditor::setStatus(m_stopRotctld, m_rotctldStatus, status, server.running(),
+                                 u"The rotctld server is not running."_s);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/ui/sheets/SheetParts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUuid>
+#include <QWidget>
+
+#include <functional>
+
+class IntegrationEditor;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QVBoxLayout;
+struct KeyBinding;
+
+// The rotctld server of the integrations sheet: where it listens, the rotor it serves, park heading and re-aim
+// tolerance, its start and stop.
+class IntegrationRotctldSection final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(IntegrationRotctldSection)
+
+public:
+    // The editor must outlive the section.
+    explicit IntegrationRotctldSection(IntegrationEditor& editor, QWidget* parent = nullptr);
+    ~IntegrationRotctldSection() override;
+
+    void showSettings();
+    // The station's rotors for the served-rotor picker.
+    void showRotors(const QList<SheetParts::Choice>& rotors);
+
+private:
+    QWidget* buildRotctld();
+    void refreshRotctld();
+    IntegrationEditor& m_editor;
+
+    QLineEdit* m_rotctldHost = nullptr;
+    QLineEdit* m_rotctldPort = nullptr;
+    QComboBox* m_rotctldRotor = nullptr;
+    QDoubleSpinBox* m_rotctldPark = nullptr;
+    QDoubleSpinBox* m_rotctldTolerance = nullptr;
+    QPushButton* m_stopRotctld = nullptr;
+    QLabel* m_rotctldStatus = nullptr;
+};

@@ -167,12 +167,14 @@ void WorldMap::setCentre(std::optional<GeoPoint> centre)
     m_projection.reset();
     m_land = ProjectedLand();
     ++m_landGeneration;
+    m_landPending = false;
     if (centre) {
         m_projection.emplace(*centre);
         if (const LandData* data = land()) {
             // Some 60 ms of work: done away from the window, which keeps answering meanwhile.
             const GeoPoint at = *centre;
             m_watchedGeneration = m_landGeneration;
+            m_landPending = true;
             m_landWatcher.setFuture(
                 QtConcurrent::run([data, at] { return ProjectedLand(*data, AzimuthalProjection(at)); }));
         }
@@ -189,6 +191,7 @@ void WorldMap::landProjected()
         return;
     }
     m_land = m_landWatcher.result();
+    m_landPending = false;
     invalidateLand();
     Q_EMIT landReady();
 }

@@ -57,7 +57,8 @@ public:
     // only when the centre changes, on a worker thread: until it arrives the map shows the sea,
     // rings and beams, and landReady() is emitted once the land is in place.
     void setCentre(std::optional<GeoPoint> centre);
-    bool landPending() const { return m_landWatcher.isRunning(); }
+    // Until the projected land is taken in on this thread, not only until the worker is done.
+    bool landPending() const { return m_landPending; }
     std::optional<GeoPoint> centre() const { return m_centre; }
     void setReach(Reach reach);
     Reach reach() const { return m_reach; }
@@ -135,6 +136,7 @@ private:
     QFutureWatcher<ProjectedLand> m_landWatcher;
     quint64 m_landGeneration = 0;
     quint64 m_watchedGeneration = 0;
+    bool m_landPending = false;
     // The land in logical pixels, simplified to the device pixel, for the current size, zoom and
     // ratio: a palette change or a new minute repaints it without walking the outlines again.
     QPainterPath m_landPath;

@@ -1,5 +1,7 @@
 #include "app/ui/rotor/RotorCard.h"
 
+#include "app/map/Maidenhead.h"
+#include "app/map/PointAtTargets.h"
 #include "app/profiles/RotorMechanicsEntry.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/profiles/SettingsNotifications.h"
@@ -331,6 +333,12 @@ void RotorCard::setMapServices(TileLoader* tiles, PlaceSearch* places)
         m_mapPlace->layout()->addWidget(m_mapCompass);
         connect(m_mapCompass, &RotorMapCompass::change, this,
                 [this](const RotorLocation& location) { storeLocation(location); });
+        // A place picked on the world view becomes the "Point at" target, as a locator.
+        connect(m_mapCompass, &RotorMapCompass::placeChosen, this, [this](double latitude, double longitude) {
+            if (m_pointAtTargets) {
+                m_pointAtTargets->setText(m_rotorName, Maidenhead::locator(latitude, longitude, 6));
+            }
+        });
         if (m_location) {
             m_mapCompass->setLocation(*m_location);
         }
@@ -349,6 +357,7 @@ void RotorCard::setSite(const Site& site)
 
 void RotorCard::setPointAtServices(CountryData* countries, PointAtTargets* targets)
 {
+    m_pointAtTargets = targets;
     m_pointAt->setServices(countries, targets);
 }
 

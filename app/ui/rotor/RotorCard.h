@@ -123,6 +123,7 @@ private:
     QToolButton* m_setLocation = nullptr;
     QLineEdit* m_target = nullptr;
     QLabel* m_encoderLabel = nullptr;
+    QPointer<PointAtTargets> m_pointAtTargets;
     PointAtPanel* m_pointAt = nullptr;
     QToolButton* m_rotate = nullptr;
     QToolButton* m_counterclockwise = nullptr;

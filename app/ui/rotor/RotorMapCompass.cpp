@@ -245,6 +245,7 @@ void RotorMapCompass::setWorldShown(bool shown)
         m_world = new WorldMap(KeltoClient::systemClock(), m_dial);
         m_world->setMinimumSize(mapSize, mapSize);
         m_world->setReach(WorldMap::Reach::world);
+        connect(m_world, &WorldMap::pointChosen, this, &RotorMapCompass::placeChosen);
         qobject_cast<QGridLayout*>(m_dial->layout())->addWidget(m_world, 0, 0);
         m_world->setCentre(GeoPoint{m_location.latitude, m_location.longitude});
         showBearings();

@@ -52,6 +52,8 @@ public:
 
 Q_SIGNALS:
     void change(const RotorLocation& location);
+    // A place clicked on the world view; nothing is turned.
+    void placeChosen(double latitude, double longitude);
 
 protected:
     void changeEvent(QEvent* event) override;

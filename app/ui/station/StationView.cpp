@@ -1,6 +1,7 @@
 #include "app/ui/station/StationView.h"
 
 #include "app/integrations/StationIntegrations.h"
+#include "app/map/Maidenhead.h"
 #include "app/map/NominatimPlaceSearch.h"
 #include "app/map/PointAtTargets.h"
 #include "app/profiles/HeadingPreset.h"
@@ -972,6 +973,11 @@ void StationView::openWorldMap()
     if (!m_worldMap) {
         m_worldMap = new WorldMapWindow(m_client, m_defaults, this);
         m_worldMap->setSite(site());
+        // A click picks the rotor's "Point at" target as a locator; turning stays the operator's.
+        connect(m_worldMap, &WorldMapWindow::pointChosen, this,
+                [this](const QString& rotor, double latitude, double longitude) {
+                    m_pointAtTargets->setText(rotor, Maidenhead::locator(latitude, longitude, 6));
+                });
     }
     m_worldMap->show();
     m_worldMap->raise();

@@ -204,7 +204,7 @@ private Q_SLOTS:
             visited.append(focused);
         }
         const QStringList header{
-            u"SERVER: Home station"_s, u"Disconnect"_s,     u"Integrations"_s, u"Layout"_s, u"Log"_s,
+            u"SERVER: Home station"_s, u"Disconnect"_s,     u"Integrations"_s, u"Layout"_s, u"Log"_s, u"World map"_s,
             u"Additional Server"_s,    u"Enable control"_s, u"STOP ALL"_s};
         QVERIFY2(order.mid(0, header.size()) == header, qPrintable(order.join(u" → "_s)));
 

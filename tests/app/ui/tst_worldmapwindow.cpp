@@ -1,3 +1,4 @@
+#include "app/map/Maidenhead.h"
 #include "app/profiles/ServerProfile.h"
 #include "app/profiles/ServerProfiles.h"
 #include "app/ui/map/WorldMapWindow.h"
@@ -13,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -131,6 +133,13 @@ private Q_SLOTS:
                  qPrintable(QString::number(chosen.first().at(1).toDouble())));
         QVERIFY2(std::abs(chosen.first().at(2).toDouble() - sydney.longitude) < 1.0,
                  qPrintable(QString::number(chosen.first().at(2).toDouble())));
+        // The rotor's "Point at" field shows the clicked place as a locator.
+        const QString rotor = m_simulator->rotorNames().first();
+        auto* field = ViewTest::byName<QLineEdit>(m_view->currentView(), u"Point "_s + rotor + u" at"_s);
+        QVERIFY(field);
+        QTRY_COMPARE(field->text(),
+                     Maidenhead::locator(chosen.first().at(1).toDouble(), chosen.first().at(2).toDouble(), 6));
+        QVERIFY(field->text().startsWith(u"QF5"_s));
         // Nothing reached the station but keep-alives: no turn, no target.
         QCoreApplication::processEvents();
         for (const QByteArray& record : m_simulator->received().mid(sent)) {

@@ -2,26 +2,10 @@
 
 #include "app/ui/sheets/SheetParts.h"
 
-#include <QList>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
-#include <QUuid>
 #include <QWidget>
 
-#include <functional>
-
 class IntegrationEditor;
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
 class QVBoxLayout;
-struct KeyBinding;
 
 // The frequency-driven devices of the integrations sheet: which radio's frequency moves each switch and tuner.
 class IntegrationDevicesSection final : public QWidget {

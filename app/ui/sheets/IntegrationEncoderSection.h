@@ -3,25 +3,15 @@
 #include "app/ui/sheets/SheetParts.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
-#include <QUuid>
 #include <QWidget>
 
-#include <functional>
-
 class IntegrationEditor;
-class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
-class QVBoxLayout;
-struct KeyBinding;
 
 // The rotary encoder of the integrations sheet: the device, what it turns or chooses among, its start and stop, and the
 // preview with Apply.

@@ -2,26 +2,13 @@
 
 #include "app/ui/sheets/SheetParts.h"
 
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QUuid>
 #include <QWidget>
 
-#include <functional>
-
 class IntegrationEditor;
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
-class QVBoxLayout;
-struct KeyBinding;
 
 // The events the tab's inputs received, oldest first; a flooding logger gets one append per frame, not one per
 // datagram.

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QUuid>
 #include <QWidget>
 
@@ -17,9 +16,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 class QVBoxLayout;
 struct KeyBinding;
 

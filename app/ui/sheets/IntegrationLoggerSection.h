@@ -3,25 +3,14 @@
 #include "app/ui/sheets/SheetParts.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
-#include <QUuid>
 #include <QWidget>
-
-#include <functional>
 
 class IntegrationEditor;
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
-class QVBoxLayout;
-struct KeyBinding;
 
 // The logger input of the integrations sheet: the logger program and where it listens, its start and stop, and the
 // rotors that radio A's and B's rotor commands turn.

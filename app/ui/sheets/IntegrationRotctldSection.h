@@ -3,25 +3,14 @@
 #include "app/ui/sheets/SheetParts.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
-#include <QUuid>
 #include <QWidget>
 
-#include <functional>
-
 class IntegrationEditor;
-class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
-class QVBoxLayout;
-struct KeyBinding;
 
 // The rotctld server of the integrations sheet: where it listens, the rotor it serves, park heading and re-aim
 // tolerance, its start and stop.

@@ -578,7 +578,10 @@ void WorldMap::paintRotor(QPainter& painter, const Rotor& rotor) const
     const QColor halo = haloColor(colors);
     if (rotor.heading) {
         const double width = std::clamp(rotor.beamwidth, 1.0, 360.0);
-        const QPainterPath beam = wedge(centre, radius, *rotor.heading, width);
+        QPainterPath beam = wedge(centre, radius, *rotor.heading, width);
+        if (rotor.twoWay) {
+            beam.addPath(wedge(centre, radius, std::fmod(*rotor.heading + 180.0, 360.0), width));
+        }
         painter.setPen(QPen(StationColors::faded(color, 0.7), 1.0));
         // Light enough that the land under a wide beam still reads.
         painter.setBrush(StationColors::faded(color, 0.14));

@@ -44,7 +44,8 @@ public:
         std::optional<double> heading; // true bearing, degrees
         std::optional<double> target;  // true bearing while turning
         double beamwidth = defaultBeamwidth;
-        bool stale = false; // drawn in the stale colour, as on the dial
+        bool stale = false;  // drawn in the stale colour, as on the dial
+        bool twoWay = false; // an antenna radiating both ways: a second wedge behind
 
         bool operator==(const Rotor&) const = default;
     };

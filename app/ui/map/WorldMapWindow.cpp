@@ -99,6 +99,7 @@ WorldMapWindow::WorldMapWindow(KeltoClient& client, SettingsStore& defaults, QWi
 
     resize(storedSize(m_defaults).value_or(QSize(640, 700)));
     connect(&m_client, &KeltoClient::stationChanged, this, &WorldMapWindow::refresh);
+    connect(&m_client, &KeltoClient::rotorMechanicsChanged, this, &WorldMapWindow::refresh);
     connect(&m_client, &KeltoClient::nowChanged, this, &WorldMapWindow::refresh);
     connect(&m_client, &KeltoClient::endpointChanged, this, &WorldMapWindow::refresh);
     refresh();
@@ -140,6 +141,7 @@ void WorldMapWindow::refresh()
             shown.heading = rotor.heading ? location->trueBearing(*rotor.heading) : std::nullopt;
             shown.beamwidth = location->beamwidth;
             shown.stale = !rotor.fresh(now);
+            shown.twoWay = m_client.rotorMechanics(rotor.name).twoWay;
             rotors.append(shown);
         }
     }

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -58,6 +59,14 @@ void BeamOverlay::setBearings(std::optional<double> bearing, std::optional<doubl
         m_bearing = bearing;
         m_target = target;
         m_stale = stale;
+        update();
+    }
+}
+
+void BeamOverlay::setTwoWay(bool twoWay)
+{
+    if (twoWay != m_twoWay) {
+        m_twoWay = twoWay;
         update();
     }
 }
@@ -125,6 +134,9 @@ void BeamOverlay::paintEvent(QPaintEvent*)
         drawNeedle(painter, *m_target, StationColors::orange(colors), halo);
     }
     if (m_bearing) {
+        if (m_twoWay) {
+            drawNeedle(painter, std::fmod(*m_bearing + 180.0, 360.0), StationColors::faded(needle, 0.7), halo);
+        }
         drawNeedle(painter, *m_bearing, needle, halo);
     }
     if (m_bearing || m_target) {

@@ -21,6 +21,8 @@ public:
 
     // True bearings in degrees; nothing hides that needle.
     void setBearings(std::optional<double> bearing, std::optional<double> target, bool stale);
+    // Draws the back lobe's needle too, for an antenna that radiates both ways.
+    void setTwoWay(bool twoWay);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +35,7 @@ private:
     std::optional<double> m_bearing;
     std::optional<double> m_target;
     bool m_stale = true;
+    bool m_twoWay = false;
     // Wide antialiased circles cost more than all the rest together, and only change with the
     // size, the palette and staleness: drawn once, then copied.
     QPixmap m_ring;

@@ -331,6 +331,7 @@ void RotorCard::setMapServices(TileLoader* tiles, PlaceSearch* places)
         m_mapCompass = new RotorMapCompass(*tiles, m_rotorName, m_mapPlace);
         // The whole width, so its captions wrap as late as the card allows; it centres its map.
         m_mapPlace->layout()->addWidget(m_mapCompass);
+        m_mapCompass->setTwoWay(m_client.rotorMechanics(m_rotorName).twoWay);
         connect(m_mapCompass, &RotorMapCompass::change, this,
                 [this](const RotorLocation& location) { storeLocation(location); });
         // A place picked on the world view becomes the "Point at" target, as a locator.
@@ -614,9 +615,12 @@ void RotorCard::showMechanics()
     tip += u" · park "_s + fixedText(m.park, 1) + u"°"_s;
     m_compass->setShadedArcs(shaded);
     m_compass->setTwoWay(m.twoWay);
-    setToolTip(tip.toHtmlEscaped());
-    m_park->setToolTip(
-        (u"Turn "_s + m_rotorName + u" to its park heading, "_s + fixedText(m.park, 1) + u"°."_s).toHtmlEscaped());
+    // Tooltips show as plain text everywhere (PlainToolTips): no escaping here.
+    setToolTip(tip);
+    m_park->setToolTip(u"Turn "_s + m_rotorName + u" to its park heading, "_s + fixedText(m.park, 1) + u"°."_s);
+    if (m_mapCompass) {
+        m_mapCompass->setTwoWay(m.twoWay);
+    }
 }
 
 void RotorCard::openRotorSettings()

@@ -219,6 +219,14 @@ void RotorMapCompass::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void RotorMapCompass::setTwoWay(bool twoWay)
+{
+    if (twoWay != m_twoWay) {
+        m_twoWay = twoWay;
+        showBearings();
+    }
+}
+
 void RotorMapCompass::showBearings()
 {
     const auto bearingOf = [this](const std::optional<double>& heading) {
@@ -226,9 +234,11 @@ void RotorMapCompass::showBearings()
     };
     const std::optional<double> target = bearingOf(m_target);
     m_overlay->setBearings(bearingOf(m_heading), target, m_stale);
+    m_overlay->setTwoWay(m_twoWay);
     if (m_world) {
         WorldMap::Rotor rotor{m_rotorName, StationColors::teal(palette()), bearingOf(m_heading),
-                              target,      m_location.beamwidth,           m_stale};
+                              target,      m_location.beamwidth,           m_stale,
+                              m_twoWay};
         m_world->setRotors({rotor});
     }
     const QString text = caption(m_location, m_heading, m_stale, target.has_value());

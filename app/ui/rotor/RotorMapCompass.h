@@ -49,6 +49,8 @@ public:
     // The world round the tower in place of the map, made the first time "World" is pressed.
     void setWorldShown(bool shown);
     WorldMap* worldMap() const { return m_world; }
+    // An antenna radiating both ways: both lobes are drawn, on the tower map and the world.
+    void setTwoWay(bool twoWay);
 
 Q_SIGNALS:
     void change(const RotorLocation& location);
@@ -82,6 +84,7 @@ private:
     QToolButton* m_worldButton = nullptr;
     QWidget* m_dial = nullptr;
     WorldMap* m_world = nullptr;
+    bool m_twoWay = false;
     QToolButton* m_zoomOut = nullptr;
     QToolButton* m_zoomIn = nullptr;
 };

@@ -155,6 +155,7 @@ private Q_SLOTS:
         QTest::newRow("light, north-east") << false << 70.0 << 60.0 << false;
         QTest::newRow("dark, across north") << true << 350.0 << 60.0 << false;
         QTest::newRow("narrow, stale") << false << 200.0 << 30.0 << true;
+        QTest::newRow("two-way") << false << 40.0 << 50.0 << false;
     }
     void beams_areCentredOnTheHeadings()
     {
@@ -166,7 +167,8 @@ private Q_SLOTS:
         const QImage plain = bench.image();
         const QColor colour(0xd0, 0x20, 0xd0);
         const double target = heading + 150.0;
-        bench.map.setRotors({{u"<b>Tower</b> & 40m"_s, colour, heading, target, beamwidth, stale},
+        const bool twoWay = QByteArray(QTest::currentDataTag()) == "two-way";
+        bench.map.setRotors({{u"<b>Tower</b> & 40m"_s, colour, heading, target, beamwidth, stale, twoWay},
                              {u"Other"_s, QColor(0x20, 0xa0, 0x20), std::nullopt, std::nullopt, 60.0, false}});
         const QImage image = bench.image();
         const QRectF circle = bench.map.mapCircle();
@@ -182,6 +184,9 @@ private Q_SLOTS:
             verifyOrSave(!near(bench.at(image, inside), bench.at(plain, inside), 6), image, u"wedge too narrow"_s);
             verifyOrSave(near(bench.at(image, outside), bench.at(plain, outside), 2), image, u"wedge too wide"_s);
         }
+        // The back lobe of an antenna radiating both ways, and none for a one-way beam.
+        const QPointF back = toward(centre, heading + 180.0 + beamwidth / 2.0 - 6.0, r * 0.4);
+        verifyOrSave(near(bench.at(image, back), bench.at(plain, back), 2) != twoWay, image, u"back lobe"_s);
     }
 
     void pointAt_drawsTheStationAndItsShortPath()

@@ -118,6 +118,8 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
 
     auto* name = sectionTitle(rotorName, this);
     name->setTextFormat(Qt::PlainText);
+    // A long name wraps beside the status and the settings button rather than being cut.
+    name->setWordWrap(true);
     m_status = caption(QString(), this);
     auto* header = new QHBoxLayout;
     header->addWidget(name, 1);

@@ -87,6 +87,8 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
 
     m_attribution = captionLabel(this);
     PlainText::markOwnRichText(m_attribution);
+    // A long imagery credit wraps under the small map rather than being cut at the card's edge.
+    m_attribution->setWordWrap(true);
     m_attribution->setOpenExternalLinks(true);
     m_attribution->setAccessibleName(u"Map credits"_s);
     // Fixed heights: a heading arriving or a caption appearing never moves the controls.

@@ -208,7 +208,7 @@ QWidget* StationView::buildHeader()
     logButton->setToolTip(u"Open the connection and command log of every tab."_s);
     connect(logButton, &QPushButton::clicked, this, &StationView::logRequested);
 
-    auto* worldButton = new QPushButton(u"World map"_s);
+    auto* worldButton = new QPushButton(Icons::icon(u"globe"_s), u"World map"_s);
     worldButton->setAccessibleName(u"World map"_s);
     worldButton->setToolTip(u"The world round this tab's towers, with every located rotor's beam."_s);
     connect(worldButton, &QPushButton::clicked, this, &StationView::openWorldMap);

@@ -222,13 +222,7 @@ void RemoteServer::stop()
         forget(socket);
         socket->abort();
     }
-    for (const Handover& handover : std::as_const(m_handovers)) {
-        if (handover.transport) {
-            handover.transport->abort();
-            handover.transport->deleteLater();
-        }
-    }
-    m_handovers.clear();
+    abortHandovers([](const Handover&) { return true; });
     delete m_tcp;
     m_tcp = nullptr;
     delete m_webSockets;
@@ -266,17 +260,7 @@ void RemoteServer::tick()
         drop(socket);
     }
     // A handshake the WebSocket server refused leaves its socket with us.
-    for (auto it = m_handovers.begin(); it != m_handovers.end();) {
-        if (now - it->since >= requestSeconds) {
-            if (it->transport) {
-                it->transport->abort();
-                it->transport->deleteLater();
-            }
-            it = m_handovers.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    abortHandovers([&](const Handover& handover) { return now - handover.since >= requestSeconds; });
 }
 
 void RemoteServer::acceptTcp()
@@ -509,6 +493,21 @@ void RemoteServer::drop(QWebSocket* socket)
     Q_EMIT connectionsChanged();
 }
 
+void RemoteServer::abortHandovers(const std::function<bool(const Handover&)>& which)
+{
+    for (auto it = m_handovers.begin(); it != m_handovers.end();) {
+        if (which(*it)) {
+            if (it->transport) {
+                it->transport->abort();
+                it->transport->deleteLater();
+            }
+            it = m_handovers.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 void RemoteServer::dropDevice(const QUuid& id)
 {
     QList<QWebSocket*> sockets;
@@ -520,17 +519,7 @@ void RemoteServer::dropDevice(const QUuid& id)
     for (QWebSocket* socket : sockets) {
         drop(socket);
     }
-    for (auto it = m_handovers.begin(); it != m_handovers.end();) {
-        if (it->device == id) {
-            if (it->transport) {
-                it->transport->abort();
-                it->transport->deleteLater();
-            }
-            it = m_handovers.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    abortHandovers([&](const Handover& handover) { return handover.device == id; });
 }
 
 void RemoteServer::receive(QWebSocket* socket, const QString& message)

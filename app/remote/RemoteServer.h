@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -152,6 +153,8 @@ private:
         QPointer<QTcpSocket> transport;
         Instant since;
     };
+    // Ends the upgrades on their way to the WebSocket server that `which` picks.
+    void abortHandovers(const std::function<bool(const Handover&)>& which);
     QHash<QString, Handover> m_handovers;
     std::map<QWebSocket*, std::unique_ptr<Peer>> m_peers;
     QSet<QUuid> m_observed;

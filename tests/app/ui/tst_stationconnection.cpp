@@ -8,6 +8,7 @@
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
+#include "tests/app/ui/StationViewTestSupport.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/support/MemoryCredentialStore.h"
 #include "tests/support/ViewTestSupport.h"
@@ -31,21 +32,8 @@ using ClientTest::portOf;
 
 namespace {
 
-ServerProfile profileFor(const StationSimulator& simulator, const QString& name)
-{
-    return ServerProfile{
-        QUuid::createUuid(),      name,         u"127.0.0.1"_s, QString::number(simulator.serverPort()),
-        ConnectionKind::ovVarnex, std::nullopt, std::nullopt,   std::nullopt};
-}
-
-// Clicks the control once the view shows it enabled (views refresh once per frame).
-void click(QWidget* root, const QString& name)
-{
-    QTRY_VERIFY2(ViewTest::byName<QAbstractButton>(root, name) != nullptr, qPrintable(u"no control named "_s + name));
-    auto* button = ViewTest::byName<QAbstractButton>(root, name);
-    QTRY_VERIFY2(button->isEnabled(), qPrintable(name + u" is disabled: "_s + button->toolTip()));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using StationViewTest::click;
+using StationViewTest::profileFor;
 
 bool showsText(const QWidget* root, const QString& text)
 {

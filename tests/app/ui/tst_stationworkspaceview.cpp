@@ -16,6 +16,7 @@
 #include "core/client/KeltoClient.h"
 #include "core/client/KeychainCredentialStore.h"
 #include "core/client/MemorySettingsStore.h"
+#include "tests/app/ui/StationViewTestSupport.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/support/ViewTestSupport.h"
 #include "tools/station-sim/StationSimulator.h"
@@ -39,21 +40,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ServerProfile profileFor(const StationSimulator& simulator, const QString& name)
-{
-    return ServerProfile{
-        QUuid::createUuid(),      name,         u"127.0.0.1"_s, QString::number(simulator.serverPort()),
-        ConnectionKind::ovVarnex, std::nullopt, std::nullopt,   std::nullopt};
-}
-
-// Clicks the control once the view shows it enabled (views refresh once per frame).
-void click(QWidget* root, const QString& name)
-{
-    QTRY_VERIFY2(ViewTest::byName<QAbstractButton>(root, name) != nullptr, qPrintable(u"no control named "_s + name));
-    auto* button = ViewTest::byName<QAbstractButton>(root, name);
-    QTRY_VERIFY2(button->isEnabled(), qPrintable(name + u" is disabled: "_s + button->toolTip()));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using StationViewTest::click;
+using StationViewTest::profileFor;
 
 } // namespace
 

@@ -24,7 +24,7 @@ TSAN_DIR ?= build-tsan
 CLANG_CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DXALTO_WERROR=ON
 SANITIZER_FLAGS = -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 
-.PHONY: all setup configure build run demo screenshots test bench package format lint clean fuzz sanitize
+.PHONY: all setup configure build run demo screenshots test bench package format lint clean fuzz sanitize translations
 
 all: build
 
@@ -52,6 +52,10 @@ screenshots: build
 # The Debian package, in the build folder.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Refreshes translations/*.ts from every tr() in app/ and core/ (new texts come in unfinished).
+translations: configure
+	@cmake --build $(BUILD_DIR) --target update_translations
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)

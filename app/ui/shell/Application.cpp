@@ -4,7 +4,9 @@
 #include "app/map/TileLoader.h"
 #include "app/remote/RemoteServer.h"
 #include "app/ui/sheets/RemoteAccessSheet.h"
+#include "app/ui/shell/Languages.h"
 #include "app/ui/shell/MainWindow.h"
+#include "app/ui/shell/SettingsSheet.h"
 #include "app/ui/shell/SingleInstance.h"
 #include "app/ui/shell/TerminationSignals.h"
 #include "app/ui/style/ControlEvents.h"
@@ -29,12 +31,16 @@ namespace {
 
 const QString programName = u"Xalto Station Control"_s;
 
+// The command line answers in English: it is read before the saved language is known.
 struct Options {
     QCommandLineOption settingsDir{u"settings-dir"_s,
                                    u"Keep the saved settings in <dir> instead of the user's own settings."_s, u"dir"_s};
     QCommandLineOption logFile{
         u"log-file"_s, u"Append the connection and command log of every tab, with dates, to <file>."_s, u"file"_s};
     QCommandLineOption connect{u"connect"_s, u"Connect every restored server tab at start."_s};
+    QCommandLineOption language{
+        u"lang"_s, u"Speak <code> for this run only: en, de, es, fr, it, ja, pt_BR (or pseudo, for layout tests)."_s,
+        u"code"_s};
 };
 
 void describe(QCommandLineParser& parser, const Options& options)
@@ -42,7 +48,7 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.setApplicationDescription(u"Station control for amateur-radio operators."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.settingsDir, options.logFile, options.connect});
+    parser.addOptions({options.settingsDir, options.logFile, options.connect, options.language});
 }
 
 // Help and version, when asked for; nothing otherwise.
@@ -126,6 +132,14 @@ int Application::run()
         m_settings = std::make_unique<QSettingsStore>();
     }
 
+    // Before the first view: views build their texts once.
+    m_language = parser.isSet(options.language) ? parser.value(options.language)
+                                                : m_settings->text(Languages::languageKey).value_or(QString());
+    if (!Languages::applySaved(*this, *m_settings, parser.value(options.language))) {
+        std::fprintf(stderr, "There is no translation for \"%s\"; the program speaks English.\n",
+                     qPrintable(m_language));
+    }
+
     m_instance = std::make_unique<SingleInstance>(scope);
     if (m_instance->notifyRunning()) {
         std::printf("Xalto Station Control is already running with these settings; its window was brought to the "
@@ -155,6 +169,13 @@ int Application::run()
         m_remoteSheet->show();
         m_remoteSheet->raise();
         m_remoteSheet->activateWindow();
+    });
+    connect(m_mainWindow.get(), &MainWindow::settingsRequested, this, [this] {
+        if (!m_settingsSheet) {
+            m_settingsSheet = new SettingsSheet(*m_settings, m_language, m_mainWindow.get());
+            m_settingsSheet->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_settingsSheet->open();
     });
     // Read on a worker: with the call list it takes longer than a window may wait.
     m_countries = std::make_unique<CountryData>();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@ class RemoteAccessSheet;
 class RemoteServer;
 class LogFile;
 class SingleInstance;
+class SettingsSheet;
 class SettingsStore;
 class StationWorkspace;
 class TerminationSignals;
@@ -55,4 +57,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<LogFile> m_logFile;
     QPointer<RemoteAccessSheet> m_remoteSheet;
+    QPointer<SettingsSheet> m_settingsSheet;
+    // The language this run speaks: --lang, else the saved choice ("" follows the system).
+    QString m_language;
 };

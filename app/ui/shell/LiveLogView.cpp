@@ -21,11 +21,11 @@ LiveLogView::LiveLogView(StationWorkspace& workspace, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_workspace(workspace)
     , m_stack(new QStackedLayout)
-    , m_empty(PlainText::label(u"No connection activity yet."_s))
+    , m_empty(PlainText::label(tr("No connection activity yet.")))
     , m_text(new QPlainTextEdit)
 {
     setObjectName(windowName);
-    setWindowTitle(u"Connection and command log"_s);
+    setWindowTitle(tr("Connection and command log"));
     setMinimumSize(440, 240);
     resize(680, 420);
 
@@ -35,14 +35,14 @@ LiveLogView::LiveLogView(StationWorkspace& workspace, QWidget* parent)
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setAccessibleName(u"Connection and command log"_s);
+    m_text->setAccessibleName(tr("Connection and command log"));
     m_stack->addWidget(m_empty);
     m_stack->addWidget(m_text);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(u"Close"_s, QDialogButtonBox::RejectRole);
-    close->setAccessibleName(u"Close"_s);
-    close->setToolTip(u"Close the log window (Escape)."_s);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    close->setAccessibleName(tr("Close"));
+    close->setToolTip(tr("Close the log window (Escape)."));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

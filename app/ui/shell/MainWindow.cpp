@@ -24,7 +24,7 @@ MainWindow::MainWindow(StationWorkspace& workspace, TileLoader* tiles, QWidget* 
 {
     // The key monitor recognises the window by this name.
     setObjectName(NativeKeyboard::mainWindowName);
-    setWindowTitle(u"Xalto Station Control"_s);
+    setWindowTitle(tr("Xalto Station Control"));
     setWindowIcon(Icons::application());
     setCentralWidget(m_workspaceView);
     resize(960, 870);
@@ -44,19 +44,22 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(u"&File"_s);
-    QAction* quit = file->addAction(u"&Quit"_s, this, &MainWindow::close);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* settings = file->addAction(tr("&Settings…"), this, &MainWindow::settingsRequested);
+    settings->setShortcut(QKeySequence::Preferences);
+    settings->setMenuRole(QAction::PreferencesRole);
+    QAction* quit = file->addAction(tr("&Quit"), this, &MainWindow::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* window = menuBar()->addMenu(u"&Window"_s);
-    window->addAction(u"Connection &log"_s, this, &MainWindow::showLog);
-    window->addAction(u"&World map"_s, this, [this] {
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->addAction(tr("Connection &log"), this, &MainWindow::showLog);
+    window->addAction(tr("&World map"), this, [this] {
         if (StationView* view = m_workspaceView->currentView()) {
             view->openWorldMap();
         }
     });
-    window->addAction(u"&Remote access…"_s, this, &MainWindow::remoteAccessRequested);
+    window->addAction(tr("&Remote access…"), this, &MainWindow::remoteAccessRequested);
     window->addAction(tr("&Country file…"), this, [this] {
         if (m_countries) {
             auto* sheet = new CountryFileSheet(*m_countries, this);
@@ -65,8 +68,8 @@ void MainWindow::buildMenus()
         }
     });
 
-    QMenu* help = menuBar()->addMenu(u"&Help"_s);
-    QAction* about = help->addAction(u"&About Xalto Station Control"_s, this, &MainWindow::showAbout);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("&About Xalto Station Control"), this, &MainWindow::showAbout);
     about->setMenuRole(QAction::AboutRole);
 }
 
@@ -93,17 +96,17 @@ void MainWindow::showAbout()
 {
     auto* box = new QMessageBox(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowTitle(u"About Xalto Station Control"_s);
+    box->setWindowTitle(tr("About Xalto Station Control"));
     box->setIconPixmap(Icons::application().pixmap(64, 64));
     box->setTextFormat(Qt::RichText);
-    box->setText(u"<b>Xalto Station Control</b><br>Version "_s + QString::fromUtf8(XALTO_VERSION_DESCRIBED));
+    box->setText(tr("<b>Xalto Station Control</b><br>Version %1").arg(QString::fromUtf8(XALTO_VERSION_DESCRIBED)));
     box->setInformativeText(
-        u"Station control for amateur-radio operators: rotators, antenna switches, stack outputs and tuners.<br><br>"
-        "Free software under the GNU General Public License, version 3 or later.<br>"
-        "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
-        "contributors</a>.<br>World map land: Made with <a href=\"https://www.naturalearthdata.com/\">Natural "
-        "Earth</a>.<br>Built with Qt "_s +
-        QString::fromLatin1(QT_VERSION_STR) + u", running on Qt "_s + QString::fromLatin1(qVersion()) + u'.');
+        tr("Station control for amateur-radio operators: rotators, antenna switches, stack outputs and tuners."
+           "<br><br>Free software under the GNU General Public License, version 3 or later.<br>"
+           "Map data and place search © <a href=\"https://www.openstreetmap.org/copyright\">OpenStreetMap "
+           "contributors</a>.<br>World map land: Made with <a href=\"https://www.naturalearthdata.com/\">Natural "
+           "Earth</a>.<br>Built with Qt %1, running on Qt %2.")
+            .arg(QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion())));
     for (QLabel* label : box->findChildren<QLabel*>()) {
         PlainText::markOwnRichText(label);
     }

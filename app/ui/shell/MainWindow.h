@@ -32,6 +32,8 @@ public:
 Q_SIGNALS:
     // Window > Remote access: the application owns the one remote server and opens its sheet.
     void remoteAccessRequested();
+    // File > Settings: the application owns the settings store.
+    void settingsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,13 +20,13 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     , m_explanation(PlainText::label())
     , m_username(new QLineEdit)
     , m_password(new QLineEdit)
-    , m_signIn(new QPushButton(u"Sign in"_s))
+    , m_signIn(new QPushButton(tr("Sign in")))
 {
-    setWindowTitle(u"Sign in to server"_s);
+    setWindowTitle(tr("Sign in to server"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(420);
 
-    auto* title = PlainText::label(u"Sign in to server"_s);
+    auto* title = PlainText::label(tr("Sign in to server"));
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
@@ -38,25 +38,25 @@ ServerLoginView::ServerLoginView(KeltoClient& client, const AuthenticationReques
     m_explanation->setWordWrap(true);
     m_explanation->setForegroundRole(QPalette::PlaceholderText);
 
-    m_username->setAccessibleName(u"Username"_s);
-    m_password->setAccessibleName(u"Password"_s);
+    m_username->setAccessibleName(tr("Username"));
+    m_password->setAccessibleName(tr("Password"));
     m_password->setEchoMode(QLineEdit::Password);
     auto* fields = new QFormLayout;
-    fields->addRow(u"Username"_s, m_username);
-    fields->addRow(u"Password"_s, m_password);
+    fields->addRow(tr("Username"), m_username);
+    fields->addRow(tr("Password"), m_password);
 
     auto* note =
-        PlainText::label(u"After the server accepts your login, it is saved securely in the system keychain for "
-                         u"this server address and port."_s);
+        PlainText::label(tr("After the server accepts your login, it is saved securely in the system keychain for "
+                            "this server address and port."));
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* cancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
-    cancel->setAccessibleName(u"Cancel"_s);
-    cancel->setToolTip(u"Do not sign in; the connection ends."_s);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setAccessibleName(tr("Cancel"));
+    cancel->setToolTip(tr("Do not sign in; the connection ends."));
     buttons->addButton(m_signIn, QDialogButtonBox::AcceptRole);
-    m_signIn->setAccessibleName(u"Sign in"_s);
+    m_signIn->setAccessibleName(tr("Sign in"));
     connect(cancel, &QPushButton::clicked, this, &ServerLoginView::reject);
     connect(m_signIn, &QPushButton::clicked, this, &ServerLoginView::submit);
     connect(m_username, &QLineEdit::textChanged, this, &ServerLoginView::updateSignIn);
@@ -116,5 +116,5 @@ void ServerLoginView::updateSignIn()
 {
     const bool named = !m_username->text().isEmpty();
     m_signIn->setEnabled(named);
-    m_signIn->setToolTip(named ? u"Send this login to the server (Return)."_s : u"Enter a user name to sign in."_s);
+    m_signIn->setToolTip(named ? tr("Send this login to the server (Return).") : tr("Enter a user name to sign in."));
 }

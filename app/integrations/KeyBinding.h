@@ -18,8 +18,11 @@ struct KeyBinding {
     double heading = 0.0;
     QString position;
 
-    // The actions the binding editor offers for every device, in its order.
+    // The actions the binding editor offers for every device, in its order: the stored values,
+    // never translated.
     static QStringList actions();
+    // An action as the operator reads it, in the operator's language.
+    static QString actionLabel(const QString& action);
 
     QJsonObject toJson() const;
     // Every key must be present with its type and the id in the 36-character form.

@@ -78,7 +78,7 @@ int refusalCode(KeltoClient::TurnRefusal refusal)
 
 RotctldServer::RotctldServer(QObject* parent)
     : QObject(parent)
-    , m_message(u"Stopped"_s)
+    , m_message(tr("Stopped"))
 {}
 
 RotctldServer::~RotctldServer()
@@ -106,7 +106,7 @@ void RotctldServer::start(KeltoClient& client, const QString& host, const QStrin
     const std::optional<quint16> portNumber = parsePortNumber(port);
     const std::optional<QHostAddress> address = listenAddress(host);
     if (!portNumber || !address) {
-        setMessage(u"Enter a valid host and port."_s);
+        setMessage(tr("Enter a valid host and port."));
         return;
     }
     m_client = &client;
@@ -119,12 +119,12 @@ void RotctldServer::start(KeltoClient& client, const QString& host, const QStrin
         const QString why = m_server->errorString();
         delete m_server;
         m_server = nullptr;
-        setMessage(inUse ? u"Port in use"_s : why);
+        setMessage(inUse ? tr("Port in use") : why);
         return;
     }
     connect(m_server, &QTcpServer::newConnection, this, &RotctldServer::accept);
     setRunning(true);
-    setMessage(u"Listening on "_s + host.trimmed() + u':' + QString::number(*portNumber));
+    setMessage(tr("Listening on %1:%2").arg(host.trimmed(), QString::number(*portNumber)));
 }
 
 void RotctldServer::stop()
@@ -146,7 +146,7 @@ void RotctldServer::stop()
     m_host.clear();
     m_port.clear();
     setRunning(false);
-    setMessage(u"Stopped"_s);
+    setMessage(tr("Stopped"));
     if (hadPeers) {
         Q_EMIT clientCountChanged(0);
     }
@@ -188,7 +188,8 @@ void RotctldServer::accept()
         socket->setReadBufferSize(readBytes);
         auto peer = std::make_unique<Peer>();
         peer->socket = socket;
-        peer->label = u"rotctld client "_s + peerText(*socket);
+        //: Who sent a command, shown after it in the connection log; %1 is the client's address and port.
+        peer->label = tr("rotctld client %1").arg(peerText(*socket));
         m_peers.emplace(socket, std::move(peer));
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { schedule(socket); });
         connect(socket, &QTcpSocket::stateChanged, this, [this, socket](QAbstractSocket::SocketState state) {
@@ -341,6 +342,7 @@ QByteArray RotctldServer::execute(const RotctldRequest& request, const QString& 
     case Command::dumpState:
         return answer(request, ok, state());
     case Command::getInfo:
+        // A reply on the rotctld wire: the program's name stays untranslated.
         return answer(
             request, ok,
             info((m_rotor.isEmpty() ? u"Xalto Station Control"_s : u"Xalto Station Control: "_s + m_rotor).toUtf8()));

@@ -21,6 +21,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -47,11 +48,6 @@ QString doubleText(double value)
     return text;
 }
 
-QString radioText(const std::optional<int>& radio)
-{
-    return radio ? QString::number(*radio) : u"focused"_s;
-}
-
 // The serial number as typed: decimal with an optional sign, within 32 bits. Anything else is
 // -1, which the encoder refuses like every serial below 1.
 qint32 serialNumber(const QString& text)
@@ -73,7 +69,7 @@ StationIntegrations::StationIntegrations(SettingsStore& defaults, const Clock& c
     : QObject(parent)
     , m_defaults(defaults)
     , m_clock(clock)
-    , m_lastEvent(u"No logger data yet"_s)
+    , m_lastEvent(tr("No logger data yet"))
     , m_transport(new LoggerTransport(this))
     , m_keyboardTransport(new LoggerTransport(this))
     , m_keyboard(new NativeKeyboard(this))
@@ -295,11 +291,11 @@ void StationIntegrations::startWsjtx(KeltoClient& client)
     const QHostAddress address(m_settings.wsjtxHost.trimmed());
     if (address.isNull() || !portOk || port == 0 || port > 65535) {
         m_wsjtx->stop();
-        m_wsjtxMessage = u"Enter an IP address and a port from 1 to 65535."_s;
+        m_wsjtxMessage = tr("Enter an IP address and a port from 1 to 65535.");
     } else if (!m_wsjtx->listen(address, static_cast<quint16>(port))) {
-        m_wsjtxMessage = u"Cannot listen: "_s + m_wsjtx->errorString();
+        m_wsjtxMessage = tr("Cannot listen: %1").arg(m_wsjtx->errorString());
     } else {
-        m_wsjtxMessage = u"Listening on "_s + m_settings.wsjtxHost.trimmed() + u':' + QString::number(port);
+        m_wsjtxMessage = tr("Listening on %1:%2").arg(m_settings.wsjtxHost.trimmed(), QString::number(port));
         connect(m_wsjtx, &WsjtxListener::droppedChanged, this, &StationIntegrations::wsjtxChanged);
         connect(m_wsjtx, &WsjtxListener::status, this,
                 [this, weakClient = QPointer<KeltoClient>(&client)](const WsjtxMessage::Status& status) {
@@ -341,9 +337,13 @@ void StationIntegrations::stopWsjtx()
 
 QString StationIntegrations::wsjtxMessage() const
 {
-    QString text = m_wsjtxMessage.isEmpty() ? u"Not listening"_s : m_wsjtxMessage;
-    if (m_wsjtx->dropped() > 0) {
-        text += u" · "_s + QString::number(m_wsjtx->dropped()) + u" datagrams dropped"_s;
+    const QString text = m_wsjtxMessage.isEmpty() ? tr("Not listening") : m_wsjtxMessage;
+    const quint64 dropped = m_wsjtx->dropped();
+    if (dropped > 0) {
+        //: %1 is the listener's state, such as "Listening on 127.0.0.1:2237".
+        return tr("%1 · %n datagrams dropped", nullptr,
+                  static_cast<int>(std::min<quint64>(dropped, std::numeric_limits<int>::max())))
+            .arg(text);
     }
     return text;
 }
@@ -373,18 +373,20 @@ void StationIntegrations::stopRotctld()
 QString StationIntegrations::describe(const LoggerEvent& event)
 {
     if (const auto* focus = event.as<LoggerEvent::Focus>()) {
-        return u"Focused radio: "_s + QString::number(focus->radio);
+        return tr("Focused radio: %1").arg(focus->radio);
     }
     if (const auto* frequency = event.as<LoggerEvent::Frequency>()) {
-        return u"Radio %1 · %2 MHz"_s.arg(frequency->radio).arg(fixedText(frequency->mhz, 5));
+        return tr("Radio %1 · %2 MHz").arg(QString::number(frequency->radio), fixedText(frequency->mhz, 5));
     }
     if (const auto* turn = event.as<LoggerEvent::Turn>()) {
-        return u"Rotor heading: "_s + doubleText(turn->degrees) + u"° · radio "_s + radioText(turn->radio);
+        return turn->radio
+                   ? tr("Rotor heading: %1° · radio %2").arg(doubleText(turn->degrees), QString::number(*turn->radio))
+                   : tr("Rotor heading: %1° · radio focused").arg(doubleText(turn->degrees));
     }
     if (const auto* stop = event.as<LoggerEvent::Stop>()) {
-        return u"Rotor stop · radio "_s + radioText(stop->radio);
+        return stop->radio ? tr("Rotor stop · radio %1").arg(*stop->radio) : tr("Rotor stop · radio focused");
     }
-    return u"Key: "_s + event.as<LoggerEvent::Key>()->token;
+    return tr("Key: %1").arg(event.as<LoggerEvent::Key>()->token);
 }
 
 void StationIntegrations::receive(const LoggerEvent& event, KeltoClient& client)
@@ -514,6 +516,7 @@ void StationIntegrations::applyBindings(const QString& token, KeltoClient& clien
 void StationIntegrations::applyBinding(const KeyBinding& binding, KeltoClient& client)
 {
     const StationState station = client.station();
+    // Targets and actions are the stored values of the binding, never translated.
     const QString& target = binding.rotor;
 
     if (target.startsWith(u"S:"_s)) {

@@ -15,6 +15,7 @@
 #include "core/protocol/StationFootprint.h"
 #include "core/protocol/TerminalProtocol.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPointer>
 #include <QTcpSocket>
@@ -29,8 +30,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString disconnectedMessage = u"Disconnected"_s;
-const QString liveMessage = u"Connected · live station data"_s;
+// Functions rather than constants: a translation is only known once the program has started.
+QString disconnectedMessage()
+{
+    return QCoreApplication::translate("KeltoClient", "Disconnected");
+}
+
+QString liveMessage()
+{
+    return QCoreApplication::translate("KeltoClient", "Connected · live station data");
+}
+
+// Settings key, not translated.
 const QString snapshotKeyPrefix = u"stationSnapshot:"_s;
 
 bool holdsWhiteSpace(const QString& text)
@@ -76,7 +87,7 @@ KeltoClient::KeltoClient(CredentialStore* credentialStore, SettingsStore& defaul
     , m_clock(clock)
     , m_credentialStore(credentialStore)
     , m_defaults(defaults)
-    , m_message(disconnectedMessage)
+    , m_message(disconnectedMessage())
     , m_now(clock.now())
     , m_terminalName(u"KT-90"_s)
     , m_generation(QUuid::createUuid())
@@ -191,9 +202,10 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
                             ConnectionKind kind, const QString& rotorName, UdpLocalPort udpLocalPort)
 {
     // A connection starts with its own lines: the tear-down is logged only when it ends one.
-    end(disconnectedMessage, active() ? Logged::yes : Logged::no);
+    end(disconnectedMessage(), active() ? Logged::yes : Logged::no);
 
     setConnectionKind(kind);
+    // The rotor's name on the station, like a server's device name: not translated.
     const QString fallbackName = kind == ConnectionKind::hamlibRotctld ? u"rotctld"_s : u"KT-90"_s;
     m_terminalName = OVVProtocol::validField(rotorName) ? rotorName : fallbackName;
     m_terminalPending = TerminalFramer{};
@@ -208,7 +220,7 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     const QString trimmedHost = host.trimmed();
     const std::optional<quint16> portNumber = parsePortNumber(port);
     if (trimmedHost.isEmpty() || holdsWhiteSpace(trimmedHost) || !portNumber) {
-        setMessage(u"Enter a hostname and a port from 1 to 65535."_s);
+        setMessage(tr("Enter a hostname and a port from 1 to 65535."));
         return;
     }
 
@@ -225,7 +237,7 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
     m_decoder = LineDecoder{};
 
     setConnecting(true);
-    setMessage(u"Connecting to "_s + trimmedHost + u':' + portText + u"…"_s);
+    setMessage(tr("Connecting to %1:%2…").arg(trimmedHost, portText));
     const Instant at = m_clock.now();
     m_started = at;
     m_lastReceived = at;
@@ -241,7 +253,7 @@ void KeltoClient::connectTo(const QString& host, const QString& port, const QStr
 
 void KeltoClient::disconnectFromStation()
 {
-    end(disconnectedMessage);
+    end(disconnectedMessage());
 }
 
 void KeltoClient::openSocket(const QString& host, quint16 port, UdpLocalPort udpLocalPort)
@@ -256,7 +268,7 @@ void KeltoClient::openSocket(const QString& host, quint16 port, UdpLocalPort udp
                              QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
             const QString description = udpSocket->errorString();
             delete udpSocket;
-            end(u"Connection failed: "_s + description);
+            end(tr("Connection failed: %1").arg(description));
             return;
         }
         socket = udpSocket;
@@ -318,11 +330,11 @@ void KeltoClient::startTimer()
 void KeltoClient::transportReady(const QString& host, quint16 port)
 {
     m_tcpReady = true;
-    setMessage(m_connectionKind == ConnectionKind::hamlibRotctld ? u"Checking rotctld…"_s
-               : isTerminalKind(m_connectionKind)                ? u"Checking KT-90 terminal…"_s
-                                                                 : u"Checking OV Varnex server…"_s);
-    note((m_connectionKind == ConnectionKind::kt90UDP ? u"UDP ready to "_s : u"TCP connected to "_s) + host + u':' +
-         QString::number(port));
+    setMessage(m_connectionKind == ConnectionKind::hamlibRotctld ? tr("Checking rotctld…")
+               : isTerminalKind(m_connectionKind)                ? tr("Checking KT-90 terminal…")
+                                                                 : tr("Checking OV Varnex server…"));
+    note((m_connectionKind == ConnectionKind::kt90UDP ? tr("UDP ready to %1:%2") : tr("TCP connected to %1:%2"))
+             .arg(host, QString::number(port)));
     if (isTerminalKind(m_connectionKind)) {
         queryHeading();
     }
@@ -333,7 +345,7 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
 {
     const QString description = m_socket ? m_socket->errorString() : QString();
     if (!m_tcpReady) {
-        end((isUnavailable(error) ? u"Connection unavailable: "_s : u"Connection failed: "_s) + description);
+        end((isUnavailable(error) ? tr("Connection unavailable: %1") : tr("Connection failed: %1")).arg(description));
         return;
     }
     if (m_connectionKind == ConnectionKind::kt90UDP) {
@@ -346,12 +358,12 @@ void KeltoClient::transportError(QAbstractSocket::SocketError error)
         const QUuid token = m_generation;
         readAvailable(token, ReadAll::yes);
         if (m_generation == token) {
-            end(m_connectionKind == ConnectionKind::hamlibRotctld ? u"rotctld closed the connection."_s
-                                                                  : u"Server closed the connection."_s);
+            end(m_connectionKind == ConnectionKind::hamlibRotctld ? tr("rotctld closed the connection.")
+                                                                  : tr("Server closed the connection."));
         }
         return;
     }
-    end(u"Connection lost: "_s + description);
+    end(tr("Connection lost: %1").arg(description));
 }
 
 void KeltoClient::readAvailable(const QUuid& token, ReadAll all)
@@ -444,7 +456,7 @@ void KeltoClient::readDatagrams(const QUuid& token)
         }
         const qint64 count = m_socket->read(buffer.data(), buffer.size());
         if (count < 0) {
-            end(u"UDP connection lost: "_s + m_socket->errorString());
+            end(tr("UDP connection lost: %1").arg(m_socket->errorString()));
             return;
         }
         if (count == 0) {
@@ -507,8 +519,8 @@ void KeltoClient::queryHeading()
 bool KeltoClient::sendRotctld(const QByteArray& command, RotctldReplyReader::Expect answer)
 {
     if (m_rotctldReplies.waiting() >= RotctldReplyReader::maxWaiting) {
-        endLater(u"rotctld stopped answering: "_s + QString::number(RotctldReplyReader::maxWaiting) +
-                 u" commands are waiting for an answer."_s);
+        endLater(tr("rotctld stopped answering: %n commands are waiting for an answer.", nullptr,
+                    static_cast<int>(RotctldReplyReader::maxWaiting)));
         return false;
     }
     m_rotctldReplies.expect(answer);
@@ -526,8 +538,9 @@ void KeltoClient::receiveRotctld(const QByteArray& data)
     const QUuid token = m_generation;
     for (const RotctldReplyReader::Reply& reply : *replies) {
         if (reply.code != RotctldProtocol::ok) {
-            end(u"rotctld reported an error: "_s + RotctldProtocol::reportText(reply.code) + u" (RPRT "_s +
-                QString::number(reply.code) + u")."_s);
+            // "RPRT" is rotctld's own keyword, kept as the reply showed it.
+            end(tr("rotctld reported an error: %1 (RPRT %2).")
+                    .arg(RotctldProtocol::reportText(reply.code), QString::number(reply.code)));
             return;
         }
         if (reply.azimuth) {
@@ -542,6 +555,7 @@ void KeltoClient::receiveRotctld(const QByteArray& data)
 
 void KeltoClient::connectSerial(const QString& path, const QString& baud)
 {
+    // The endpoint keys the saved login and snapshot: not translated.
     setEndpoint(u"serial:"_s + path + u'@' + baud);
     setStation(StationState{});
     setReceivedServerPresets(false);
@@ -551,7 +565,7 @@ void KeltoClient::connectSerial(const QString& path, const QString& baud)
     m_lastReceived = at;
     m_lastPing = at;
     setConnecting(true);
-    setMessage(u"Checking KT-90 serial port…"_s);
+    setMessage(tr("Checking KT-90 serial port…"));
 
     // Unreadable text becomes 0, which the port refuses with its own message.
     const int baudRate = OVVProtocol::integer(baud).value_or(0);
@@ -594,7 +608,7 @@ void KeltoClient::connectSerial(const QString& path, const QString& baud)
     }
     m_serial = std::move(opened).value();
     m_tcpReady = true;
-    note(u"Opened serial port "_s + path + u" at "_s + baud + u" baud"_s);
+    note(tr("Opened serial port %1 at %2 baud").arg(path, baud));
     send(TerminalProtocol::query());
     startTimer();
 }
@@ -605,7 +619,8 @@ void KeltoClient::tick()
     setNow(at);
     // The server has answered; the wait is for the keyring, which the user can cancel.
     if (m_connecting && !m_readingLogin && at - m_started > 10.0) {
-        end(u"No compatible server or device response within 10 seconds. Check the server address, port, LAN or VPN."_s);
+        end(tr("No compatible server or device response within 10 seconds. Check the server address, port, LAN or "
+               "VPN."));
         return;
     }
     if (isTerminalKind(m_connectionKind) && m_tcpReady) {
@@ -618,7 +633,7 @@ void KeltoClient::tick()
         saveSnapshot();
     }
     if (at - m_lastReceived > 20.0) {
-        end(u"No server data for 20 seconds. Reconnect to refresh the station."_s);
+        end(tr("No server data for 20 seconds. Reconnect to refresh the station."));
         return;
     }
     if (isTerminalKind(m_connectionKind)) {
@@ -643,12 +658,12 @@ void KeltoClient::send(const QByteArray& data)
         return;
     }
     if (m_socket->write(data) != data.size()) {
-        endLater(u"Send failed: "_s + m_socket->errorString());
+        endLater(tr("Send failed: %1").arg(m_socket->errorString()));
         return;
     }
     if (m_socket->bytesToWrite() > maxUnsentBytes) {
-        endLater(u"Send failed: the server stopped reading; more than "_s + QString::number(maxUnsentBytes / 1024) +
-                 u" KiB of commands are waiting."_s);
+        endLater(tr("Send failed: the server stopped reading; more than %1 KiB of commands are waiting.")
+                     .arg(maxUnsentBytes / 1024));
     }
 }
 
@@ -746,7 +761,7 @@ void KeltoClient::process(const ServerEvent& event)
             refreshPresets();
         }
         if (applyToStation(event)) {
-            note(u"Discovered "_s + add->name);
+            note(tr("Discovered %1").arg(add->name));
         }
         return;
     }
@@ -775,7 +790,7 @@ void KeltoClient::process(const ServerEvent& event)
             setRotorLockRequests(std::move(requests));
         }
         if (applyToStation(event)) {
-            note(u"Removed "_s + remove->name);
+            note(tr("Removed %1").arg(remove->name));
         }
         return;
     }
@@ -792,11 +807,11 @@ void KeltoClient::process(const ServerEvent& event)
         return;
     }
     if (event.as<ServerEvent::Full>()) {
-        end(u"Server connection limit reached."_s);
+        end(tr("Server connection limit reached."));
         return;
     }
     if (event.as<ServerEvent::Closed>()) {
-        end(u"Server requested disconnection."_s);
+        end(tr("Server requested disconnection."));
         return;
     }
     // Signal, SwitchMetadata and Unknown: signal levels and position details come from the
@@ -807,7 +822,7 @@ void KeltoClient::goLive()
 {
     setConnected(true);
     setConnecting(false);
-    setMessage(liveMessage);
+    setMessage(liveMessage());
 }
 
 void KeltoClient::commonStep(const ServerEvent& event)
@@ -820,7 +835,7 @@ void KeltoClient::commonStep(const ServerEvent& event)
     }
     // A lock or removal report before any station data does not make the link live.
     if (applyToStation(event) && m_connected) {
-        setMessage(liveMessage);
+        setMessage(liveMessage());
     }
 }
 
@@ -829,8 +844,7 @@ bool KeltoClient::applyToStation(const ServerEvent& event)
     m_station.apply(event, m_clock.now());
     Q_EMIT stationChanged();
     if (StationFootprint::devices(m_station) > maxStationDevices) {
-        end(u"The station reports more than "_s + QString::number(maxStationDevices) +
-            u" devices; the connection was ended."_s);
+        end(tr("The station reports more than %1 devices; the connection was ended.").arg(maxStationDevices));
         return false;
     }
     // Walking the whole station for every line would let a flood of small lines cost as much as
@@ -839,8 +853,7 @@ bool KeltoClient::applyToStation(const ServerEvent& event)
     if (m_stationGrowth >= stationRecheckBytes) {
         m_stationGrowth = 0;
         if (StationFootprint::of(m_station) > maxStationBytes) {
-            end(u"The station's data exceeds "_s + QString::number(maxStationBytes >> 20) +
-                u" MiB; the connection was ended."_s);
+            end(tr("The station's data exceeds %1 MiB; the connection was ended.").arg(maxStationBytes >> 20));
             return false;
         }
     }
@@ -857,7 +870,7 @@ void KeltoClient::loginRequired()
         }
         // The keyring may first ask the user to unlock it; the header's Cancel ends the wait.
         m_readingLogin = true;
-        setMessage(u"Reading the saved login…"_s);
+        setMessage(tr("Reading the saved login…"));
         const QUuid token = m_generation;
         const QPointer<KeltoClient> self(this);
         m_credentialStore->load(m_endpoint, this, [self, token](const CredentialStore::LoadResult& loaded) {
@@ -875,7 +888,7 @@ void KeltoClient::savedLoginRead(const CredentialStore::LoadResult& loaded)
     m_readingLogin = false;
     if (std::holds_alternative<KeychainError>(loaded)) {
         const QString explanation =
-            u"Saved login could not be read from the system keychain. Enter your server credentials."_s;
+            tr("Saved login could not be read from the system keychain. Enter your server credentials.");
         end(explanation);
         setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
         return;
@@ -890,7 +903,7 @@ void KeltoClient::savedLoginRead(const CredentialStore::LoadResult& loaded)
 void KeltoClient::sendLogin()
 {
     if (!m_user.isEmpty()) {
-        setMessage(u"Authenticating…"_s);
+        setMessage(tr("Authenticating…"));
         const ProtocolResult<QByteArray> command = OVVProtocol::username(m_user);
         if (!command) {
             end(command.failure().description());
@@ -899,7 +912,7 @@ void KeltoClient::sendLogin()
         send(*command);
         return;
     }
-    const QString explanation = u"This server requires a username and password."_s;
+    const QString explanation = tr("This server requires a username and password.");
     end(explanation);
     setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, QString(), explanation));
 }
@@ -918,7 +931,7 @@ void KeltoClient::answerChallenge(const QString& challenge)
 void KeltoClient::loginRejected()
 {
     const QString refused = m_user;
-    const QString explanation = u"Server rejected the username or password. Please try again."_s;
+    const QString explanation = tr("Server rejected the username or password. Please try again.");
     end(explanation);
     setAuthenticationRequest(AuthenticationRequest::make(m_endpoint, refused, explanation));
 }
@@ -946,8 +959,8 @@ void KeltoClient::acceptedAuthentication()
 
 void KeltoClient::loginNotSaved(const KeychainError& failure, bool sameConnection)
 {
-    const QString notice = u"Connected, but the login could not be saved in the system keychain. "
-                           u"You may be asked again next time."_s;
+    const QString notice = tr("Connected, but the login could not be saved in the system keychain. "
+                              "You may be asked again next time.");
     note(notice + u' ' + failure.description());
     if (sameConnection) {
         setCredentialNotice(notice);
@@ -968,7 +981,7 @@ void KeltoClient::submitCredentials(const QString& username, const QString& pass
 void KeltoClient::cancelAuthentication()
 {
     if (m_authenticationRequest) {
-        end(disconnectedMessage);
+        end(disconnectedMessage());
     }
 }
 
@@ -980,21 +993,21 @@ QString KeltoClient::refusalText(TurnRefusal refusal)
     case TurnRefusal::none:
         break;
     case TurnRefusal::notConnected:
-        return u"not connected to the station"_s;
+        return tr("not connected to the station");
     case TurnRefusal::controlOff:
-        return u"control is off"_s;
+        return tr("control is off");
     case TurnRefusal::rotorMissing:
-        return u"rotor not on the station"_s;
+        return tr("rotor not on the station");
     case TurnRefusal::headingStale:
-        return u"heading is stale"_s;
+        return tr("heading is stale");
     case TurnRefusal::headingChanging:
-        return u"heading is changing"_s;
+        return tr("heading is changing");
     case TurnRefusal::rotorUnavailable:
-        return u"rotor does not accept a turn"_s;
+        return tr("rotor does not accept a turn");
     case TurnRefusal::noJog:
-        return u"controller has no jog command"_s;
+        return tr("controller has no jog command");
     case TurnRefusal::outsideLimits:
-        return u"heading is outside the rotor's limits"_s;
+        return tr("heading is outside the rotor's limits");
     }
     return {};
 }
@@ -1119,8 +1132,12 @@ bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
 {
     const TurnRefusal refusal = turnRefusal(name, rules);
     if (refusal != TurnRefusal::none) {
-        note(rules == TurnRules::window ? u"Turn blocked: control is disabled or heading is stale."_s
-                                        : u"Turn blocked: "_s + refusalText(refusal) + u'.');
+        if (rules == TurnRules::window) {
+            note(tr("Turn blocked: control is disabled or heading is stale."));
+        } else {
+            //: %1 is one of the reasons a command is refused, such as "control is off".
+            note(tr("Turn blocked: %1.").arg(refusalText(refusal)));
+        }
         return false;
     }
     // The station and KT-90 wires carry 0–360 only: any other number goes to the command's own
@@ -1145,8 +1162,8 @@ bool KeltoClient::turn(const QString& name, double heading, TurnRules rules)
     }
     // The number sent differs from the heading asked for on a two-way antenna or in an overlap.
     const bool same = std::fabs(number - heading) < 0.05;
-    note(u"Turn requested: "_s + name + u" → "_s + fixedText(number, 1) + u"°"_s +
-         (same ? QString() : u" (for "_s + fixedText(heading, 1) + u"°)"_s));
+    note(same ? tr("Turn requested: %1 → %2°").arg(name, fixedText(number, 1))
+              : tr("Turn requested: %1 → %2° (for %3°)").arg(name, fixedText(number, 1), fixedText(heading, 1)));
     Q_EMIT turnSent(name, number);
     return true;
 }
@@ -1169,7 +1186,7 @@ bool KeltoClient::stop(const QString& name)
     if (!sendCommand(command)) {
         return false;
     }
-    note(u"Stop requested: "_s + name);
+    note(tr("Stop requested: %1").arg(name));
     Q_EMIT stopSent(name);
     return true;
 }
@@ -1187,8 +1204,12 @@ bool KeltoClient::jog(const QString& name, bool clockwise, TurnRules rules)
 {
     const TurnRefusal refusal = jogRefusal(name);
     if (refusal != TurnRefusal::none) {
-        note(rules == TurnRules::window ? u"Jog blocked: control disabled, stale or moving."_s
-                                        : u"Jog blocked: "_s + refusalText(refusal) + u'.');
+        if (rules == TurnRules::window) {
+            note(tr("Jog blocked: control disabled, stale or moving."));
+        } else {
+            //: %1 is one of the reasons a command is refused, such as "control is off".
+            note(tr("Jog blocked: %1.").arg(refusalText(refusal)));
+        }
         return false;
     }
     if (const std::optional<QString> limited =
@@ -1199,7 +1220,7 @@ bool KeltoClient::jog(const QString& name, bool clockwise, TurnRules rules)
     if (!sendCommand(OVVProtocol::jog(name, clockwise))) {
         return false;
     }
-    note(u"Jog requested: "_s + name + (clockwise ? u" CW"_s : u" CCW"_s));
+    note((clockwise ? tr("Jog requested: %1 CW") : tr("Jog requested: %1 CCW")).arg(name));
     Q_EMIT jogSent(name);
     return true;
 }
@@ -1208,16 +1229,16 @@ void KeltoClient::turnToPreset(const QString& name, const QString& preset)
 {
     const auto rotor = m_station.rotors.constFind(name);
     if (rotor == m_station.rotors.cend() || !canTurn(*rotor) || !m_station.locations.contains(preset)) {
-        note(u"Preset turn blocked: controls disabled, stale heading, or unknown preset."_s);
+        note(tr("Preset turn blocked: controls disabled, stale heading, or unknown preset."));
         return;
     }
     // The server does not say where its presets point, so a rotor with limits cannot be checked.
     if (rotorMechanics(name).limit != RotorMechanics::Limit::none) {
-        note(u"Preset turn blocked: %1 has limits and the server does not say where “%2” points."_s.arg(name, preset));
+        note(tr("Preset turn blocked: %1 has limits and the server does not say where “%2” points.").arg(name, preset));
         return;
     }
     if (sendCommand(OVVProtocol::preset(name, preset))) {
-        note(u"Preset turn requested: "_s + name + u" → "_s + preset);
+        note(tr("Preset turn requested: %1 → %2").arg(name, preset));
     }
 }
 
@@ -1227,7 +1248,7 @@ void KeltoClient::refreshPresets()
         return;
     }
     send(OVVProtocol::getLocations());
-    note(u"Requested server presets"_s);
+    note(tr("Requested server presets"));
 }
 
 void KeltoClient::requestRotorLock(const QString& name, bool locked)
@@ -1236,7 +1257,7 @@ void KeltoClient::requestRotorLock(const QString& name, bool locked)
     const bool allowed = m_connectionKind == ConnectionKind::ovVarnex && rotor != m_station.rotors.cend() &&
                          m_connected && (locked ? canRequestRotorLock(*rotor) : m_rotorLockRequests.contains(name));
     if (!allowed) {
-        note(u"Rotor lock request blocked: control is disabled or rotor is unavailable."_s);
+        note(tr("Rotor lock request blocked: control is disabled or rotor is unavailable."));
         return;
     }
     const ProtocolResult<QByteArray> command = OVVProtocol::rotorLock(name, locked);
@@ -1248,19 +1269,22 @@ void KeltoClient::requestRotorLock(const QString& name, bool locked)
     requests.insert(name, locked);
     setRotorLockRequests(std::move(requests));
     send(*command);
-    note((locked ? u"Lock"_s : u"Unlock"_s) + u" requested: "_s + name +
-         u". Server does not confirm ownership; other clients at the same IP share the lock."_s);
+    note((locked ? tr("Lock requested: %1. Server does not confirm ownership; other clients at the same IP share the "
+                      "lock.")
+                 : tr("Unlock requested: %1. Server does not confirm ownership; other clients at the same IP share "
+                      "the lock."))
+             .arg(name));
 }
 
 void KeltoClient::setStack(const QString& name, bool enabled)
 {
     const auto stack = m_station.stacks.constFind(name);
     if (stack == m_station.stacks.cend() || !canSetStack(*stack)) {
-        note(u"Stack command blocked: controls disabled or unavailable status."_s);
+        note(tr("Stack command blocked: controls disabled or unavailable status."));
         return;
     }
     if (sendCommand(OVVProtocol::setStack(name, enabled))) {
-        note(u"Stack requested: "_s + name + (enabled ? u" on"_s : u" off"_s));
+        note((enabled ? tr("Stack requested: %1 on") : tr("Stack requested: %1 off")).arg(name));
     }
 }
 
@@ -1269,12 +1293,14 @@ void KeltoClient::selectSwitch(const QString& name, const QString& position, std
     const auto antennaSwitch = m_station.switches.constFind(name);
     if (antennaSwitch == m_station.switches.cend() || !canSelectSwitch(*antennaSwitch, position) ||
         enabled.has_value() != (antennaSwitch->displayType == 4)) {
-        note(u"Switch blocked: controls disabled, stale status, locked position, or incompatible command."_s);
+        note(tr("Switch blocked: controls disabled, stale status, locked position, or incompatible command."));
         return;
     }
     if (sendCommand(OVVProtocol::selectSwitch(name, position, enabled))) {
-        const QString suffix = enabled ? (*enabled ? u" on"_s : u" off"_s) : QString();
-        note(u"Switch requested: "_s + name + u" → "_s + position + suffix);
+        const QString sentence = !enabled   ? tr("Switch requested: %1 → %2")
+                                 : *enabled ? tr("Switch requested: %1 → %2 on")
+                                            : tr("Switch requested: %1 → %2 off");
+        note(sentence.arg(name, position));
     }
 }
 
@@ -1287,7 +1313,7 @@ void KeltoClient::selectTuner(const QString& name, const QString& position)
         return;
     }
     if (sendCommand(OVVProtocol::turvixPosition(name, position))) {
-        note(u"Tuner position requested: "_s + name + u" → "_s + position);
+        note(tr("Tuner position requested: %1 → %2").arg(name, position));
     }
 }
 
@@ -1300,8 +1326,8 @@ void KeltoClient::adjustTuner(const QString& name, const QString& rotor, std::op
     const ProtocolResult<QByteArray> command =
         clockwise ? OVVProtocol::turvixJog(name, rotor, *clockwise) : OVVProtocol::turvixCalibrate(name, rotor);
     if (sendCommand(command)) {
-        note(u"Tuner "_s + (clockwise ? u"adjustment"_s : u"calibration"_s) + u" requested: "_s + name + u" / "_s +
-             rotor);
+        note((clockwise ? tr("Tuner adjustment requested: %1 / %2") : tr("Tuner calibration requested: %1 / %2"))
+                 .arg(name, rotor));
     }
 }
 
@@ -1370,12 +1396,12 @@ void KeltoClient::loadOfflineStation(const QString& endpoint, ConnectionKind kin
     setControlsEnabled(false);
     setSwitchControlsEnabled(false);
     setNow(m_clock.now());
-    setMessage(stored ? u"Disconnected · last known station"_s : disconnectedMessage);
+    setMessage(stored ? tr("Disconnected · last known station") : disconnectedMessage());
 }
 
 void KeltoClient::clearStation()
 {
-    end(disconnectedMessage);
+    end(disconnectedMessage());
     setStation(StationState{});
     setEndpoint(QString());
     setReceivedServerPresets(false);

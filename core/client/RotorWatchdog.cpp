@@ -107,12 +107,13 @@ void RotorWatchdog::check()
             watch.anchorHeading = *heading;
             watch.anchorAt = now;
         }
-        const QString at = fixedText(*heading, 1) + u"°."_s;
+        const QString at = fixedText(*heading, 1);
         if (now - watch.anchorAt >= mechanics.stallSeconds) {
-            stopFor(name, u"%1 did not move for %2 s: stopped at %3"_s.arg(name, seconds(mechanics.stallSeconds), at));
+            stopFor(name,
+                    tr("%1 did not move for %2 s: stopped at %3°.").arg(name, seconds(mechanics.stallSeconds), at));
         } else if (now - watch.started >= mechanics.maxTurnSeconds) {
-            stopFor(name, u"%1 turned for %2 s without arriving: stopped at %3"_s.arg(
-                              name, seconds(mechanics.maxTurnSeconds), at));
+            stopFor(name, tr("%1 turned for %2 s without arriving: stopped at %3°.")
+                              .arg(name, seconds(mechanics.maxTurnSeconds), at));
         }
     }
     parkIdle();
@@ -154,8 +155,8 @@ void RotorWatchdog::parkIdle()
             KeltoClient::TurnRefusal::none) {
             continue;
         }
-        m_client.logNote(u"%1 had no command for %2 min: parking at %3°."_s.arg(
-            name, QString::number(mechanics.idleParkMinutes), fixedText(mechanics.park, 1)));
+        m_client.logNote(tr("%1 had no command for %2 min: parking at %3°.")
+                             .arg(name, QString::number(mechanics.idleParkMinutes), fixedText(mechanics.park, 1)));
         m_client.park(name);
         if (!m_client.connected()) {
             return;

@@ -2,6 +2,7 @@
 
 #include "core/client/SerialPortWorker.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cerrno>
@@ -46,16 +47,19 @@ ProtocolResult<std::shared_ptr<SerialPort>> SerialPort::open(const QString& path
                                                              FailureHandler failure)
 {
     if (!path.startsWith(u"/dev/"_s) || !supportedBaud(baud)) {
-        return ProtocolFailure::invalid(u"Choose a /dev/ serial port and a supported baud rate."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("SerialPort", "Choose a /dev/ serial port and a supported baud rate."));
     }
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return ProtocolFailure::invalid(u"Cannot open serial port: "_s + QString::fromLocal8Bit(std::strerror(errno)));
+        return ProtocolFailure::invalid(QCoreApplication::translate("SerialPort", "Cannot open serial port: %1")
+                                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     termios attributes{};
     if (::isatty(fd) != 1 || ::ioctl(fd, TIOCEXCL) != 0 || ::tcgetattr(fd, &attributes) != 0) {
         ::close(fd);
-        return ProtocolFailure::invalid(u"Serial port is unavailable or already in use."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("SerialPort", "Serial port is unavailable or already in use."));
     }
     ::cfmakeraw(&attributes);
     ::cfsetispeed(&attributes, lineSpeed(baud));
@@ -64,7 +68,7 @@ ProtocolResult<std::shared_ptr<SerialPort>> SerialPort::open(const QString& path
     attributes.c_cflag |= CS8 | CREAD | CLOCAL;
     if (::tcsetattr(fd, TCSANOW, &attributes) != 0) {
         ::close(fd);
-        return ProtocolFailure::invalid(u"Cannot configure serial port."_s);
+        return ProtocolFailure::invalid(QCoreApplication::translate("SerialPort", "Cannot configure serial port."));
     }
     return std::shared_ptr<SerialPort>(new SerialPort(fd, std::move(receive), std::move(failure)));
 }

@@ -42,7 +42,7 @@ void SerialPortWorker::readAvailable()
     }
     // End of file stays readable forever; report it once and let the owner cancel the port.
     m_notifier->setEnabled(false);
-    m_failure(u"Serial port disconnected."_s);
+    m_failure(tr("Serial port disconnected."));
 }
 
 void SerialPortWorker::send(const QByteArray& data)
@@ -51,7 +51,7 @@ void SerialPortWorker::send(const QByteArray& data)
         return;
     }
     if (m_outgoing.size() + data.size() > SerialPort::outputLimitBytes) {
-        m_failure(u"Serial output queue exceeded its limit."_s);
+        m_failure(tr("Serial output queue exceeded its limit."));
         return;
     }
     m_outgoing.append(data);
@@ -89,7 +89,7 @@ void SerialPortWorker::drain(QDeadlineTimer deadline)
         return;
     }
     cancel();
-    m_failure(u"Serial write failed or timed out."_s);
+    m_failure(tr("Serial write failed or timed out."));
 }
 
 void SerialPortWorker::cancel()

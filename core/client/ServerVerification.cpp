@@ -32,6 +32,7 @@ void ServerVerification::start()
     m_started = true;
     m_running = true;
     m_client = std::make_unique<KeltoClient>(nullptr, m_defaults, m_clock);
+    // The terminal's device name on the station, not translated.
     m_client->connectTo(m_host, m_port, QString(), QString(), m_kind, u"KT-90"_s, std::nullopt);
     m_deadline = m_clock.now() + deadlineSeconds;
     m_timer.start();
@@ -56,7 +57,8 @@ void ServerVerification::poll()
     std::optional<ServerVerificationError> error;
     if (m_clock.now() > m_deadline) {
         error = ServerVerificationError{
-            u"No compatible server or device response within 3 seconds. Check the address, port, and network connection."_s};
+            tr("No compatible server or device response within 3 seconds. Check the address, port, and network "
+               "connection.")};
     } else if (m_client->connected() || m_client->authenticationRequest()) {
         error = std::nullopt;
     } else if (m_client->connecting()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
 
@@ -7,7 +8,11 @@
 struct ServerVerificationError {
     QString reason;
 
-    QString description() const { return QStringLiteral("Server could not be verified. ") + reason; }
+    QString description() const
+    {
+        //: %1 is the reason, a whole sentence of its own.
+        return QCoreApplication::translate("ServerVerificationError", "Server could not be verified. %1").arg(reason);
+    }
 
     bool operator==(const ServerVerificationError&) const = default;
 };

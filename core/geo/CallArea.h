@@ -15,7 +15,8 @@ public:
     struct Position {
         // The area as a call shows it: "4", "VO1", or for Argentina the suffix letter "W".
         QString area;
-        // The regions the area covers, in English: "Southeast (AL, FL, GA, KY, NC, SC, TN, VA)".
+        // The regions the area covers, in the operator's language: "Southeast (AL, FL, GA, KY, NC, SC,
+        // TN, VA)".
         QString name;
         double latitude = 0;
         double longitude = 0;

@@ -1,5 +1,7 @@
 #include "core/geo/CallList.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,7 +21,8 @@ bool isCall(QByteArrayView line)
 ProtocolResult<CallList> CallList::parse(const QByteArray& bytes)
 {
     if (bytes.size() > maxBytes) {
-        return ProtocolFailure::invalid(u"The call list is larger than %1 MiB."_s.arg(maxBytes / (1024 * 1024)));
+        return ProtocolFailure::invalid(QCoreApplication::translate("CallList", "The call list is larger than %1 MiB.")
+                                            .arg(maxBytes / (1024 * 1024)));
     }
     CallList list;
     qsizetype start = 0;
@@ -34,7 +37,8 @@ ProtocolResult<CallList> CallList::parse(const QByteArray& bytes)
             continue;
         }
         if (list.m_calls.size() >= maxCalls) {
-            return ProtocolFailure::invalid(u"The call list holds more than %1 calls."_s.arg(maxCalls));
+            return ProtocolFailure::invalid(
+                QCoreApplication::translate("CallList", "The call list holds more than %1 calls.").arg(maxCalls));
         }
         list.m_calls.append(QString::fromLatin1(line).toUpper());
     }

@@ -1,5 +1,6 @@
 #include "core/geo/CountryFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -9,6 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Continent codes as the country files write them, not translated.
 const QList<QString> continents{u"AF"_s, u"AN"_s, u"AS"_s, u"EU"_s, u"NA"_s, u"OC"_s, u"SA"_s};
 
 bool isCallCharacter(QChar c)
@@ -37,7 +39,11 @@ QString quoted(QStringView text)
     for (const QChar c : text.left(40)) {
         shown += c.isPrint() ? c : u'?';
     }
-    return u"\u201C"_s + shown + (text.size() > 40 ? u"\u2026\u201D"_s : u"\u201D"_s);
+    if (text.size() > 40) {
+        shown += u'…';
+    }
+    //: Quotation marks around a piece of the country file.
+    return QCoreApplication::translate("CountryFile", "“%1”").arg(shown);
 }
 
 } // namespace
@@ -54,11 +60,17 @@ public:
         m_line = number;
         const QList<QStringView> fields = line.split(u',');
         if (fields.size() != 10) {
-            return fail(u"it has %1 fields where 10 are expected"_s.arg(fields.size()));
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile", "The country file is damaged at line %1: it has %2 fields where 10 are expected.")
+                    .arg(lineText(), QString::number(fields.size())));
         }
         const QStringView last = fields.at(9).trimmed();
         if (!last.endsWith(u';')) {
-            return fail(u"its prefix list does not end with \u201C;\u201D"_s);
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile", "The country file is damaged at line %1: its prefix list does not end with “;”.")
+                    .arg(lineText()));
         }
         if (auto failure = entity(fields.at(1), fields.at(0), fields.at(3), fields.at(4), fields.at(5), fields.at(6),
                                   fields.at(7), fields.at(8))) {
@@ -67,7 +79,11 @@ public:
         bool ok = false;
         const int dxcc = fields.at(2).trimmed().toInt(&ok);
         if (!ok || dxcc < 0 || dxcc > 9999) {
-            return fail(u"its DXCC number %1 is not a number from 0 to 9999"_s.arg(quoted(fields.at(2))));
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile",
+                    "The country file is damaged at line %1: its DXCC number %2 is not a number from 0 to 9999.")
+                    .arg(lineText(), quoted(fields.at(2))));
         }
         m_file.m_entities.last().dxcc = dxcc;
         for (const QStringView token : last.chopped(1).split(u' ', Qt::SkipEmptyParts)) {
@@ -83,11 +99,17 @@ public:
     {
         m_line = number;
         if (m_open) {
-            return fail(u"the entity before it does not end its prefix list with \u201C;\u201D"_s);
+            return fail(QCoreApplication::translate("CountryFile", "The country file is damaged at line %1: the entity "
+                                                                   "before it does not end its prefix list with “;”.")
+                            .arg(lineText()));
         }
         const QList<QStringView> fields = line.split(u':');
         if (fields.size() != 9 || !fields.at(8).trimmed().isEmpty()) {
-            return fail(u"its entity line does not have 8 fields ending with \u201C:\u201D"_s);
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile",
+                    "The country file is damaged at line %1: its entity line does not have 8 fields ending with “:”.")
+                    .arg(lineText()));
         }
         m_open = true;
         return entity(fields.at(0), fields.at(7), fields.at(3), fields.at(1), fields.at(2), fields.at(4), fields.at(5),
@@ -99,12 +121,20 @@ public:
     {
         m_line = number;
         if (!m_open) {
-            return fail(u"it lists prefixes without an entity line before them"_s);
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile",
+                    "The country file is damaged at line %1: it lists prefixes without an entity line before them.")
+                    .arg(lineText()));
         }
         const qsizetype end = line.indexOf(u';');
         if (end >= 0) {
             if (!line.mid(end + 1).trimmed().isEmpty()) {
-                return fail(u"text follows the \u201C;\u201D that ends the prefix list"_s);
+                return fail(
+                    QCoreApplication::translate(
+                        "CountryFile",
+                        "The country file is damaged at line %1: text follows the “;” that ends the prefix list.")
+                        .arg(lineText()));
             }
             m_open = false;
         }
@@ -121,42 +151,54 @@ public:
     std::optional<QString> finish()
     {
         if (m_open) {
-            return u"The country file ends inside the prefix list of %1."_s.arg(m_file.m_entities.last().name);
+            return QCoreApplication::translate("CountryFile", "The country file ends inside the prefix list of %1.")
+                .arg(m_file.m_entities.last().name);
         }
         if (m_file.m_entities.isEmpty()) {
-            return u"The country file lists no countries."_s;
+            return QCoreApplication::translate("CountryFile", "The country file lists no countries.");
         }
         return std::nullopt;
     }
 
 private:
-    std::optional<QString> fail(const QString& what) const
-    {
-        return u"The country file is damaged at line %1: %2."_s.arg(m_line).arg(what);
-    }
+    // Each failure is one whole sentence with the line number as %1, so a translator can order it.
+    static std::optional<QString> fail(const QString& sentence) { return sentence; }
+
+    QString lineText() const { return QString::number(m_line); }
 
     std::optional<QString> entity(QStringView name, QStringView prefix, QStringView continent, QStringView cq,
                                   QStringView itu, QStringView latitude, QStringView longitude, QStringView utc)
     {
         if (m_file.m_entities.size() >= maxEntities) {
-            return fail(u"the file lists more than %1 countries"_s.arg(maxEntities));
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile", "The country file is damaged at line %1: the file lists more than %2 countries.")
+                    .arg(lineText(), QString::number(maxEntities)));
         }
         CountryEntity entity;
         entity.name = name.trimmed().toString();
         if (entity.name.isEmpty() || entity.name.size() > 64 ||
             std::any_of(entity.name.cbegin(), entity.name.cend(), [](QChar c) { return !c.isPrint(); })) {
-            return fail(u"the country name %1 is empty, too long or holds control characters"_s.arg(quoted(name)));
+            return fail(QCoreApplication::translate("CountryFile",
+                                                    "The country file is damaged at line %1: the country name "
+                                                    "%2 is empty, too long or holds control characters.")
+                            .arg(lineText(), quoted(name)));
         }
         QStringView main = prefix.trimmed();
         entity.waeOnly = main.startsWith(u'*');
         entity.primaryPrefix = (entity.waeOnly ? main.mid(1) : main).toString();
         if (entity.primaryPrefix.isEmpty() || entity.primaryPrefix.size() > maxEntryLength) {
-            return fail(u"the main prefix %1 of %2 is not a prefix"_s.arg(quoted(prefix), entity.name));
+            return fail(
+                QCoreApplication::translate(
+                    "CountryFile", "The country file is damaged at line %1: the main prefix %2 of %3 is not a prefix.")
+                    .arg(lineText(), quoted(prefix), entity.name));
         }
         entity.continent = continent.trimmed().toString().toUpper();
         if (!continents.contains(entity.continent)) {
-            return fail(u"the continent %1 of %2 is not one of AF, AN, AS, EU, NA, OC, SA"_s.arg(quoted(continent),
-                                                                                                 entity.name));
+            return fail(QCoreApplication::translate("CountryFile",
+                                                    "The country file is damaged at line %1: the continent %2 "
+                                                    "of %3 is not one of AF, AN, AS, EU, NA, OC, SA.")
+                            .arg(lineText(), quoted(continent), entity.name));
         }
         const std::optional<int> cqZone = integerWithin(cq, 1, 40);
         const std::optional<int> ituZone = integerWithin(itu, 1, 90);
@@ -164,11 +206,16 @@ private:
         const std::optional<double> lon = numberWithin(longitude, -180, 180);
         const std::optional<double> offset = numberWithin(utc, -24, 24);
         if (!cqZone || !ituZone) {
-            return fail(
-                u"the zones of %1 are not a CQ zone from 1 to 40 and an ITU zone from 1 to 90"_s.arg(entity.name));
+            return fail(QCoreApplication::translate("CountryFile",
+                                                    "The country file is damaged at line %1: the zones of %2 are not a "
+                                                    "CQ zone from 1 to 40 and an ITU zone from 1 to 90.")
+                            .arg(lineText(), entity.name));
         }
         if (!lat || !lon || !offset) {
-            return fail(u"the latitude, longitude or UTC offset of %1 is not a number within range"_s.arg(entity.name));
+            return fail(QCoreApplication::translate("CountryFile",
+                                                    "The country file is damaged at line %1: the latitude, longitude "
+                                                    "or UTC offset of %2 is not a number within range.")
+                            .arg(lineText(), entity.name));
         }
         entity.cqZone = *cqZone;
         entity.ituZone = *ituZone;
@@ -184,7 +231,10 @@ private:
     std::optional<QString> entry(QStringView token)
     {
         if (++m_entries > maxEntries) {
-            return fail(u"the file lists more than %1 prefixes and calls"_s.arg(maxEntries));
+            return fail(QCoreApplication::translate(
+                            "CountryFile",
+                            "The country file is damaged at line %1: the file lists more than %2 prefixes and calls.")
+                            .arg(lineText(), QString::number(maxEntries)));
         }
         const CountryEntity& owner = m_file.m_entities.last();
         const bool exact = token.startsWith(u'=');
@@ -195,7 +245,9 @@ private:
         }
         const QString key = body.left(i).toString().toUpper();
         if (key.isEmpty() || key.size() > maxEntryLength || !std::all_of(key.cbegin(), key.cend(), isCallCharacter)) {
-            return fail(u"%1 is not a prefix or call"_s.arg(quoted(token)));
+            return fail(QCoreApplication::translate(
+                            "CountryFile", "The country file is damaged at line %1: %2 is not a prefix or call.")
+                            .arg(lineText(), quoted(token)));
         }
         Match match{m_file.m_entities.size() - 1,
                     owner.continent,
@@ -210,7 +262,10 @@ private:
             const QChar close = QStringView(u")]>}~").at(QStringView(u"([<{~").indexOf(open));
             const qsizetype end = body.indexOf(close, i + 1);
             if (end < 0) {
-                return fail(u"the override in %1 is not closed"_s.arg(quoted(token)));
+                return fail(
+                    QCoreApplication::translate(
+                        "CountryFile", "The country file is damaged at line %1: the override in %2 is not closed.")
+                        .arg(lineText(), quoted(token)));
             }
             const QStringView value = body.mid(i + 1, end - i - 1);
             i = end + 1;
@@ -243,7 +298,10 @@ private:
                 match.utcOffset = offset && *offset != 0 ? -*offset : 0.0;
             }
             if (!good) {
-                return fail(u"the override in %1 is not valid"_s.arg(quoted(token)));
+                return fail(
+                    QCoreApplication::translate(
+                        "CountryFile", "The country file is damaged at line %1: the override in %2 is not valid.")
+                        .arg(lineText(), quoted(token)));
             }
         }
         if (exact && key.size() > 3 && key.startsWith(u"VER"_s) &&
@@ -271,7 +329,9 @@ private:
 ProtocolResult<CountryFile> CountryFile::parse(const QByteArray& bytes)
 {
     if (bytes.size() > maxBytes) {
-        return ProtocolFailure::invalid(u"The country file is larger than %1 MiB."_s.arg(maxBytes / (1024 * 1024)));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("CountryFile", "The country file is larger than %1 MiB.")
+                .arg(maxBytes / (1024 * 1024)));
     }
     // The files are plain ASCII; anything that is not UTF-8 is read byte for byte.
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -285,7 +345,7 @@ ProtocolResult<CountryFile> CountryFile::parse(const QByteArray& bytes)
         ++first;
     }
     if (first == lines.size()) {
-        return ProtocolFailure::invalid(u"The country file is empty."_s);
+        return ProtocolFailure::invalid(QCoreApplication::translate("CountryFile", "The country file is empty."));
     }
     CountryFile file;
     const QStringView opening = lines.at(first);
@@ -294,7 +354,8 @@ ProtocolResult<CountryFile> CountryFile::parse(const QByteArray& bytes)
     } else if (opening.count(u':') >= 8) {
         file.m_format = Format::dat;
     } else {
-        return ProtocolFailure::invalid(u"The file is neither a cty.csv nor a cty.dat country file."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("CountryFile", "The file is neither a cty.csv nor a cty.dat country file."));
     }
     Parser parser(file);
     for (qsizetype i = first; i < lines.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "core/geo/CountryFileLoader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,19 +12,20 @@ ProtocolResult<QByteArray> readBounded(const QString& path, qsizetype maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return ProtocolFailure::invalid(
-            u"%1 cannot be read: %2."_s.arg(QFileInfo(path).fileName(), file.errorString()));
+        return ProtocolFailure::invalid(QCoreApplication::translate("CountryFileLoader", "%1 cannot be read: %2.")
+                                            .arg(QFileInfo(path).fileName(), file.errorString()));
     }
     // Reading one byte past the limit tells a file that is too large without holding all of it,
     // even when its size cannot be known beforehand (a pipe).
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) {
         return ProtocolFailure::invalid(
-            u"%1 is larger than %2 MiB."_s.arg(QFileInfo(path).fileName()).arg(maxBytes / (1024 * 1024)));
+            QCoreApplication::translate("CountryFileLoader", "%1 is larger than %2 MiB.")
+                .arg(QFileInfo(path).fileName(), QString::number(maxBytes / (1024 * 1024))));
     }
     if (file.error() != QFileDevice::NoError) {
-        return ProtocolFailure::invalid(
-            u"%1 cannot be read: %2."_s.arg(QFileInfo(path).fileName(), file.errorString()));
+        return ProtocolFailure::invalid(QCoreApplication::translate("CountryFileLoader", "%1 cannot be read: %2.")
+                                            .arg(QFileInfo(path).fileName(), file.errorString()));
     }
     return bytes;
 }

@@ -4,12 +4,15 @@
 #include "core/geo/CountryFile.h"
 #include "core/geo/Maidenhead.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 // Suffixes that say how a station operates, not where: portable, mobile, alternative address,
 // beacon, rover, low power, lighthouse, US licence upgrades.
+// Call sign suffixes as written on the air, not translated.
 const QList<QString> operatingSuffixes{u"P"_s,   u"M"_s,    u"A"_s,  u"B"_s,  u"R"_s, u"J"_s,
                                        u"QRP"_s, u"QRPP"_s, u"LH"_s, u"AE"_s, u"AG"_s};
 
@@ -53,10 +56,12 @@ ProtocolResult<ResolvedPlace> StationLookup::resolve(const QString& text, const 
 {
     const QString call = text.trimmed().toUpper();
     if (call.isEmpty()) {
-        return ProtocolFailure::invalid(u"Type a call sign, prefix or grid locator."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "Type a call sign, prefix or grid locator."));
     }
     if (call.size() > maxLength) {
-        return ProtocolFailure::invalid(u"That is too long for a call sign, prefix or grid locator."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "That is too long for a call sign, prefix or grid locator."));
     }
     if (const std::optional<Maidenhead::Square> square = Maidenhead::square(call)) {
         ResolvedPlace place;
@@ -68,24 +73,30 @@ ProtocolResult<ResolvedPlace> StationLookup::resolve(const QString& text, const 
         return place;
     }
     if (!isCallText(call)) {
-        return ProtocolFailure::invalid(u"%1 is not a call sign, prefix or grid locator."_s.arg(call));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "%1 is not a call sign, prefix or grid locator.").arg(call));
     }
     if (!countries) {
-        return ProtocolFailure::invalid(u"No country file is loaded, so only grid locators can be placed."_s);
+        return ProtocolFailure::invalid(QCoreApplication::translate(
+            "StationLookup", "No country file is loaded, so only grid locators can be placed."));
     }
     if (const CountryFile::Match* exact = countries->exactCall(call)) {
         return fromMatch(call, *countries, *exact, ResolvedPlace::Source::exactCall);
     }
     QStringList parts = call.split(u'/');
     if (parts.contains(QString())) {
-        return ProtocolFailure::invalid(u"%1 is not a call sign, prefix or grid locator."_s.arg(call));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "%1 is not a call sign, prefix or grid locator.").arg(call));
     }
     bool strippedSuffix = false;
     while (parts.size() > 1) {
         const QString& last = parts.last();
         if (last == u"MM"_s || last == u"AM"_s) {
-            return ProtocolFailure::invalid(u"%1 is %2 mobile: it has no country."_s.arg(
-                call, last == u"MM"_s ? u"maritime"_s : u"aeronautical"_s));
+            return ProtocolFailure::invalid(
+                (last == u"MM"_s
+                     ? QCoreApplication::translate("StationLookup", "%1 is maritime mobile: it has no country.")
+                     : QCoreApplication::translate("StationLookup", "%1 is aeronautical mobile: it has no country."))
+                    .arg(call));
         }
         if (!operatingSuffixes.contains(last)) {
             break;
@@ -94,7 +105,8 @@ ProtocolResult<ResolvedPlace> StationLookup::resolve(const QString& text, const 
         strippedSuffix = true;
     }
     if (parts.size() > 2) {
-        return ProtocolFailure::invalid(u"%1 is not a call sign, prefix or grid locator."_s.arg(call));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "%1 is not a call sign, prefix or grid locator.").arg(call));
     }
     QString home = parts.first();
     if (parts.size() == 2) {
@@ -114,7 +126,8 @@ ProtocolResult<ResolvedPlace> StationLookup::resolve(const QString& text, const 
     }
     const CountryFile::Match* match = countries->longestPrefix(home);
     if (!match) {
-        return ProtocolFailure::invalid(u"%1 matches no country prefix."_s.arg(call));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("StationLookup", "%1 matches no country prefix.").arg(call));
     }
     ResolvedPlace place = fromMatch(call, *countries, *match, ResolvedPlace::Source::prefix);
     if (!match->ownPosition) {

@@ -59,8 +59,8 @@ void EncoderWorker::start()
         Q_EMIT failureReported(*failure);
         return;
     }
-    Q_EMIT messageReported(u"Waiting for Phidget "_s + QString::number(m_serial) +
-                           u". Legacy HID devices may require the vendor USB driver."_s);
+    Q_EMIT messageReported(
+        tr("Waiting for Phidget %1. Legacy HID devices may require the vendor USB driver.").arg(m_serial));
     m_timer = new QTimer(this);
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(pollInterval);
@@ -73,7 +73,7 @@ std::optional<QString> EncoderWorker::openChannels()
 {
     m_library = loadLibrary(m_libraryCandidates);
     if (m_library == nullptr) {
-        return u"Phidget22 library could not be loaded."_s;
+        return tr("Phidget22 library could not be loaded.");
     }
     ProtocolResult<PhidgetFunctions> functions = PhidgetFunctions::resolve(m_library);
     if (!functions) {
@@ -81,10 +81,10 @@ std::optional<QString> EncoderWorker::openChannels()
     }
     m_functions = std::move(functions).value();
     if (!openChannel(m_encoder, m_functions->encoderCreate, m_channel)) {
-        return u"Phidget encoder channel could not be opened."_s;
+        return tr("Phidget encoder channel could not be opened.");
     }
     if (m_buttonChannel >= 0 && !openChannel(m_button, m_functions->digitalInputCreate, m_buttonChannel)) {
-        return u"Phidget button channel could not be opened."_s;
+        return tr("Phidget button channel could not be opened.");
     }
     return std::nullopt;
 }
@@ -109,7 +109,7 @@ void EncoderWorker::poll()
     int attached = 0;
     if (call.getAttached(m_encoder, &attached) != 0 || attached == 0) {
         if (m_attached) {
-            Q_EMIT messageReported(u"Phidget disconnected"_s);
+            Q_EMIT messageReported(tr("Phidget disconnected"));
         }
         m_lastPosition.reset();
         m_lastButton.reset();
@@ -118,7 +118,7 @@ void EncoderWorker::poll()
     }
     if (!m_attached) {
         m_attached = true;
-        Q_EMIT messageReported(u"Phidget connected"_s);
+        Q_EMIT messageReported(tr("Phidget connected"));
     }
 
     std::int64_t reported = 0;

@@ -1,20 +1,37 @@
 #include "core/integrations/LoggerKind.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
-QString rawValue(LoggerKind kind)
+namespace {
+
+// Logger names are product names; only the keyboard input has a label to translate.
+const char* source(LoggerKind kind)
 {
     switch (kind) {
     case LoggerKind::n1mm:
-        return u"N1MM"_s;
+        return "N1MM";
     case LoggerKind::n3fjp:
-        return u"N3FJP"_s;
+        return "N3FJP";
     case LoggerKind::winTest:
-        return u"Win-Test"_s;
+        return "Win-Test";
     case LoggerKind::keyboard:
-        return u"Keyboard UDP"_s;
+        return QT_TRANSLATE_NOOP("LoggerKind", "Keyboard UDP");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString rawValue(LoggerKind kind)
+{
+    return QString::fromLatin1(source(kind));
+}
+
+QString loggerKindLabel(LoggerKind kind)
+{
+    return kind == LoggerKind::keyboard ? QCoreApplication::translate("LoggerKind", source(kind)) : rawValue(kind);
 }
 
 std::optional<LoggerKind> loggerKind(QStringView text)

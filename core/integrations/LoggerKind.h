@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
-// The kind of logger input. The raw value is the label shown to the user and the value stored
-// in the settings, so it never changes once released.
+// The kind of logger input. The raw value is the value stored in the settings, so it never
+// changes once released; the label is what the operator reads, in the operator's language.
 enum class LoggerKind {
     n1mm,
     n3fjp,
@@ -21,6 +21,7 @@ inline constexpr std::array<LoggerKind, 4> allLoggerKinds{LoggerKind::n1mm, Logg
                                                           LoggerKind::keyboard};
 
 QString rawValue(LoggerKind kind);
+QString loggerKindLabel(LoggerKind kind);
 // Nothing for a text that names no kind.
 std::optional<LoggerKind> loggerKind(QStringView rawValue);
 

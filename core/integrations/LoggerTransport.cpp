@@ -3,6 +3,7 @@
 #include "core/integrations/LoggerProtocol.h"
 #include "core/protocol/PortNumber.h"
 
+#include <QCoreApplication>
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QTcpSocket>
@@ -15,8 +16,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString stoppedMessage = u"Stopped"_s;
-const QString startingMessage = u"Starting\u2026"_s;
+// Functions rather than constants: a translation is only known once the program has started.
+QString stoppedMessage()
+{
+    return QCoreApplication::translate("LoggerTransport", "Stopped");
+}
+
+QString startingMessage()
+{
+    return QCoreApplication::translate("LoggerTransport", "Starting…");
+}
 constexpr QByteArrayView frameEnd("</CMD>");
 
 // A listener bound to every address sees IPv4 senders as IPv4-mapped IPv6; one peer must
@@ -37,7 +46,7 @@ QByteArray LoggerTransport::subscriptionRequest()
 
 LoggerTransport::LoggerTransport(QObject* parent)
     : QObject(parent)
-    , m_message(stoppedMessage)
+    , m_message(stoppedMessage())
 {
     m_clock.start();
 }
@@ -60,13 +69,13 @@ void LoggerTransport::start(LoggerKind kind, const QString& host, const QString&
     stop();
     const auto portNumber = parsePortNumber(port);
     if (!portNumber || host.isEmpty()) {
-        setMessage(u"Enter a valid host and port."_s);
+        setMessage(tr("Enter a valid host and port."));
         return;
     }
     m_kind = kind;
     m_station = station;
     setRunning(true);
-    setMessage(startingMessage);
+    setMessage(startingMessage());
 
     if (kind == LoggerKind::n3fjp) {
         connectLogger(host, *portNumber);
@@ -82,7 +91,7 @@ void LoggerTransport::start(LoggerKind kind, const QString& host, const QString&
 
 void LoggerTransport::stop()
 {
-    stopWith(stoppedMessage);
+    stopWith(stoppedMessage());
 }
 
 void LoggerTransport::stopWith(const QString& message)
@@ -211,7 +220,7 @@ void LoggerTransport::listen(const QHostAddress& address, const QString& host, q
             self->stopWith(guardedSocket->errorString());
         }
     });
-    setMessage(u"Listening on %1:%2"_s.arg(host).arg(port));
+    setMessage(tr("Listening on %1:%2").arg(host, QString::number(port)));
 }
 
 void LoggerTransport::readDatagrams(const QPointer<QUdpSocket>& socket, QUuid generation)
@@ -276,7 +285,7 @@ void LoggerTransport::connectLogger(const QString& host, quint16 port)
             return;
         }
         self->m_streamReady = true;
-        self->setMessage(u"Connected to N3FJP"_s);
+        self->setMessage(tr("Connected to N3FJP"));
         guardedSocket->write(subscriptionRequest());
         self->readStream(guardedSocket, generation);
     });
@@ -303,8 +312,8 @@ void LoggerTransport::connectLogger(const QString& host, quint16 port)
 
     socket->connectToHost(host, port);
     QTimer::singleShot(m_startTimeout, this, [self, generation] {
-        if (isCurrent(self, generation) && self->m_message == startingMessage) {
-            self->stopWith(u"Logger connection timed out."_s);
+        if (isCurrent(self, generation) && self->m_message == startingMessage()) {
+            self->stopWith(tr("Logger connection timed out."));
         }
     });
 }
@@ -327,7 +336,7 @@ bool LoggerTransport::takeChunk(const QByteArray& chunk, QUuid generation)
 {
     m_pending.append(chunk);
     if (m_pending.size() > maxPendingBytes) {
-        stopWith(u"Logger frame too large."_s);
+        stopWith(tr("Logger frame too large."));
         return false;
     }
     while (true) {
@@ -352,5 +361,5 @@ void LoggerTransport::closeStream(const QPointer<QTcpSocket>& socket, QUuid gene
     if (!readStream(socket, generation)) {
         return;
     }
-    stopWith(u"Logger disconnected."_s);
+    stopWith(tr("Logger disconnected."));
 }

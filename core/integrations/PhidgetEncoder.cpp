@@ -9,7 +9,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString stoppedMessage = u"Stopped"_s;
+// A function rather than a constant: a translation is only known once the program has started.
+QString stoppedMessage()
+{
+    return QCoreApplication::translate("PhidgetEncoder", "Stopped");
+}
 
 } // namespace
 
@@ -25,7 +29,7 @@ QStringList PhidgetEncoder::defaultLibraryCandidates()
 
 PhidgetEncoder::PhidgetEncoder(QObject* parent)
     : QObject(parent)
-    , m_message(stoppedMessage)
+    , m_message(stoppedMessage())
 {}
 
 PhidgetEncoder::~PhidgetEncoder()
@@ -44,7 +48,7 @@ void PhidgetEncoder::start(qint32 serial, qint32 channel, qint32 buttonChannel)
 {
     stop();
     if (serial < 1 || channel < 0 || buttonChannel < -1) {
-        setMessage(u"Enter a device serial number and valid channel."_s);
+        setMessage(tr("Enter a device serial number and valid channel."));
         return;
     }
 
@@ -92,7 +96,7 @@ void PhidgetEncoder::stop()
     m_generation = QUuid::createUuid();
     retireWorker();
     setRunning(false);
-    setMessage(stoppedMessage);
+    setMessage(stoppedMessage());
 }
 
 void PhidgetEncoder::retireWorker()

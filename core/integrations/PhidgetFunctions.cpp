@@ -1,5 +1,6 @@
 #include "core/integrations/PhidgetFunctions.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <dlfcn.h>
@@ -42,7 +43,9 @@ ProtocolResult<PhidgetFunctions> PhidgetFunctions::resolve(void* library)
     need(functions.digitalInputGetState, names[7]);
     need(functions.deleteHandle, names[8]);
     if (missing != nullptr) {
-        return ProtocolFailure::invalid(u"Missing Phidget22 function: "_s + QString::fromLatin1(missing));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("PhidgetFunctions", "Missing Phidget22 function: %1")
+                .arg(QString::fromLatin1(missing)));
     }
     return functions;
 }

@@ -1,11 +1,14 @@
 #include "core/integrations/WsjtxMessage.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QStringDecoder>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The field names in the sentences below are WSJT-X's own and stay untranslated.
 
 // Reads the fields in order and remembers the first failure; every read after it is a no-op.
 class Reader final {
@@ -23,7 +26,9 @@ public:
         if (m_failure.isEmpty()) {
             m_stream >> value;
             if (m_stream.status() != QDataStream::Ok) {
-                m_failure = u"it ends before its %1"_s.arg(QString::fromLatin1(field));
+                m_failure = QCoreApplication::translate("WsjtxMessage",
+                                                        "The WSJT-X datagram is damaged: it ends before its %1.")
+                                .arg(QString::fromLatin1(field));
             }
         }
         return value;
@@ -39,18 +44,24 @@ public:
             return {};
         }
         if (length > WsjtxMessage::maxTextBytes) {
-            m_failure = u"its %1 is %2 bytes long"_s.arg(QString::fromLatin1(field)).arg(length);
+            m_failure =
+                QCoreApplication::translate("WsjtxMessage", "The WSJT-X datagram is damaged: its %1 is %2 bytes long.")
+                    .arg(QString::fromLatin1(field), QString::number(length));
             return {};
         }
         QByteArray bytes(static_cast<qsizetype>(length), Qt::Uninitialized);
         if (m_stream.readRawData(bytes.data(), static_cast<int>(length)) != static_cast<int>(length)) {
-            m_failure = u"it ends inside its %1"_s.arg(QString::fromLatin1(field));
+            m_failure =
+                QCoreApplication::translate("WsjtxMessage", "The WSJT-X datagram is damaged: it ends inside its %1.")
+                    .arg(QString::fromLatin1(field));
             return {};
         }
         QStringDecoder utf8(QStringDecoder::Utf8);
         QString value = utf8(bytes);
         if (utf8.hasError()) {
-            m_failure = u"its %1 is not UTF-8 text"_s.arg(QString::fromLatin1(field));
+            m_failure =
+                QCoreApplication::translate("WsjtxMessage", "The WSJT-X datagram is damaged: its %1 is not UTF-8 text.")
+                    .arg(QString::fromLatin1(field));
             return {};
         }
         return value;
@@ -64,9 +75,9 @@ private:
     QString m_failure;
 };
 
-ProtocolFailure damaged(const QString& why)
+ProtocolFailure damaged(const QString& sentence)
 {
-    return ProtocolFailure::invalid(u"The WSJT-X datagram is damaged: %1."_s.arg(why));
+    return ProtocolFailure::invalid(sentence);
 }
 
 } // namespace
@@ -74,17 +85,22 @@ ProtocolFailure damaged(const QString& why)
 ProtocolResult<WsjtxMessage> WsjtxMessage::parse(const QByteArray& datagram)
 {
     if (datagram.size() > maxDatagramBytes) {
-        return damaged(u"it is %1 bytes long"_s.arg(datagram.size()));
+        return damaged(
+            QCoreApplication::translate("WsjtxMessage", "The WSJT-X datagram is damaged: it is %1 bytes long.")
+                .arg(datagram.size()));
     }
     Reader reader(datagram);
     WsjtxMessage message;
     const quint32 header = reader.number<quint32>("magic number");
     if (reader.failure().isEmpty() && header != magic) {
-        return damaged(u"it does not start with the magic number"_s);
+        return damaged(QCoreApplication::translate(
+            "WsjtxMessage", "The WSJT-X datagram is damaged: it does not start with the magic number."));
     }
     message.schema = reader.number<quint32>("schema");
     if (reader.failure().isEmpty() && (message.schema < 2 || message.schema > 3)) {
-        return damaged(u"its schema %1 is not 2 or 3"_s.arg(message.schema));
+        return damaged(
+            QCoreApplication::translate("WsjtxMessage", "The WSJT-X datagram is damaged: its schema %1 is not 2 or 3.")
+                .arg(message.schema));
     }
     message.type = reader.number<quint32>("message type");
     message.id = reader.text("id");

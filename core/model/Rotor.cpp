@@ -2,6 +2,8 @@
 
 #include "core/model/Json.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 bool isFresh(const std::optional<Instant>& updated, Instant at)
@@ -34,41 +36,42 @@ bool Rotor::acceptsTurn() const
 QString Rotor::statusText() const
 {
     if (status.isEmpty()) {
-        return u"Awaiting heading"_s;
+        return QCoreApplication::translate("Rotor", "Awaiting heading");
     }
     if (status.size() == 1) {
         switch (status.at(0).unicode()) {
         case u'0':
         case u'9':
-            return u"Ready"_s;
+            return QCoreApplication::translate("Rotor", "Ready");
         case u'1':
-            return u"Offline"_s;
+            return QCoreApplication::translate("Rotor", "Offline");
         case u'2':
-            return u"Stopped"_s;
+            return QCoreApplication::translate("Rotor", "Stopped");
         case u'3':
-            return u"Turning clockwise"_s;
+            return QCoreApplication::translate("Rotor", "Turning clockwise");
         case u'4':
-            return u"Turning counterclockwise"_s;
+            return QCoreApplication::translate("Rotor", "Turning counterclockwise");
         case u'5':
-            return u"Not responding"_s;
+            return QCoreApplication::translate("Rotor", "Not responding");
         case u'6':
-            return u"Read only"_s;
+            return QCoreApplication::translate("Rotor", "Read only");
         case u'7':
-            return u"Fixed antenna"_s;
+            return QCoreApplication::translate("Rotor", "Fixed antenna");
         case u'8':
-            return u"Cloned antenna"_s;
+            return QCoreApplication::translate("Rotor", "Cloned antenna");
         default:
             break;
         }
     }
-    return u"Status "_s + status;
+    // An unknown status code from the server is shown as it came.
+    return QCoreApplication::translate("Rotor", "Status %1").arg(status);
 }
 
 QString Rotor::displayStatus(Instant at) const
 {
     const bool mayShowChange = status == u"0"_s || status == u"8"_s || status == u"9"_s;
     if (mayShowChange && headingChanging(at)) {
-        return u"Heading changing"_s;
+        return QCoreApplication::translate("Rotor", "Heading changing");
     }
     return statusText();
 }

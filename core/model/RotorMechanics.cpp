@@ -3,6 +3,7 @@
 #include "core/model/Json.h"
 #include "core/protocol/FixedText.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cmath>
@@ -142,9 +143,9 @@ QString RotorMechanics::rangeText() const
     case Range::full:
         return u"0–360°"_s;
     case Range::southStop:
-        return u"-180…+180° (south stop)"_s;
+        return QCoreApplication::translate("RotorMechanics", "-180…+180° (south stop)");
     case Range::overlap:
-        return u"0–"_s + compact(overlapEnd) + u"° (overlap)"_s;
+        return QCoreApplication::translate("RotorMechanics", "0–%1° (overlap)").arg(compact(overlapEnd));
     }
     return {};
 }
@@ -187,7 +188,8 @@ RotorMechanics::Decision RotorMechanics::plan(const RotorMechanics& mechanics, c
                                               Numbering numbering, std::optional<double> current, double requested)
 {
     if (!std::isfinite(requested)) {
-        return {std::nullopt, u"Turn blocked: the heading is not a number."_s};
+        return {std::nullopt,
+                QCoreApplication::translate("RotorMechanics", "Turn blocked: the heading is not a number.")};
     }
     const double wanted = requested >= 0.0 && requested <= 360.0 ? requested : bearingOf(requested);
     QList<double> bearings{wanted};
@@ -237,16 +239,18 @@ RotorMechanics::Decision RotorMechanics::plan(const RotorMechanics& mechanics, c
     }
     switch (mechanics.limit) {
     case Limit::forbiddenSector:
-        return {std::nullopt, u"Turn blocked: %1 is inside %2's forbidden sector %3."_s.arg(degrees(wanted), rotor,
-                                                                                            mechanics.limitText())};
+        return {std::nullopt,
+                QCoreApplication::translate("RotorMechanics", "Turn blocked: %1 is inside %2's forbidden sector %3.")
+                    .arg(degrees(wanted), rotor, mechanics.limitText())};
     case Limit::limits:
         return {std::nullopt,
-                u"Turn blocked: %1 is outside %2's limits %3."_s.arg(degrees(wanted), rotor, mechanics.limitText())};
+                QCoreApplication::translate("RotorMechanics", "Turn blocked: %1 is outside %2's limits %3.")
+                    .arg(degrees(wanted), rotor, mechanics.limitText())};
     case Limit::none:
         break;
     }
-    return {std::nullopt,
-            u"Turn blocked: %1 is outside %2's range %3."_s.arg(degrees(wanted), rotor, mechanics.rangeText())};
+    return {std::nullopt, QCoreApplication::translate("RotorMechanics", "Turn blocked: %1 is outside %2's range %3.")
+                              .arg(degrees(wanted), rotor, mechanics.rangeText())};
 }
 
 std::optional<QString> RotorMechanics::jogRefusal(const RotorMechanics& mechanics, const QString& rotor,
@@ -261,12 +265,32 @@ std::optional<QString> RotorMechanics::jogRefusal(const RotorMechanics& mechanic
     if (mechanics.allows(next, numbering) || !mechanics.allows(*current, numbering)) {
         return std::nullopt;
     }
-    const QString where = mechanics.limit == Limit::forbiddenSector
-                              ? u"end inside %1's forbidden sector %2"_s.arg(rotor, mechanics.limitText())
-                          : mechanics.limit == Limit::limits
-                              ? u"leave %1's limits %2"_s.arg(rotor, mechanics.limitText())
-                              : u"cross %1's stop"_s.arg(rotor);
-    return u"Jog blocked: a %1 step from %2 would %3."_s.arg(clockwise ? u"CW"_s : u"CCW"_s, degrees(*current), where);
+    // Whole sentences, one per way and limit, so a translator can order each freely.
+    const QString from = degrees(*current);
+    switch (mechanics.limit) {
+    case Limit::forbiddenSector:
+        return clockwise
+                   ? QCoreApplication::translate(
+                         "RotorMechanics", "Jog blocked: a CW step from %1 would end inside %2's forbidden sector %3.")
+                         .arg(from, rotor, mechanics.limitText())
+                   : QCoreApplication::translate(
+                         "RotorMechanics", "Jog blocked: a CCW step from %1 would end inside %2's forbidden sector %3.")
+                         .arg(from, rotor, mechanics.limitText());
+    case Limit::limits:
+        return clockwise ? QCoreApplication::translate("RotorMechanics",
+                                                       "Jog blocked: a CW step from %1 would leave %2's limits %3.")
+                               .arg(from, rotor, mechanics.limitText())
+                         : QCoreApplication::translate("RotorMechanics",
+                                                       "Jog blocked: a CCW step from %1 would leave %2's limits %3.")
+                               .arg(from, rotor, mechanics.limitText());
+    case Limit::none:
+        break;
+    }
+    return clockwise
+               ? QCoreApplication::translate("RotorMechanics", "Jog blocked: a CW step from %1 would cross %2's stop.")
+                     .arg(from, rotor)
+               : QCoreApplication::translate("RotorMechanics", "Jog blocked: a CCW step from %1 would cross %2's stop.")
+                     .arg(from, rotor);
 }
 
 QJsonObject RotorMechanics::toJson() const

@@ -1,25 +1,42 @@
 #include "core/protocol/ConnectionKind.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace ConnectionKinds {
 
-QString text(ConnectionKind kind)
+namespace {
+
+// The stored values double as the English labels, so one table serves both.
+const char* source(ConnectionKind kind)
 {
     switch (kind) {
     case ConnectionKind::ovVarnex:
-        return u"OV Varnex"_s;
+        return QT_TRANSLATE_NOOP("ConnectionKind", "OV Varnex");
     case ConnectionKind::kt90Terminal:
-        return u"KT-90 TCP terminal"_s;
+        return QT_TRANSLATE_NOOP("ConnectionKind", "KT-90 TCP terminal");
     case ConnectionKind::kt90UDP:
-        return u"KT-90 UDP terminal"_s;
+        return QT_TRANSLATE_NOOP("ConnectionKind", "KT-90 UDP terminal");
     case ConnectionKind::kt90Serial:
-        return u"KT-90 local serial"_s;
+        return QT_TRANSLATE_NOOP("ConnectionKind", "KT-90 local serial");
     case ConnectionKind::hamlibRotctld:
-        return u"Hamlib rotctld"_s;
+        return QT_TRANSLATE_NOOP("ConnectionKind", "Hamlib rotctld");
     }
     Q_UNREACHABLE();
-    return QString();
+    return "";
+}
+
+} // namespace
+
+QString text(ConnectionKind kind)
+{
+    return QString::fromLatin1(source(kind));
+}
+
+QString label(ConnectionKind kind)
+{
+    return QCoreApplication::translate("ConnectionKind", source(kind));
 }
 
 std::optional<ConnectionKind> fromText(QStringView text)

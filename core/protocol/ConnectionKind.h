@@ -12,8 +12,11 @@ enum class ConnectionKind { ovVarnex, kt90Terminal, kt90UDP, kt90Serial, hamlibR
 
 namespace ConnectionKinds {
 
-// The stored value and user-interface label of the kind.
+// The value stored in profiles; never translated.
 QString text(ConnectionKind kind);
+
+// The kind as the operator reads it, in the operator's language.
+QString label(ConnectionKind kind);
 
 // The kind whose text is exactly `text` (case-sensitive); nothing for any other text.
 std::optional<ConnectionKind> fromText(QStringView text);

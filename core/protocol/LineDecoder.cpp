@@ -2,6 +2,8 @@
 
 #include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
@@ -10,12 +12,13 @@ namespace {
 
 ProtocolFailure encodingFailure()
 {
-    return ProtocolFailure::invalid(u"Invalid server text encoding."_s);
+    return ProtocolFailure::invalid(QCoreApplication::translate("LineDecoder", "Invalid server text encoding."));
 }
 
 ProtocolFailure sizeFailure()
 {
-    return ProtocolFailure::invalid(u"Server message exceeds the size limit."_s);
+    return ProtocolFailure::invalid(
+        QCoreApplication::translate("LineDecoder", "Server message exceeds the size limit."));
 }
 
 // The line's bytes without the one carriage return directly before its line feed.

@@ -1,5 +1,6 @@
 #include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
 #include <QVarLengthArray>
 
 #include <array>
@@ -72,8 +73,8 @@ ProtocolResult<QByteArray> textData(QStringView text)
     for (const QChar ch : text) {
         const std::optional<char> byte = encodeUnit(ch.unicode());
         if (!byte) {
-            return ProtocolFailure::invalid(
-                u"This server uses Windows text encoding; a character cannot be represented."_s);
+            return ProtocolFailure::invalid(QCoreApplication::translate(
+                "OVVProtocol", "This server uses Windows text encoding; a character cannot be represented."));
         }
         bytes.append(*byte);
     }

@@ -1,5 +1,7 @@
 #include "core/protocol/RotctldFramer.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 ProtocolResult<QList<QByteArray>> RotctldFramer::append(QByteArrayView chunk)
@@ -13,7 +15,8 @@ ProtocolResult<QList<QByteArray>> RotctldFramer::append(QByteArrayView chunk)
             line.chop(1);
         }
         if (line.size() > maxLineBytes) {
-            return ProtocolFailure::invalid(u"rotctld line exceeds %1 bytes."_s.arg(maxLineBytes));
+            return ProtocolFailure::invalid(
+                QCoreApplication::translate("RotctldFramer", "rotctld line exceeds %1 bytes.").arg(maxLineBytes));
         }
         lines.append(std::move(line));
         start = lineFeed + 1;
@@ -22,7 +25,8 @@ ProtocolResult<QList<QByteArray>> RotctldFramer::append(QByteArrayView chunk)
     const QByteArrayView rest = chunk.sliced(start);
     if (m_pending.size() + rest.size() > maxLineBytes + 1) {
         m_pending.clear();
-        return ProtocolFailure::invalid(u"rotctld line exceeds %1 bytes."_s.arg(maxLineBytes));
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("RotctldFramer", "rotctld line exceeds %1 bytes.").arg(maxLineBytes));
     }
     m_pending.append(rest);
     return lines;

@@ -2,6 +2,8 @@
 
 #include "core/protocol/FixedText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -91,7 +93,8 @@ ProtocolResult<QByteArray> setPosition(double azimuth)
 {
     // A south-stop rotator counts from -180, an overlap one up to 540.
     if (!std::isfinite(azimuth) || azimuth < -180.0 || azimuth > 540.0) {
-        return ProtocolFailure::invalid(u"Enter a heading from -180 to 540."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("RotctldProtocol", "Enter a heading from -180 to 540."));
     }
     return "P " + decimal(azimuth, 1) + " 0.0\n";
 }
@@ -105,31 +108,31 @@ QString reportText(int code)
 {
     switch (code) {
     case -1:
-        return u"invalid parameter"_s;
+        return QCoreApplication::translate("RotctldProtocol", "invalid parameter");
     case -2:
-        return u"invalid configuration"_s;
+        return QCoreApplication::translate("RotctldProtocol", "invalid configuration");
     case -4:
-        return u"not implemented"_s;
+        return QCoreApplication::translate("RotctldProtocol", "not implemented");
     case -5:
-        return u"the rotator did not answer in time"_s;
+        return QCoreApplication::translate("RotctldProtocol", "the rotator did not answer in time");
     case -6:
-        return u"input or output error"_s;
+        return QCoreApplication::translate("RotctldProtocol", "input or output error");
     case -7:
-        return u"internal error"_s;
+        return QCoreApplication::translate("RotctldProtocol", "internal error");
     case -8:
-        return u"protocol error"_s;
+        return QCoreApplication::translate("RotctldProtocol", "protocol error");
     case -9:
-        return u"command rejected"_s;
+        return QCoreApplication::translate("RotctldProtocol", "command rejected");
     case -11:
-        return u"not available"_s;
+        return QCoreApplication::translate("RotctldProtocol", "not available");
     case -13:
-        return u"communication bus error"_s;
+        return QCoreApplication::translate("RotctldProtocol", "communication bus error");
     case -17:
-        return u"value out of range"_s;
+        return QCoreApplication::translate("RotctldProtocol", "value out of range");
     case -20:
-        return u"the rotator is not powered on"_s;
+        return QCoreApplication::translate("RotctldProtocol", "the rotator is not powered on");
     default:
-        return u"error"_s;
+        return QCoreApplication::translate("RotctldProtocol", "error");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "core/protocol/RotctldReplyReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -42,7 +43,8 @@ std::optional<int> report(QByteArrayView line)
 
 ProtocolFailure unreadable()
 {
-    return ProtocolFailure::invalid(u"rotctld sent an answer this program cannot read."_s);
+    return ProtocolFailure::invalid(
+        QCoreApplication::translate("RotctldReplyReader", "rotctld sent an answer this program cannot read."));
 }
 
 } // namespace
@@ -66,7 +68,8 @@ ProtocolResult<QList<RotctldReplyReader::Reply>> RotctldReplyReader::append(QByt
     QList<Reply> replies;
     for (const QByteArray& line : *lines) {
         if (m_expected.empty()) {
-            return ProtocolFailure::invalid(u"rotctld sent an answer to no command."_s);
+            return ProtocolFailure::invalid(
+                QCoreApplication::translate("RotctldReplyReader", "rotctld sent an answer to no command."));
         }
         const Expect due = m_expected.front();
         const std::optional<int> code = report(line);

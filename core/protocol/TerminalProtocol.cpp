@@ -2,6 +2,7 @@
 
 #include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cmath>
@@ -16,7 +17,8 @@ namespace {
 ProtocolResult<int> wholeDegrees(double degrees)
 {
     if (!std::isfinite(degrees) || degrees < 0.0 || degrees > 360.0) {
-        return ProtocolFailure::invalid(u"Enter a heading from 0 to 360."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("TerminalProtocol", "Enter a heading from 0 to 360."));
     }
     return static_cast<int>(std::round(degrees));
 }
@@ -108,7 +110,8 @@ ProtocolResult<QList<double>> TerminalFramer::append(QByteArrayView chunk)
     // Only the unfinished reply counts: a full read that also ends one left from the last read
     // is no reason to end a busy controller.
     if (m_pending.size() > maxPendingBytes) {
-        return ProtocolFailure::invalid(u"Terminal frame exceeds size limit."_s);
+        return ProtocolFailure::invalid(
+            QCoreApplication::translate("TerminalProtocol", "Terminal frame exceeds size limit."));
     }
     return headings;
 }

@@ -1,5 +1,7 @@
 #include "core/world/LandData.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,9 +22,14 @@ qint32 readInt32(const char* at)
     return static_cast<qint32>(readUInt32(at));
 }
 
-ProtocolFailure broken(const QString& why)
+ProtocolFailure broken(const char* why)
 {
-    return ProtocolFailure::invalid(u"The land outline file is damaged: "_s + why);
+    return ProtocolFailure::invalid(QCoreApplication::translate("LandData", why));
+}
+
+ProtocolFailure broken(const char* why, std::uint32_t number)
+{
+    return ProtocolFailure::invalid(QCoreApplication::translate("LandData", why).arg(number));
 }
 
 } // namespace
@@ -32,19 +39,23 @@ ProtocolResult<LandData> LandData::read(QByteArrayView bytes)
     const char* data = bytes.data();
     const auto size = static_cast<std::size_t>(bytes.size());
     if (size < headerSize || std::memcmp(data, "XLND", 4) != 0) {
-        return broken(u"it is not a land outline file."_s);
+        return broken(
+            QT_TRANSLATE_NOOP("LandData", "The land outline file is damaged: it is not a land outline file."));
     }
     if (readUInt32(data + 4) != version) {
-        return broken(u"its version %1 is not known."_s.arg(readUInt32(data + 4)));
+        return broken(QT_TRANSLATE_NOOP("LandData", "The land outline file is damaged: its version %1 is not known."),
+                      readUInt32(data + 4));
     }
     const std::uint32_t rings = readUInt32(data + 8);
     const std::uint32_t points = readUInt32(data + 12);
     if (rings > maximumRings || points > maximumPoints) {
-        return broken(u"it claims more outlines than any map holds."_s);
+        return broken(QT_TRANSLATE_NOOP(
+            "LandData", "The land outline file is damaged: it claims more outlines than any map holds."));
     }
     // Checked before anything is allocated, so the header cannot make us reserve memory.
     if (size != headerSize + std::size_t(rings) * 4 + std::size_t(points) * 8) {
-        return broken(u"its length does not match its header."_s);
+        return broken(
+            QT_TRANSLATE_NOOP("LandData", "The land outline file is damaged: its length does not match its header."));
     }
     LandData land;
     land.m_points.reserve(points);
@@ -54,20 +65,25 @@ ProtocolResult<LandData> LandData::read(QByteArrayView bytes)
         const std::uint32_t count = readUInt32(data + at);
         at += 4;
         if (count < 3 || count > points - land.m_points.size()) {
-            return broken(u"outline %1 has a wrong number of points."_s.arg(r + 1));
+            return broken(QT_TRANSLATE_NOOP(
+                              "LandData", "The land outline file is damaged: outline %1 has a wrong number of points."),
+                          r + 1);
         }
         for (std::uint32_t i = 0; i < count; ++i, at += 8) {
             const Point point{readInt32(data + at), readInt32(data + at + 4)};
             if (point.longitude < -180'000'000 || point.longitude > 180'000'000 || point.latitude < -90'000'000 ||
                 point.latitude > 90'000'000) {
-                return broken(u"outline %1 leaves the globe."_s.arg(r + 1));
+                return broken(
+                    QT_TRANSLATE_NOOP("LandData", "The land outline file is damaged: outline %1 leaves the globe."),
+                    r + 1);
             }
             land.m_points.push_back(point);
         }
         land.m_ringEnds.push_back(static_cast<std::uint32_t>(land.m_points.size()));
     }
     if (land.m_points.size() != points) {
-        return broken(u"its length does not match its header."_s);
+        return broken(
+            QT_TRANSLATE_NOOP("LandData", "The land outline file is damaged: its length does not match its header."));
     }
     return land;
 }

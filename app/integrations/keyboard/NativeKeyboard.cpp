@@ -61,6 +61,8 @@ QWidget* topLevelWidgetOf(const QWindow* window)
 
 QString NativeKeyboard::token(int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
+    // A key token is matched against the saved bindings and the keyboard input's messages, so its
+    // words stay in English whatever the language.
     const QString keyText = key == Qt::Key_Escape ? u"Escape"_s : characters(key, text).toUpper();
     if (keyText.isEmpty()) {
         return {};

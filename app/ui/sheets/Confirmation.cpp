@@ -17,9 +17,9 @@ void Confirmation::ask(QWidget* parent, const QString& title, const QString& mes
     box->setText(title);
     box->setInformativeText(message);
     PlainText::makePlain(box);
-    QPushButton* cancel = box->addButton(u"Cancel"_s, QMessageBox::RejectRole);
+    QPushButton* cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     QPushButton* action = box->addButton(actionText, QMessageBox::AcceptRole);
-    cancel->setAccessibleName(u"Cancel"_s);
+    cancel->setAccessibleName(tr("Cancel"));
     action->setAccessibleName(actionText);
     // Return does what the sheet was opened for; Escape cancels.
     box->setDefaultButton(action);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -10,6 +11,8 @@ class QWidget;
 // (open(), never exec(): a nested event loop would re-enter the client and the keychain).
 // `accepted` runs only when the action button is pressed.
 class Confirmation final {
+    Q_DECLARE_TR_FUNCTIONS(Confirmation)
+
 public:
     Confirmation() = delete;
 

@@ -2,6 +2,7 @@
 
 #include "app/map/CountryData.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 
 #include <QDate>
@@ -85,8 +86,8 @@ void CountryFileSheet::refresh()
     }
     if (countries) {
         origin += u'\n' + tr("%1 countries, %2 prefixes and calls")
-                              .arg(countries->entities().size())
-                              .arg(countries->prefixCount() + countries->exactCallCount());
+                              .arg(LocaleText::count(countries->entities().size()),
+                                   LocaleText::count(countries->prefixCount() + countries->exactCallCount()));
     }
     m_origin->setText(origin);
     m_origin->setAccessibleDescription(origin);

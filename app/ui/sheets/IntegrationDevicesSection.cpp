@@ -7,6 +7,7 @@
 #include "core/client/KeltoClient.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -15,12 +16,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QList<SheetParts::Choice> radioChoices{
-    {u"Manual"_s, QString::number(IntegrationSettings::manual)},
-    {u"Radio A"_s, QString::number(IntegrationSettings::radioA)},
-    {u"Radio B"_s, QString::number(IntegrationSettings::radioB)},
-    {u"Focused radio"_s, QString::number(IntegrationSettings::focusedRadio)},
-};
+// Translated when shown; the values are the stored radio numbers.
+QList<SheetParts::Choice> radioChoices()
+{
+    const auto choice = [](const char* text, int radio) {
+        return SheetParts::Choice{QCoreApplication::translate("IntegrationDevicesSection", text),
+                                  QString::number(radio)};
+    };
+    return {
+        choice(QT_TRANSLATE_NOOP("IntegrationDevicesSection", "Manual"), IntegrationSettings::manual),
+        choice(QT_TRANSLATE_NOOP("IntegrationDevicesSection", "Radio A"), IntegrationSettings::radioA),
+        choice(QT_TRANSLATE_NOOP("IntegrationDevicesSection", "Radio B"), IntegrationSettings::radioB),
+        choice(QT_TRANSLATE_NOOP("IntegrationDevicesSection", "Focused radio"), IntegrationSettings::focusedRadio),
+    };
+}
 
 } // namespace
 
@@ -42,12 +51,12 @@ void IntegrationDevicesSection::showDevices()
 
 QWidget* IntegrationDevicesSection::buildDevices()
 {
-    QWidget* box = IntegrationEditor::section(this, m_radioSection, u"Frequency-driven devices"_s);
-    m_radioSection->addWidget(
-        SheetParts::note(u"A selected OFF remains off. Existing in-range selections are retained; locked outputs are "
-                         u"skipped. Focused radio follows logger focus and prevents competing A/B updates on a shared "
-                         u"switch."_s,
-                         box));
+    QWidget* box = IntegrationEditor::section(this, m_radioSection, tr("Frequency-driven devices"));
+    m_radioSection->addWidget(SheetParts::note(
+        tr("A selected OFF remains off. Existing in-range selections are retained; locked outputs are "
+           "skipped. Focused radio follows logger focus and prevents competing A/B updates on a shared "
+           "switch."),
+        box));
     return box;
 }
 
@@ -63,13 +72,14 @@ void IntegrationDevicesSection::rebuildRadioRows()
     form->setContentsMargins(0, 0, 0, 0);
     const IntegrationSettings& s = m_editor.integrations.settings();
     const StationState& station = m_editor.client.station();
-    const auto addRow = [&](const QString& prefix, const QString& kind, const QString& name, int assignment) {
-        const QString label = kind + name;
+    const QList<SheetParts::Choice> choices = radioChoices();
+    // `prefix` is the device key's kind (S:, T:), not shown.
+    const auto addRow = [&](const QString& prefix, const QString& label, const QString& name, int assignment) {
         QComboBox* box = IntegrationEditor::picker(
-            u"Radio for "_s + label, u"Which radio’s frequency selects the band position of "_s + name + u"."_s,
-            m_radioBox);
+            tr("Radio for %1").arg(label),
+            tr("Which radio’s frequency selects the band position of %1.").arg(name.toHtmlEscaped()), m_radioBox);
         m_editor.filling = true;
-        SheetParts::setChoices(box, radioChoices, QString::number(assignment));
+        SheetParts::setChoices(box, choices, QString::number(assignment));
         m_editor.filling = false;
         auto* caption = PlainText::label(label, m_radioBox);
         caption->setTextFormat(Qt::PlainText);
@@ -83,13 +93,15 @@ void IntegrationDevicesSection::rebuildRadioRows()
         });
     };
     for (const QString& name : station.switches.keys()) {
-        addRow(u"S:"_s, u"Switch: "_s, name, s.switchRadios.value(name, IntegrationSettings::manual));
+        //: %1 is the antenna switch's name from the station.
+        addRow(u"S:"_s, tr("Switch: %1").arg(name), name, s.switchRadios.value(name, IntegrationSettings::manual));
     }
     for (const QString& name : station.tuners.keys()) {
-        addRow(u"T:"_s, u"Tuner: "_s, name, s.tunerRadios.value(name, IntegrationSettings::manual));
+        //: %1 is the tuner's name from the station.
+        addRow(u"T:"_s, tr("Tuner: %1").arg(name), name, s.tunerRadios.value(name, IntegrationSettings::manual));
     }
     if (rows == 0) {
-        form->addRow(SheetParts::note(u"The station has reported no switches or tuners yet."_s, m_radioBox));
+        form->addRow(SheetParts::note(tr("The station has reported no switches or tuners yet."), m_radioBox));
     }
     // Above the note.
     m_radioSection->insertWidget(1, m_radioBox);

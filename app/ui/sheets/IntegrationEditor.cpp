@@ -63,17 +63,18 @@ void IntegrationEditor::setStatus(QPushButton* stop, QLabel* status, const QStri
     // The label is named for what it is; a screen reader reads what it says from here.
     status->setAccessibleDescription(message);
     stop->setEnabled(running);
-    stop->setToolTip(running ? u"Stop this input."_s : stoppedWhy);
+    stop->setToolTip(running ? tr("Stop this input.") : stoppedWhy);
 }
 
-IntegrationEditor::InputControls IntegrationEditor::inputControls(const QString& input, const QString& startHelp,
+IntegrationEditor::InputControls IntegrationEditor::inputControls(const QString& startText, const QString& stopText,
+                                                                  const QString& statusName, const QString& startHelp,
                                                                   QWidget* parent)
 {
     InputControls controls;
-    controls.start = SheetParts::button(u"Start "_s + input, u"Store these settings and "_s + startHelp, parent);
-    controls.stop = SheetParts::button(u"Stop "_s + input, QString(), parent);
+    controls.start = SheetParts::button(startText, startHelp, parent);
+    controls.stop = SheetParts::button(stopText, QString(), parent);
     controls.status = PlainText::label({}, parent);
-    controls.status->setAccessibleName(input.at(0).toUpper() + input.mid(1) + u" status"_s);
+    controls.status->setAccessibleName(statusName);
     controls.status->setWordWrap(true);
     controls.row = new QHBoxLayout;
     controls.row->addWidget(controls.start);

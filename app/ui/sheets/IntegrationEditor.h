@@ -2,6 +2,7 @@
 
 #include "app/integrations/IntegrationSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -20,6 +21,8 @@ class StationIntegrations;
 // client whose station they name, and two flags that keep filling and editing apart. Also the
 // small builders the sections are made from, so that they read alike.
 class IntegrationEditor final {
+    Q_DECLARE_TR_FUNCTIONS(IntegrationEditor)
+
 public:
     // Both must outlive the editor.
     IntegrationEditor(StationIntegrations& integrations, KeltoClient& client);
@@ -34,8 +37,8 @@ public:
     // Applies one edit to the controller's record; nothing while filling.
     void edit(const std::function<void(IntegrationSettings&)>& change);
 
-    // The start and stop buttons of one input ("logger", "keyboard", "encoder") with its status
-    // line beside them.
+    // The start and stop buttons of one input (logger, keyboard, encoder…) with its status line
+    // beside them.
     struct InputControls {
         QPushButton* start = nullptr;
         QPushButton* stop = nullptr;
@@ -50,7 +53,8 @@ public:
     // A status line with the stop button beside it, enabled while the input runs.
     static void setStatus(QPushButton* stop, QLabel* status, const QString& message, bool running,
                           const QString& stoppedWhy);
-    static InputControls inputControls(const QString& input, const QString& startHelp, QWidget* parent);
+    static InputControls inputControls(const QString& startText, const QString& stopText, const QString& statusName,
+                                       const QString& startHelp, QWidget* parent);
     // A titled box; `layout` receives its layout.
     static QWidget* section(QWidget* parent, QVBoxLayout*& layout, const QString& title);
 };

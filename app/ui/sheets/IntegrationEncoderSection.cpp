@@ -3,13 +3,13 @@
 #include "app/integrations/StationIntegrations.h"
 #include "app/ui/sheets/IntegrationEditor.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/DecimalSpinBox.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "core/client/KeltoClient.h"
 #include "core/integrations/PhidgetEncoder.h"
-#include "core/protocol/FixedText.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -79,65 +79,70 @@ void IntegrationEncoderSection::showDevices(const QList<SheetParts::Choice>& dev
 QWidget* IntegrationEncoderSection::buildEncoder()
 {
     QVBoxLayout* layout = nullptr;
-    QWidget* box = IntegrationEditor::section(this, layout, u"Phidget encoder / eKnob"_s);
+    QWidget* box = IntegrationEditor::section(this, layout, tr("Phidget encoder / eKnob"));
 
-    m_encoderSerial =
-        IntegrationEditor::field(u"Device serial number"_s, u"The serial number printed on the encoder device."_s, box);
+    m_encoderSerial = IntegrationEditor::field(tr("Device serial number"),
+                                               tr("The serial number printed on the encoder device."), box);
     m_encoderChannel = new QSpinBox(box);
     m_encoderChannel->setRange(0, 15);
-    m_encoderChannel->setPrefix(u"Encoder channel "_s);
-    m_encoderChannel->setAccessibleName(u"Encoder channel"_s);
-    m_encoderChannel->setToolTip(u"The device channel of the encoder."_s);
+    //: Prefix of the number in the spin box, followed by the channel number.
+    m_encoderChannel->setPrefix(tr("Encoder channel "));
+    m_encoderChannel->setAccessibleName(tr("Encoder channel"));
+    m_encoderChannel->setToolTip(tr("The device channel of the encoder."));
     m_buttonChannel = new QSpinBox(box);
     m_buttonChannel->setRange(-1, 15);
-    m_buttonChannel->setPrefix(u"Button channel "_s);
-    m_buttonChannel->setAccessibleName(u"Button channel"_s);
-    m_buttonChannel->setToolTip(u"The digital input of the encoder’s button; −1 for none."_s);
-    m_encoderStep = new QDoubleSpinBox(box);
+    //: Prefix of the number in the spin box, followed by the channel number.
+    m_buttonChannel->setPrefix(tr("Button channel "));
+    m_buttonChannel->setAccessibleName(tr("Button channel"));
+    m_buttonChannel->setToolTip(tr("The digital input of the encoder’s button; −1 for none."));
+    m_encoderStep = new DecimalSpinBox(box);
     m_encoderStep->setRange(-360.0, 360.0);
     m_encoderStep->setDecimals(2);
-    m_encoderStep->setAccessibleName(u"Degrees/count"_s);
-    m_encoderStep->setToolTip(u"Degrees per encoder count when turning a rotor; negative reverses the direction."_s);
+    m_encoderStep->setAccessibleName(tr("Degrees/count"));
+    m_encoderStep->setToolTip(tr("Degrees per encoder count when turning a rotor; negative reverses the direction."));
+    // The R:, P:, S:, K: and T: prefixes are the device keys the record stores, not translated.
     m_encoderTarget = IntegrationEditor::picker(
-        u"Target"_s,
-        u"What the encoder turns (R: rotor) or chooses among (P: a rotor’s presets, S: switch "
-        u"positions, K: stack output, T: tuner positions)."_s,
+        tr("Target"),
+        tr("What the encoder turns (R: rotor) or chooses among (P: a rotor’s presets, S: switch positions, K: stack "
+           "output, T: tuner positions)."),
         box);
     auto* channels = new QHBoxLayout;
     channels->addWidget(m_encoderChannel);
     channels->addWidget(m_buttonChannel);
     channels->addStretch(1);
     auto* form = new QFormLayout;
-    form->addRow(u"Device serial number"_s, m_encoderSerial);
-    form->addRow(u"Channels"_s, channels);
-    form->addRow(u"Degrees/count"_s, m_encoderStep);
-    form->addRow(u"Target"_s, m_encoderTarget);
+    form->addRow(tr("Device serial number"), m_encoderSerial);
+    form->addRow(tr("Channels"), channels);
+    form->addRow(tr("Degrees/count"), m_encoderStep);
+    form->addRow(tr("Target"), m_encoderTarget);
 
     const IntegrationEditor::InputControls encoder =
-        IntegrationEditor::inputControls(u"encoder"_s, u"start reading the encoder."_s, box);
+        IntegrationEditor::inputControls(tr("Start encoder"), tr("Stop encoder"), tr("Encoder status"),
+                                         tr("Store these settings and start reading the encoder."), box);
     m_stopEncoder = encoder.stop;
     m_encoderStatus = encoder.status;
-    m_apply = SheetParts::button(u"Apply"_s, QString(), box);
+    m_apply = SheetParts::button(tr("Apply"), QString(), box);
     encoder.row->insertWidget(2, m_apply);
     m_encoderPreview = PlainText::label({}, box);
-    m_encoderPreview->setAccessibleName(u"Encoder preview"_s);
+    m_encoderPreview->setAccessibleName(tr("Encoder preview"));
     QFont bold = m_encoderPreview->font();
     bold.setBold(true);
     m_encoderPreview->setFont(bold);
 
-    auto* link = new QLabel(u"<a href=\""_s + encoderSetupUrl + u"\">Phidget USB driver and setup</a>"_s, box);
+    const QString linkText = tr("Phidget USB driver and setup");
+    auto* link = new QLabel(u"<a href=\"%1\">%2</a>"_s.arg(encoderSetupUrl, linkText.toHtmlEscaped()), box);
     PlainText::markOwnRichText(link);
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    link->setAccessibleName(u"Phidget USB driver and setup"_s);
+    link->setAccessibleName(linkText);
     link->setToolTip(encoderSetupUrl);
 
     layout->addLayout(form);
     layout->addLayout(encoder.row);
     layout->addWidget(m_encoderPreview);
-    layout->addWidget(SheetParts::note(u"Turning previews a heading or selection. Press the encoder button or Apply to "
-                                       u"send it. A button channel of −1 disables button input; use a negative step "
-                                       u"to reverse direction. Enable controls still applies."_s,
+    layout->addWidget(SheetParts::note(tr("Turning previews a heading or selection. Press the encoder button or Apply "
+                                          "to send it. A button channel of −1 disables button input; use a negative "
+                                          "step to reverse direction. Enable controls still applies."),
                                        box));
     layout->addWidget(link);
 
@@ -147,7 +152,7 @@ QWidget* IntegrationEncoderSection::buildEncoder()
             [this](int value) { m_editor.edit([value](IntegrationSettings& s) { s.encoderChannel = value; }); });
     connect(m_buttonChannel, &QSpinBox::valueChanged, this,
             [this](int value) { m_editor.edit([value](IntegrationSettings& s) { s.encoderButton = value; }); });
-    connect(m_encoderStep, &QDoubleSpinBox::valueChanged, this,
+    connect(m_encoderStep, &DecimalSpinBox::valueChanged, this,
             [this](double value) { m_editor.edit([value](IntegrationSettings& s) { s.encoderStep = value; }); });
     connect(m_encoderTarget, &QComboBox::currentIndexChanged, this, [this] {
         m_editor.edit([this](IntegrationSettings& s) { s.encoderTarget = SheetParts::value(m_encoderTarget); });
@@ -164,31 +169,31 @@ void IntegrationEncoderSection::refreshEncoder()
 {
     const PhidgetEncoder& encoder = m_editor.integrations.encoder();
     IntegrationEditor::setStatus(m_stopEncoder, m_encoderStatus, encoder.message(), encoder.running(),
-                                 u"The encoder is not running."_s);
+                                 tr("The encoder is not running."));
 
     const bool canSend = m_editor.integrations.enabled() && m_editor.client.connected();
     m_apply->setEnabled(canSend);
-    m_apply->setToolTip(canSend ? u"Send the previewed heading or selection now."_s
+    m_apply->setToolTip(canSend ? tr("Send the previewed heading or selection now.")
                         : m_editor.client.connected()
-                            ? u"Turn on “Enable logger commands and automatic band selection” to send."_s
-                            : u"Connect to the server to send."_s);
+                            ? tr("Turn on “Enable logger commands and automatic band selection” to send.")
+                            : tr("Connect to the server to send."));
 
     const QString& target = m_editor.integrations.settings().encoderTarget;
     QString preview;
     if (encoder.running() && !m_previewApplied) {
         if (target.startsWith(u"R:"_s)) {
-            preview = fixedText(m_editor.integrations.encoderHeading(), 1) + u"°"_s;
+            preview = LocaleText::degrees(m_editor.integrations.encoderHeading(), 1);
         } else if (!target.startsWith(u"K:"_s)) {
             preview = m_editor.integrations.encoderSelection();
         }
     }
-    m_encoderPreview->setText(preview.isEmpty() ? QString() : u"Preview: "_s + preview);
+    m_encoderPreview->setText(preview.isEmpty() ? QString() : tr("Preview: %1").arg(preview));
     m_encoderPreview->setVisible(!preview.isEmpty());
 }
 
 QList<SheetParts::Choice> IntegrationEncoderSection::encoderTargets() const
 {
-    QList<SheetParts::Choice> targets{{u"None"_s, QString()}};
+    QList<SheetParts::Choice> targets{{tr("None"), QString()}};
     for (const SheetParts::Choice& device : m_devices) {
         targets.append(device);
         // A rotor can also be turned through its heading presets.

@@ -7,7 +7,7 @@
 
 class IntegrationEditor;
 class QComboBox;
-class QDoubleSpinBox;
+class DecimalSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,7 +39,7 @@ private:
     QLineEdit* m_encoderSerial = nullptr;
     QSpinBox* m_encoderChannel = nullptr;
     QSpinBox* m_buttonChannel = nullptr;
-    QDoubleSpinBox* m_encoderStep = nullptr;
+    DecimalSpinBox* m_encoderStep = nullptr;
     QComboBox* m_encoderTarget = nullptr;
     QPushButton* m_stopEncoder = nullptr;
     QPushButton* m_apply = nullptr;

@@ -3,10 +3,10 @@
 #include "app/integrations/StationIntegrations.h"
 #include "app/ui/sheets/IntegrationEditor.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/LocaleText.h"
 #include "core/client/KeltoClient.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -38,13 +38,14 @@ IntegrationEventsSection::~IntegrationEventsSection() = default;
 QWidget* IntegrationEventsSection::buildEvents()
 {
     QVBoxLayout* layout = nullptr;
-    QWidget* box = IntegrationEditor::section(this, layout, u"Received integration events"_s);
-    m_noEvents = SheetParts::note(u"No events received"_s, box);
+    QWidget* box = IntegrationEditor::section(this, layout, tr("Received integration events"));
+    m_noEvents = SheetParts::note(tr("No events received"), box);
     m_events = new QPlainTextEdit(box);
     m_events->setReadOnly(true);
-    m_events->setAccessibleName(u"Received integration events"_s);
-    m_events->setToolTip(u"The logger events and key tokens this server’s inputs received, oldest first (the last "_s +
-                         QLocale().toString(StationIntegrations::maxEventHistory) + u")."_s);
+    m_events->setAccessibleName(tr("Received integration events"));
+    m_events->setToolTip(tr("The logger events and key tokens this server’s inputs received, oldest first (the last "
+                            "%1).")
+                             .arg(LocaleText::count(StationIntegrations::maxEventHistory)));
     m_events->setMinimumHeight(120);
     m_events->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_events->setMaximumBlockCount(StationIntegrations::maxEventHistory);

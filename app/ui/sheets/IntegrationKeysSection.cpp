@@ -4,13 +4,15 @@
 #include "app/integrations/keyboard/NativeKeyboard.h"
 #include "app/ui/sheets/IntegrationEditor.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/DecimalSpinBox.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "core/client/KeltoClient.h"
 #include "core/integrations/LoggerTransport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +23,34 @@
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The actions a binding stores, as the pickers show them; the stored value stays the English
+// word (a settings value).
+[[maybe_unused]] constexpr const char* actionNames[] = {
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Stop"),
+    //: Key binding action: turn the rotor to the binding's heading.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Rotate"),
+    //: Key binding action: turn clockwise.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "CW"),
+    //: Key binding action: turn counterclockwise.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "CCW"),
+    //: Key binding action, a verb: turn the rotor to its park heading.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Park"),
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Turn short path"),
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Turn long path"),
+    //: Key binding action: select the binding's switch or tuner position.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Select"),
+    //: Key binding action: step to the next switch or tuner position.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Next"),
+    //: Key binding action: step to the previous switch or tuner position.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Previous"),
+    //: Key binding action: turn a stack output on or off.
+    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Toggle"),
+};
+
+} // namespace
 
 IntegrationKeysSection::IntegrationKeysSection(IntegrationEditor& editor, QWidget* parent)
     : QWidget(parent)
@@ -54,40 +84,40 @@ void IntegrationKeysSection::showDevices(const QList<SheetParts::Choice>& device
 
 QWidget* IntegrationKeysSection::buildKeyboard()
 {
-    QWidget* box = IntegrationEditor::section(this, m_bindingSection, u"Keyboard shortcuts and UDP keys"_s);
-    m_bindingSection->addWidget(SheetParts::note(u"Key tokens also work while the main app window is focused, outside "
-                                                 u"text fields. Examples: CTRL R, SHIFT S, Escape."_s,
+    QWidget* box = IntegrationEditor::section(this, m_bindingSection, tr("Keyboard shortcuts and UDP keys"));
+    // The examples are key tokens as typed, left as they are.
+    m_bindingSection->addWidget(SheetParts::note(tr("Key tokens also work while the main app window is focused, "
+                                                    "outside text fields. Examples: CTRL R, SHIFT S, Escape."),
                                                  box));
 
     const bool permitted = NativeKeyboard::globalPermitted();
-    m_globalKeys = SheetParts::checkBox(u"Global keyboard shortcuts"_s,
-                                        permitted ? u"Also take key tokens typed in other programs."_s
-                                                  : u"Global shortcuts are not available in this session."_s,
+    m_globalKeys = SheetParts::checkBox(tr("Global keyboard shortcuts"),
+                                        permitted ? tr("Also take key tokens typed in other programs.")
+                                                  : tr("Global shortcuts are not available in this session."),
                                         box);
     m_bindingSection->addWidget(m_globalKeys);
     m_bindingSection->addWidget(SheetParts::note(
-        permitted ? u"Global shortcuts need no extra permission on this desktop, only a Control, Alt, or Super "
-                    u"modifier (CTRL, ALT, CMD in tokens). They apply to the selected server tab. Restart keyboard "
-                    u"listening after changing this switch."_s
-                  : u"Global shortcuts are not available in this session: this desktop does not let programs watch "
-                    u"keys typed elsewhere. Keys in the main window and UDP key tokens still work."_s,
+        permitted ? tr("Global shortcuts need no extra permission on this desktop, only a Control, Alt, or Super "
+                       "modifier (CTRL, ALT, CMD in tokens). They apply to the selected server tab. Restart keyboard "
+                       "listening after changing this switch.")
+                  : tr("Global shortcuts are not available in this session: this desktop does not let programs "
+                       "watch keys typed elsewhere. Keys in the main window and UDP key tokens still work."),
         box));
 
-    m_keyboardPort = IntegrationEditor::field(u"Local keyboard UDP port"_s,
-                                              u"Key tokens sent to 127.0.0.1 on this port fire the "
-                                              u"bindings below."_s,
-                                              box);
+    m_keyboardPort = IntegrationEditor::field(
+        tr("Local keyboard UDP port"), tr("Key tokens sent to 127.0.0.1 on this port fire the bindings below."), box);
     auto* form = new QFormLayout;
-    form->addRow(u"Local keyboard UDP port"_s, m_keyboardPort);
+    form->addRow(tr("Local keyboard UDP port"), m_keyboardPort);
     m_bindingSection->addLayout(form);
 
-    const IntegrationEditor::InputControls keyboard =
-        IntegrationEditor::inputControls(u"keyboard"_s, u"start listening for keys and UDP key tokens."_s, box);
+    const IntegrationEditor::InputControls keyboard = IntegrationEditor::inputControls(
+        tr("Start keyboard"), tr("Stop keyboard"), tr("Keyboard status"),
+        tr("Store these settings and start listening for keys and UDP key tokens."), box);
     m_stopKeyboard = keyboard.stop;
     m_keyboardStatus = keyboard.status;
     m_bindingSection->addLayout(keyboard.row);
 
-    QPushButton* add = SheetParts::button(u"Add key binding"_s, u"Add a key token and what it does."_s, box);
+    QPushButton* add = SheetParts::button(tr("Add key binding"), tr("Add a key token and what it does."), box);
     auto* addRow = new QHBoxLayout;
     addRow->addWidget(add);
     addRow->addStretch(1);
@@ -150,47 +180,53 @@ void IntegrationKeysSection::rebuildBindings()
     grid->setColumnStretch(4, 2);
     const QList<KeyBinding>& bindings = m_editor.integrations.settings().keyCommands;
     if (bindings.isEmpty()) {
-        grid->addWidget(SheetParts::note(u"No key bindings"_s, m_bindingBox), 0, 0, 1, 6);
+        grid->addWidget(SheetParts::note(tr("No key bindings"), m_bindingBox), 0, 0, 1, 6);
     } else {
         int column = 0;
-        for (const QString& heading : {u"Key token"_s, u"Device"_s, u"Action"_s, u"Heading"_s, u"Position"_s}) {
+        for (const QString& heading : {tr("Key token"), tr("Device"), tr("Action"), tr("Heading"), tr("Position")}) {
             grid->addWidget(PlainText::label(heading, m_bindingBox), 0, column++);
         }
     }
     QList<SheetParts::Choice> actions;
     for (const QString& action : KeyBinding::actions()) {
-        actions.append({action, action});
+        actions.append({QCoreApplication::translate("IntegrationKeysSection", action.toUtf8().constData()), action});
     }
 
     m_editor.filling = true;
     for (qsizetype i = 0; i < bindings.size(); ++i) {
         const KeyBinding& binding = bindings.at(i);
-        const QString number = u" "_s + QString::number(i + 1);
+        const QString number = LocaleText::count(i + 1);
         const int line = static_cast<int>(i) + 1;
         BindingRow row;
-        row.key = IntegrationEditor::field(u"Key token"_s + number,
-                                           u"The key token that fires this binding, such as CTRL R."_s, m_bindingBox);
+        //: %1 is the number of the key binding's row.
+        row.key = IntegrationEditor::field(tr("Key token %1").arg(number),
+                                           tr("The key token that fires this binding, such as CTRL R."), m_bindingBox);
         row.key->setText(binding.key);
+        //: %1 is the number of the key binding's row.
         row.device = IntegrationEditor::picker(
-            u"Device"_s + number, u"R: rotor, S: antenna switch, K: stack output, T: tuner."_s, m_bindingBox);
+            tr("Device %1").arg(number), tr("R: rotor, S: antenna switch, K: stack output, T: tuner."), m_bindingBox);
         SheetParts::setChoices(row.device, m_devices, binding.rotor);
-        row.action =
-            IntegrationEditor::picker(u"Action"_s + number, u"What the binding does with its device."_s, m_bindingBox);
+        //: %1 is the number of the key binding's row.
+        row.action = IntegrationEditor::picker(tr("Action %1").arg(number),
+                                               tr("What the binding does with its device."), m_bindingBox);
         SheetParts::setChoices(row.action, actions, binding.action);
-        row.heading = new QDoubleSpinBox(m_bindingBox);
+        row.heading = new DecimalSpinBox(m_bindingBox);
         row.heading->setRange(0.0, 360.0);
         row.heading->setDecimals(1);
         row.heading->setSuffix(u"°"_s);
         row.heading->setValue(binding.heading);
-        row.heading->setAccessibleName(u"Heading"_s + number);
-        row.heading->setToolTip(u"The heading a Rotate binding turns its rotor to."_s);
+        //: %1 is the number of the key binding's row.
+        row.heading->setAccessibleName(tr("Heading %1").arg(number));
+        row.heading->setToolTip(tr("The heading a Rotate binding turns its rotor to."));
+        //: %1 is the number of the key binding's row.
         row.position = IntegrationEditor::picker(
-            u"Position"_s + number, u"The switch or tuner position to select; Next and Previous step instead."_s,
-            m_bindingBox);
+            tr("Position %1").arg(number),
+            tr("The switch or tuner position to select; Next and Previous step instead."), m_bindingBox);
         row.position->setEditable(true);
         showPositions(row, binding.rotor, binding.position);
-        QPushButton* remove = SheetParts::button(u"Remove"_s, u"Remove this key binding."_s, m_bindingBox);
-        remove->setAccessibleName(u"Remove binding"_s + number);
+        QPushButton* remove = SheetParts::button(tr("Remove"), tr("Remove this key binding."), m_bindingBox);
+        //: %1 is the number of the key binding's row.
+        remove->setAccessibleName(tr("Remove binding %1").arg(number));
 
         grid->addWidget(row.key, line, 0);
         grid->addWidget(row.device, line, 1);
@@ -211,7 +247,7 @@ void IntegrationKeysSection::rebuildBindings()
             const QString action = SheetParts::value(row.action);
             editBinding(id, [&](KeyBinding& b) { b.action = action; });
         });
-        connect(row.heading, &QDoubleSpinBox::valueChanged, this,
+        connect(row.heading, &DecimalSpinBox::valueChanged, this,
                 [this, id](double value) { editBinding(id, [&](KeyBinding& b) { b.heading = value; }); });
         connect(row.position, &QComboBox::editTextChanged, this,
                 [this, id](const QString& text) { editBinding(id, [&](KeyBinding& b) { b.position = text; }); });
@@ -235,7 +271,7 @@ void IntegrationKeysSection::refreshKeyboard()
 {
     const LoggerTransport& transport = m_editor.integrations.keyboardTransport();
     IntegrationEditor::setStatus(m_stopKeyboard, m_keyboardStatus, transport.message(), transport.running(),
-                                 u"The keyboard input is not running."_s);
+                                 tr("The keyboard input is not running."));
 }
 
 QStringList IntegrationKeysSection::positionsOf(const QString& device) const

@@ -13,7 +13,7 @@
 class IntegrationEditor;
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
+class DecimalSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +40,7 @@ private:
         QLineEdit* key = nullptr;
         QComboBox* device = nullptr;
         QComboBox* action = nullptr;
-        QDoubleSpinBox* heading = nullptr;
+        DecimalSpinBox* heading = nullptr;
         QComboBox* position = nullptr;
     };
 

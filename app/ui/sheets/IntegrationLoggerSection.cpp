@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +21,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString listenHelp = u"Listen on 127.0.0.1 for local software, or this computer’s LAN address for a remote "
-                           u"logger. N1MM rotor: 12050; radio data: 12060; Win-Test: 9871; keyboard UDP: 61111."_s;
-const QString n3fjpHelp = u"Connect to the N3FJP API (normally port 1100)."_s;
+QString listenHelp()
+{
+    return QCoreApplication::translate("IntegrationLoggerSection",
+                                       "Listen on 127.0.0.1 for local software, or this computer’s LAN address for a "
+                                       "remote logger. N1MM rotor: 12050; radio data: 12060; Win-Test: 9871; keyboard "
+                                       "UDP: 61111.");
+}
+
+QString n3fjpHelp()
+{
+    return QCoreApplication::translate("IntegrationLoggerSection", "Connect to the N3FJP API (normally port 1100).");
+}
 
 } // namespace
 
@@ -49,7 +59,7 @@ void IntegrationLoggerSection::showSettings()
     m_editor.filling = true;
     const QSignalBlocker quietKind(m_kind);
     m_kind->setCurrentIndex(std::max(0, m_kind->findData(rawValue(s.kind))));
-    m_listenHelp->setText(s.kind == LoggerKind::n3fjp ? n3fjpHelp : listenHelp);
+    m_listenHelp->setText(s.kind == LoggerKind::n3fjp ? n3fjpHelp() : listenHelp());
     IntegrationEditor::setText(m_host, s.host);
     IntegrationEditor::setText(m_port, s.port);
     IntegrationEditor::setText(m_station, s.station);
@@ -68,56 +78,58 @@ void IntegrationLoggerSection::showRotors(const QList<SheetParts::Choice>& rotor
 QWidget* IntegrationLoggerSection::buildLogger()
 {
     QVBoxLayout* layout = nullptr;
-    QWidget* box = IntegrationEditor::section(this, layout, u"Logger and automatic controls"_s);
+    QWidget* box = IntegrationEditor::section(this, layout, tr("Logger and automatic controls"));
 
-    m_enabled = SheetParts::checkBox(u"Enable logger commands and automatic band selection"_s,
-                                     u"Send the rotor turns, band selections and key bindings of this server’s inputs. "
-                                     u"Events are listed either way."_s,
+    m_enabled = SheetParts::checkBox(tr("Enable logger commands and automatic band selection"),
+                                     tr("Send the rotor turns, band selections and key bindings of this server’s "
+                                        "inputs. Events are listed either way."),
                                      box);
     m_enabled->setChecked(m_editor.integrations.enabled());
 
-    m_kind = IntegrationEditor::picker(u"Logger"_s, u"The logger program, or key tokens over UDP."_s, box);
+    m_kind = IntegrationEditor::picker(tr("Logger"), tr("The logger program, or key tokens over UDP."), box);
+    // Logger names are program names and the stored value, shown as they are.
     for (const LoggerKind kind : allLoggerKinds) {
         m_kind->addItem(rawValue(kind), rawValue(kind));
     }
-    m_host = IntegrationEditor::field(u"Logger host"_s, u"The address to listen on, or the N3FJP computer."_s, box);
-    m_port = IntegrationEditor::field(u"Logger port"_s, u"The UDP port to listen on, or the N3FJP API port."_s, box);
+    m_host = IntegrationEditor::field(tr("Logger host"), tr("The address to listen on, or the N3FJP computer."), box);
+    m_port = IntegrationEditor::field(tr("Logger port"), tr("The UDP port to listen on, or the N3FJP API port."), box);
     m_station =
-        IntegrationEditor::field(u"Station name filter (optional)"_s,
-                                 u"Only messages from this N1MM or Win-Test station; blank for every station."_s, box);
-    m_listenHelp = SheetParts::note(listenHelp, box);
+        IntegrationEditor::field(tr("Station name filter (optional)"),
+                                 tr("Only messages from this N1MM or Win-Test station; blank for every station."), box);
+    m_listenHelp = SheetParts::note(listenHelp(), box);
 
     auto* form = new QFormLayout;
     form->addRow(m_enabled);
-    form->addRow(u"Logger"_s, m_kind);
-    form->addRow(u"Host"_s, m_host);
-    form->addRow(u"Port"_s, m_port);
-    form->addRow(u"Station name filter (optional)"_s, m_station);
+    form->addRow(tr("Logger"), m_kind);
+    form->addRow(tr("Host"), m_host);
+    form->addRow(tr("Port"), m_port);
+    form->addRow(tr("Station name filter (optional)"), m_station);
     form->addRow(m_listenHelp);
 
     const IntegrationEditor::InputControls logger =
-        IntegrationEditor::inputControls(u"logger"_s, u"start the logger input."_s, box);
+        IntegrationEditor::inputControls(tr("Start logger"), tr("Stop logger"), tr("Logger status"),
+                                         tr("Store these settings and start the logger input."), box);
     m_stopLogger = logger.stop;
     m_loggerStatus = logger.status;
 
-    m_rotorA = IntegrationEditor::picker(u"Radio A rotor"_s, u"The rotor that radio A’s rotor commands turn."_s, box);
-    m_rotorB = IntegrationEditor::picker(u"Radio B rotor"_s, u"The rotor that radio B’s rotor commands turn."_s, box);
+    m_rotorA = IntegrationEditor::picker(tr("Radio A rotor"), tr("The rotor that radio A’s rotor commands turn."), box);
+    m_rotorB = IntegrationEditor::picker(tr("Radio B rotor"), tr("The rotor that radio B’s rotor commands turn."), box);
     auto* rotors = new QFormLayout;
-    rotors->addRow(u"Radio A rotor"_s, m_rotorA);
-    rotors->addRow(u"Radio B rotor"_s, m_rotorB);
+    rotors->addRow(tr("Radio A rotor"), m_rotorA);
+    rotors->addRow(tr("Radio B rotor"), m_rotorB);
 
     layout->addLayout(form);
     layout->addLayout(logger.row);
-    layout->addWidget(SheetParts::note(u"Rotor and antenna Enable controls also apply. No commands are replayed after "
-                                       u"reconnecting. Configure N1MM radio and rotor broadcasts to this listener’s "
-                                       u"port."_s,
+    layout->addWidget(SheetParts::note(tr("Rotor and antenna Enable controls also apply. No commands are replayed "
+                                          "after reconnecting. Configure N1MM radio and rotor broadcasts to this "
+                                          "listener’s port."),
                                        box));
     layout->addLayout(rotors);
 
     connect(m_enabled, &QCheckBox::toggled, &m_editor.integrations, &StationIntegrations::setEnabled);
     connect(m_kind, &QComboBox::currentIndexChanged, this, [this] {
         const LoggerKind kind = loggerKind(SheetParts::value(m_kind)).value_or(LoggerKind::n1mm);
-        m_listenHelp->setText(kind == LoggerKind::n3fjp ? n3fjpHelp : listenHelp);
+        m_listenHelp->setText(kind == LoggerKind::n3fjp ? n3fjpHelp() : listenHelp());
         m_editor.edit([kind](IntegrationSettings& s) { s.kind = kind; });
     });
     connect(m_host, &QLineEdit::textEdited, this,
@@ -144,5 +156,5 @@ void IntegrationLoggerSection::refreshLogger()
 {
     const LoggerTransport& transport = m_editor.integrations.transport();
     IntegrationEditor::setStatus(m_stopLogger, m_loggerStatus, transport.message(), transport.running(),
-                                 u"The logger input is not running."_s);
+                                 tr("The logger input is not running."));
 }

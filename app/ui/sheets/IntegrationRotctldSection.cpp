@@ -4,10 +4,10 @@
 #include "app/integrations/StationIntegrations.h"
 #include "app/ui/sheets/IntegrationEditor.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/DecimalSpinBox.h"
 #include "core/client/KeltoClient.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,49 +53,49 @@ void IntegrationRotctldSection::showRotors(const QList<SheetParts::Choice>& roto
 QWidget* IntegrationRotctldSection::buildRotctld()
 {
     QVBoxLayout* layout = nullptr;
-    QWidget* box = IntegrationEditor::section(this, layout, u"rotctld server"_s);
+    QWidget* box = IntegrationEditor::section(this, layout, tr("rotctld server"));
 
-    m_rotctldHost = IntegrationEditor::field(
-        u"rotctld host"_s,
-        u"The address to listen on: 127.0.0.1 for programs on this computer, or this computer’s LAN "
-        u"address for programs elsewhere."_s,
-        box);
-    m_rotctldPort = IntegrationEditor::field(u"rotctld port"_s,
-                                             u"The TCP port rotctld clients connect to; rotctld’s own is 4533."_s, box);
+    m_rotctldHost = IntegrationEditor::field(tr("rotctld host"),
+                                             tr("The address to listen on: 127.0.0.1 for programs on this computer, or "
+                                                "this computer’s LAN address for programs elsewhere."),
+                                             box);
+    m_rotctldPort = IntegrationEditor::field(
+        tr("rotctld port"), tr("The TCP port rotctld clients connect to; rotctld’s own is 4533."), box);
     m_rotctldRotor =
-        IntegrationEditor::picker(u"rotctld rotor"_s, u"The rotor that rotctld clients read, turn and stop."_s, box);
-    m_rotctldPark = new QDoubleSpinBox(box);
+        IntegrationEditor::picker(tr("rotctld rotor"), tr("The rotor that rotctld clients read, turn and stop."), box);
+    m_rotctldPark = new DecimalSpinBox(box);
     m_rotctldPark->setRange(0.0, 360.0);
     m_rotctldPark->setDecimals(1);
     m_rotctldPark->setSuffix(u"°"_s);
-    m_rotctldPark->setAccessibleName(u"Park heading"_s);
-    m_rotctldPark->setToolTip(u"Where a rotctld client’s park command turns the rotor."_s);
-    m_rotctldTolerance = new QDoubleSpinBox(box);
+    m_rotctldPark->setAccessibleName(tr("Park heading"));
+    m_rotctldPark->setToolTip(tr("Where a rotctld client’s park command turns the rotor."));
+    m_rotctldTolerance = new DecimalSpinBox(box);
     m_rotctldTolerance->setRange(0.0, RotctldServer::maxAimTolerance);
     m_rotctldTolerance->setDecimals(1);
     m_rotctldTolerance->setSingleStep(0.5);
     m_rotctldTolerance->setSuffix(u"°"_s);
-    m_rotctldTolerance->setAccessibleName(u"Re-aim tolerance"_s);
-    m_rotctldTolerance->setToolTip(
-        u"A tracker’s target this close to the turn under way, or to the heading of an "
-        u"idle rotor, turns nothing; farther targets turn the rotor at most once a second."_s);
+    m_rotctldTolerance->setAccessibleName(tr("Re-aim tolerance"));
+    m_rotctldTolerance->setToolTip(tr("A tracker’s target this close to the turn under way, or to the heading of an "
+                                      "idle rotor, turns nothing; farther targets turn the rotor at most once a "
+                                      "second."));
     auto* form = new QFormLayout;
-    form->addRow(u"Host"_s, m_rotctldHost);
-    form->addRow(u"Port"_s, m_rotctldPort);
-    form->addRow(u"Rotor"_s, m_rotctldRotor);
-    form->addRow(u"Park heading"_s, m_rotctldPark);
-    form->addRow(u"Re-aim tolerance"_s, m_rotctldTolerance);
+    form->addRow(tr("Host"), m_rotctldHost);
+    form->addRow(tr("Port"), m_rotctldPort);
+    form->addRow(tr("Rotor"), m_rotctldRotor);
+    form->addRow(tr("Park heading"), m_rotctldPark);
+    form->addRow(tr("Re-aim tolerance"), m_rotctldTolerance);
 
-    const IntegrationEditor::InputControls server =
-        IntegrationEditor::inputControls(u"rotctld server"_s, u"serve rotctld clients from this tab."_s, box);
+    const IntegrationEditor::InputControls server = IntegrationEditor::inputControls(
+        tr("Start rotctld server"), tr("Stop rotctld server"), tr("Rotctld server status"),
+        tr("Store these settings and serve rotctld clients from this tab."), box);
     m_stopRotctld = server.stop;
     m_rotctldStatus = server.status;
 
     layout->addWidget(
-        SheetParts::note(u"Satellite trackers, loggers and dashboards that speak the rotctld protocol steer the chosen "
-                         u"rotor through this tab, for example rotctl -m 2 -r 127.0.0.1:4533. Their commands pass the "
-                         u"same Enable control and heading checks as this window and are logged with the client’s "
-                         u"address. A LAN address lets any computer on the network turn the rotor."_s,
+        SheetParts::note(tr("Satellite trackers, loggers and dashboards that speak the rotctld protocol steer the "
+                            "chosen rotor through this tab, for example rotctl -m 2 -r 127.0.0.1:4533. Their commands "
+                            "pass the same Enable control and heading checks as this window and are logged with the "
+                            "client’s address. A LAN address lets any computer on the network turn the rotor."),
                          box));
     layout->addLayout(form);
     layout->addLayout(server.row);
@@ -107,9 +107,9 @@ QWidget* IntegrationRotctldSection::buildRotctld()
     connect(m_rotctldRotor, &QComboBox::currentIndexChanged, this, [this] {
         m_editor.edit([this](IntegrationSettings& s) { s.rotctldRotor = SheetParts::value(m_rotctldRotor); });
     });
-    connect(m_rotctldPark, &QDoubleSpinBox::valueChanged, this,
+    connect(m_rotctldPark, &DecimalSpinBox::valueChanged, this,
             [this](double value) { m_editor.edit([value](IntegrationSettings& s) { s.rotctldPark = value; }); });
-    connect(m_rotctldTolerance, &QDoubleSpinBox::valueChanged, this,
+    connect(m_rotctldTolerance, &DecimalSpinBox::valueChanged, this,
             [this](double value) { m_editor.edit([value](IntegrationSettings& s) { s.rotctldTolerance = value; }); });
     connect(server.start, &QPushButton::clicked, this, [this] { m_editor.integrations.startRotctld(m_editor.client); });
     connect(m_stopRotctld, &QPushButton::clicked, this, [this] { m_editor.integrations.stopRotctld(); });
@@ -122,10 +122,14 @@ void IntegrationRotctldSection::refreshRotctld()
     QString status = server.message();
     if (server.running()) {
         const int count = server.clientCount();
-        status += u" · "_s + (count == 0   ? u"no clients"_s
-                              : count == 1 ? u"1 client"_s
-                                           : QString::number(count) + u" clients"_s);
+        // "1 client" stays a sentence of its own: without a translator (English) a plural
+        // form would read "1 clients".
+        const QString clients = count == 0   ? tr("no clients")
+                                : count == 1 ? tr("1 client")
+                                             : tr("%n clients", nullptr, count);
+        //: %1 is the server's own status, %2 how many clients are connected.
+        status = tr("%1 · %2").arg(status, clients);
     }
     IntegrationEditor::setStatus(m_stopRotctld, m_rotctldStatus, status, server.running(),
-                                 u"The rotctld server is not running."_s);
+                                 tr("The rotctld server is not running."));
 }

@@ -7,7 +7,7 @@
 
 class IntegrationEditor;
 class QComboBox;
-class QDoubleSpinBox;
+class DecimalSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,8 +35,8 @@ private:
     QLineEdit* m_rotctldHost = nullptr;
     QLineEdit* m_rotctldPort = nullptr;
     QComboBox* m_rotctldRotor = nullptr;
-    QDoubleSpinBox* m_rotctldPark = nullptr;
-    QDoubleSpinBox* m_rotctldTolerance = nullptr;
+    DecimalSpinBox* m_rotctldPark = nullptr;
+    DecimalSpinBox* m_rotctldTolerance = nullptr;
     QPushButton* m_stopRotctld = nullptr;
     QLabel* m_rotctldStatus = nullptr;
 };

@@ -31,7 +31,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     , m_rotctld(new IntegrationRotctldSection(m_editor))
     , m_wsjtx(new IntegrationWsjtxSection(m_editor))
 {
-    setWindowTitle(u"Integrations"_s);
+    setWindowTitle(tr("Integrations"));
     setWindowModality(Qt::WindowModal);
     // Fits inside the default 960 × 870 window; everything scrolls inside.
     resize(760, 800);
@@ -48,7 +48,7 @@ IntegrationSettingsView::IntegrationSettingsView(StationIntegrations& integratio
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
 
-    QPushButton* close = SheetParts::button(u"Close"_s, u"Store these settings for this server and close."_s, this);
+    QPushButton* close = SheetParts::button(tr("Close"), tr("Store these settings for this server and close."), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(close);
@@ -101,7 +101,7 @@ void IntegrationSettingsView::stationChanged()
 
 void IntegrationSettingsView::showDeviceChoices()
 {
-    QList<SheetParts::Choice> rotors{{u"None"_s, QString()}};
+    QList<SheetParts::Choice> rotors{{tr("None"), QString()}};
     for (const QString& name : m_editor.client.station().rotors.keys()) {
         rotors.append({name, name});
     }

@@ -22,28 +22,29 @@ IntegrationWsjtxSection::IntegrationWsjtxSection(IntegrationEditor& editor, QWid
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     QVBoxLayout* layout = nullptr;
-    outer->addWidget(IntegrationEditor::section(this, layout, u"WSJT-X"_s));
+    outer->addWidget(IntegrationEditor::section(this, layout, tr("WSJT-X")));
 
     m_host = IntegrationEditor::field(
-        u"WSJT-X host"_s,
-        u"The address WSJT-X sends its UDP messages to: 127.0.0.1, or a multicast group such as 224.0.0.1."_s, this);
-    m_port = IntegrationEditor::field(u"WSJT-X port"_s, u"WSJT-X's UDP server port; its own default is 2237."_s, this);
-    m_rotor = IntegrationEditor::picker(u"WSJT-X rotor"_s,
-                                        u"The rotor whose Point at field follows WSJT-X's DX call and grid."_s, this);
+        tr("WSJT-X host"),
+        tr("The address WSJT-X sends its UDP messages to: 127.0.0.1, or a multicast group such as 224.0.0.1."), this);
+    m_port =
+        IntegrationEditor::field(tr("WSJT-X port"), tr("WSJT-X's UDP server port; its own default is 2237."), this);
+    m_rotor = IntegrationEditor::picker(tr("WSJT-X rotor"),
+                                        tr("The rotor whose Point at field follows WSJT-X's DX call and grid."), this);
     auto* form = new QFormLayout;
-    form->addRow(u"Host"_s, m_host);
-    form->addRow(u"Port"_s, m_port);
-    form->addRow(u"Rotor"_s, m_rotor);
+    form->addRow(tr("Host"), m_host);
+    form->addRow(tr("Port"), m_port);
+    form->addRow(tr("Rotor"), m_rotor);
     const IntegrationEditor::InputControls input =
-        IntegrationEditor::inputControls(u"WSJT-X"_s, u"listen for WSJT-X's messages."_s, this);
+        IntegrationEditor::inputControls(tr("Start WSJT-X"), tr("Stop WSJT-X"), tr("WSJT-X status"),
+                                         tr("Store these settings and listen for WSJT-X's messages."), this);
     m_stop = input.stop;
     m_status = input.status;
-    m_status->setAccessibleName(u"WSJT-X status"_s);
 
     layout->addWidget(SheetParts::note(
-        u"The chosen rotor's Point at field follows the DX call and grid of WSJT-X's status (a grid beats a "
-        u"prefix); nothing turns until you press Turn. The dial frequency drives band automation as radio A's "
-        u"frequency from a logger does. JTDX and similar programs send the same messages."_s,
+        tr("The chosen rotor's Point at field follows the DX call and grid of WSJT-X's status (a grid beats a "
+           "prefix); nothing turns until you press Turn. The dial frequency drives band automation as radio A's "
+           "frequency from a logger does. JTDX and similar programs send the same messages."),
         this));
     layout->addLayout(form);
     layout->addLayout(input.row);
@@ -81,5 +82,5 @@ void IntegrationWsjtxSection::showRotors(const QList<SheetParts::Choice>& rotors
 void IntegrationWsjtxSection::refresh()
 {
     IntegrationEditor::setStatus(m_stop, m_status, m_editor.integrations.wsjtxMessage(),
-                                 m_editor.integrations.wsjtxListener().listening(), u"WSJT-X is not listened to."_s);
+                                 m_editor.integrations.wsjtxListener().listening(), tr("WSJT-X is not listened to."));
 }

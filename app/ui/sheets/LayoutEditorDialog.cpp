@@ -3,10 +3,12 @@
 #include "app/profiles/StationPresentation.h"
 #include "app/ui/sheets/Confirmation.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +35,8 @@ constexpr int maximumOrder = 9999;
 
 QString widthText(double width)
 {
-    return QString::number(width, 'f', 0) + u" pt"_s;
+    //: A width in typographic points.
+    return QCoreApplication::translate("LayoutEditorDialog", "%1 pt").arg(LocaleText::number(width, 0));
 }
 
 } // namespace
@@ -48,25 +51,27 @@ LayoutEditorDialog::LayoutEditorDialog(StationPresentation& presentation, QStrin
     std::sort(m_keys.begin(), m_keys.end());
     m_keys.erase(std::unique(m_keys.begin(), m_keys.end()), m_keys.end());
 
-    const QString title = u"Device layout and band filters"_s;
+    const QString title = tr("Device layout and band filters");
     setWindowTitle(title);
     setWindowModality(Qt::WindowModal);
     resize(620, 640);
 
-    m_filter = SheetParts::checkBox(u"Show devices for the current logger band"_s,
-                                    u"Show only the devices listed for the band the logger’s radio is on."_s, this);
+    m_filter = SheetParts::checkBox(tr("Show devices for the current logger band"),
+                                    tr("Show only the devices listed for the band the logger’s radio is on."), this);
 
     m_radio = new QComboBox(this);
-    m_radio->setAccessibleName(u"Band source"_s);
-    m_radio->setToolTip(u"The radio whose frequency names the current band."_s);
+    m_radio->setAccessibleName(tr("Band source"));
+    m_radio->setToolTip(tr("The radio whose frequency names the current band."));
 
     m_width = new QSlider(Qt::Horizontal, this);
     m_width->setRange(static_cast<int>(PresentationSettings::minimumCardWidth) / widthStep,
                       static_cast<int>(PresentationSettings::maximumCardWidth) / widthStep);
     m_width->setSingleStep(1);
     m_width->setPageStep(5);
-    m_width->setAccessibleName(u"Rotor card width"_s);
-    m_width->setToolTip(u"Width of the rotor cards, from 340 to 650 points."_s);
+    m_width->setAccessibleName(tr("Rotor card width"));
+    m_width->setToolTip(tr("Width of the rotor cards, from %1 to %2 points.")
+                            .arg(LocaleText::count(qint64(PresentationSettings::minimumCardWidth)),
+                                 LocaleText::count(qint64(PresentationSettings::maximumCardWidth))));
     m_widthText = PlainText::label({}, this);
     m_widthText->setMinimumWidth(m_widthText->fontMetrics().horizontalAdvance(widthText(888)));
     auto* widthRow = new QHBoxLayout;
@@ -74,14 +79,14 @@ LayoutEditorDialog::LayoutEditorDialog(StationPresentation& presentation, QStrin
     widthRow->addWidget(m_widthText);
 
     m_accent = new QComboBox(this);
-    m_accent->setAccessibleName(u"Accent"_s);
-    m_accent->setToolTip(u"The colour along the top of every card."_s);
+    m_accent->setAccessibleName(tr("Accent"));
+    m_accent->setToolTip(tr("The colour along the top of every card."));
 
     auto* form = new QFormLayout;
     form->addRow(m_filter);
-    form->addRow(u"Band source"_s, m_radio);
-    form->addRow(u"Rotor card width"_s, widthRow);
-    form->addRow(u"Accent"_s, m_accent);
+    form->addRow(tr("Band source"), m_radio);
+    form->addRow(tr("Rotor card width"), widthRow);
+    form->addRow(tr("Accent"), m_accent);
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(buildDevices());
@@ -89,13 +94,13 @@ LayoutEditorDialog::LayoutEditorDialog(StationPresentation& presentation, QStrin
     scroll->setFrameShape(QFrame::NoFrame);
 
     QLabel* note =
-        SheetParts::note(u"Leave bands blank to show a device on all bands. Use comma-separated names such as "
-                         u"20m, 40m. Lower order numbers appear first. Devices remain visible when no "
-                         u"logger band is known."_s,
+        SheetParts::note(tr("Leave bands blank to show a device on all bands. Use comma-separated names such as "
+                            "20m, 40m. Lower order numbers appear first. Devices remain visible when no "
+                            "logger band is known."),
                          this);
 
-    QPushButton* close = SheetParts::button(u"Close"_s, u"Close the layout editor."_s, this);
-    m_save = SheetParts::button(u"Save layout"_s, QString(), this);
+    QPushButton* close = SheetParts::button(tr("Close"), tr("Close the layout editor."), this);
+    m_save = SheetParts::button(tr("Save layout"), QString(), this);
     m_save->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -146,8 +151,8 @@ void LayoutEditorDialog::reject()
         QDialog::reject();
         return;
     }
-    Confirmation::ask(this, u"Discard layout changes?"_s, u"The changes to this layout have not been saved."_s,
-                      u"Discard changes"_s, [this] { QDialog::reject(); });
+    Confirmation::ask(this, tr("Discard layout changes?"), tr("The changes to this layout have not been saved."),
+                      tr("Discard changes"), [this] { QDialog::reject(); });
 }
 
 QWidget* LayoutEditorDialog::buildDevices()
@@ -158,10 +163,12 @@ QWidget* LayoutEditorDialog::buildDevices()
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(2, 1);
     if (m_keys.isEmpty()) {
-        grid->addWidget(SheetParts::note(u"The station has reported no devices yet."_s, devices), 0, 0, 1, 4);
+        grid->addWidget(SheetParts::note(tr("The station has reported no devices yet."), devices), 0, 0, 1, 4);
     } else {
         int column = 0;
-        for (const QString& heading : {u"Device"_s, u"Shown"_s, u"Bands"_s, u"Order"_s}) {
+        //: Column heading: where the device's card comes among the others.
+        const QString order = tr("Order");
+        for (const QString& heading : {tr("Device"), tr("Shown"), tr("Bands"), order}) {
             auto* label = PlainText::label(heading, devices);
             QFont bold = label->font();
             bold.setBold(true);
@@ -175,16 +182,16 @@ QWidget* LayoutEditorDialog::buildDevices()
         auto* name = PlainText::label(key, devices);
         name->setTextFormat(Qt::PlainText);
         row.visible = new QCheckBox(devices);
-        row.visible->setAccessibleName(u"Show "_s + key);
-        row.visible->setToolTip(u"Show the card of "_s + key + u"."_s);
+        row.visible->setAccessibleName(tr("Show %1").arg(key));
+        row.visible->setToolTip(tr("Show the card of %1.").arg(key.toHtmlEscaped()));
         row.bands = new QLineEdit(devices);
-        row.bands->setAccessibleName(u"Bands for "_s + key);
-        row.bands->setPlaceholderText(u"All bands"_s);
-        row.bands->setToolTip(u"Comma-separated band names such as 20m, 40m; blank for all bands."_s);
+        row.bands->setAccessibleName(tr("Bands for %1").arg(key));
+        row.bands->setPlaceholderText(tr("All bands"));
+        row.bands->setToolTip(tr("Comma-separated band names such as 20m, 40m; blank for all bands."));
         row.order = new QSpinBox(devices);
         row.order->setRange(-maximumOrder, maximumOrder);
-        row.order->setAccessibleName(u"Order of "_s + key);
-        row.order->setToolTip(u"Lower order numbers appear first."_s);
+        row.order->setAccessibleName(tr("Order of %1").arg(key));
+        row.order->setToolTip(tr("Lower order numbers appear first."));
         grid->addWidget(name, line, 0);
         grid->addWidget(row.visible, line, 1, Qt::AlignHCenter);
         grid->addWidget(row.bands, line, 2);
@@ -203,7 +210,8 @@ void LayoutEditorDialog::showDraft()
 {
     m_showing = true;
     m_filter->setChecked(m_draft.filterByBand);
-    SheetParts::setChoices(m_radio, {{u"Radio A"_s, u"1"_s}, {u"Radio B"_s, u"2"_s}, {u"Either radio"_s, u"3"_s}},
+    // The values are the stored radio numbers.
+    SheetParts::setChoices(m_radio, {{tr("Radio A"), u"1"_s}, {tr("Radio B"), u"2"_s}, {tr("Either radio"), u"3"_s}},
                            QString::number(m_draft.radio));
     {
         // A width between two steps stays as stored until the slider is moved.
@@ -213,7 +221,8 @@ void LayoutEditorDialog::showDraft()
     m_widthText->setText(widthText(m_draft.cardWidth));
     SheetParts::setChoices(
         m_accent,
-        {{u"Teal"_s, u"Teal"_s}, {u"Blue"_s, u"Blue"_s}, {u"Orange"_s, u"Orange"_s}, {u"Purple"_s, u"Purple"_s}},
+        // The values are the stored accent names, not translated.
+        {{tr("Teal"), u"Teal"_s}, {tr("Blue"), u"Blue"_s}, {tr("Orange"), u"Orange"_s}, {tr("Purple"), u"Purple"_s}},
         m_draft.accent);
     for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
         const DevicePresentation entry = m_draft.devices.value(it.key());
@@ -244,8 +253,8 @@ void LayoutEditorDialog::draftChanged()
     }
     const bool changes = hasChanges();
     m_save->setEnabled(changes);
-    m_save->setToolTip(changes ? u"Use this layout now and keep it for this server."_s
-                               : u"Nothing has changed since the layout was saved."_s);
+    m_save->setToolTip(changes ? tr("Use this layout now and keep it for this server.")
+                               : tr("Nothing has changed since the layout was saved."));
 }
 
 void LayoutEditorDialog::saveLayout()

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -38,13 +39,14 @@ QString seenText(Instant at)
 // This computer's own addresses a phone could reach, loopback first.
 QList<SheetParts::Choice> addressChoices()
 {
-    QList<SheetParts::Choice> choices{{u"This computer only (127.0.0.1)"_s, u"127.0.0.1"_s}};
+    QList<SheetParts::Choice> choices{
+        {QCoreApplication::translate("RemoteAccessSheet", "This computer only (127.0.0.1)"), u"127.0.0.1"_s}};
     for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
         if (address.isLoopback() || address.isLinkLocal() || address.isMulticast()) {
             continue;
         }
         const QString text = address.toString();
-        choices.append({u"The network, at "_s + text, text});
+        choices.append({QCoreApplication::translate("RemoteAccessSheet", "The network, at %1").arg(text), text});
     }
     return choices;
 }
@@ -54,9 +56,9 @@ QList<SheetParts::Choice> addressChoices()
 RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     : QDialog(parent)
     , m_server(server)
-    , m_enabled(SheetParts::checkBox(u"Serve the remote page"_s,
-                                     u"Phones and tablets that are paired watch the station and, in the Control role, "
-                                     "turn rotors and select antennas."_s,
+    , m_enabled(SheetParts::checkBox(tr("Serve the remote page"),
+                                     tr("Phones and tablets that are paired watch the station and, in the Control "
+                                        "role, turn rotors and select antennas."),
                                      this))
     , m_address(new QComboBox(this))
     , m_port(new QSpinBox(this))
@@ -67,14 +69,14 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     , m_qr(new QLabel(this))
     , m_code(new QLabel(this))
     , m_devices(new QTreeWidget(this))
-    , m_rename(SheetParts::button(u"Rename…"_s, u"Give the selected device another name."_s, this))
-    , m_role(SheetParts::button(u"Change role"_s, u"Switch the selected device between Watch and Control."_s, this))
-    , m_revoke(SheetParts::button(u"Revoke"_s, u"Unpair the selected device and close its page at once."_s, this))
+    , m_rename(SheetParts::button(tr("Rename…"), tr("Give the selected device another name."), this))
+    , m_role(SheetParts::button(tr("Change role"), tr("Switch the selected device between Watch and Control."), this))
+    , m_revoke(SheetParts::button(tr("Revoke"), tr("Unpair the selected device and close its page at once."), this))
 {
-    setWindowTitle(u"Remote access"_s);
+    setWindowTitle(tr("Remote access"));
     m_port->setRange(1, 65535);
-    m_port->setAccessibleName(u"Port"_s);
-    m_address->setAccessibleName(u"Listen on"_s);
+    m_port->setAccessibleName(tr("Port"));
+    m_address->setAccessibleName(tr("Listen on"));
     for (QLabel* label : {m_status, m_url, m_code}) {
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -86,25 +88,27 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     m_code->setFont(big);
     m_qr->setAlignment(Qt::AlignCenter);
     m_qr->setMinimumSize(180, 180);
-    m_devices->setHeaderLabels({u"Device"_s, u"Role"_s, u"Page open"_s, u"Paired"_s, u"Last seen"_s});
+    m_devices->setHeaderLabels({tr("Device"), tr("Role"), tr("Page open"), tr("Paired"), tr("Last seen")});
     m_devices->setRootIsDecorated(false);
     m_devices->header()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto* form = new QFormLayout;
-    form->addRow(u"Listen on"_s, m_address);
-    form->addRow(u"Port"_s, m_port);
-    m_certificate->setPlaceholderText(u"None: plain HTTP"_s);
-    m_privateKey->setPlaceholderText(u"None: plain HTTP"_s);
-    form->addRow(u"TLS certificate (PEM)"_s, pathRow(m_certificate, u"TLS certificate"_s));
-    form->addRow(u"TLS private key (PEM)"_s, pathRow(m_privateKey, u"TLS private key"_s));
+    form->addRow(tr("Listen on"), m_address);
+    form->addRow(tr("Port"), m_port);
+    m_certificate->setPlaceholderText(tr("None: plain HTTP"));
+    m_privateKey->setPlaceholderText(tr("None: plain HTTP"));
+    form->addRow(tr("TLS certificate (PEM)"),
+                 pathRow(m_certificate, tr("TLS certificate"), tr("Choose the TLS certificate file.")));
+    form->addRow(tr("TLS private key (PEM)"),
+                 pathRow(m_privateKey, tr("TLS private key"), tr("Choose the TLS private key file.")));
 
     auto* codeColumn = new QVBoxLayout;
-    codeColumn->addWidget(SheetParts::title(u"Open on the phone"_s, this));
+    codeColumn->addWidget(SheetParts::title(tr("Open on the phone"), this));
     codeColumn->addWidget(m_url);
-    codeColumn->addWidget(SheetParts::title(u"Pairing code"_s, this));
+    codeColumn->addWidget(SheetParts::title(tr("Pairing code"), this));
     codeColumn->addWidget(m_code);
-    codeColumn->addWidget(SheetParts::note(u"Type it on the page within five minutes, or scan the QR code: it "
-                                           "carries the code too. A new code comes after five wrong tries."_s,
+    codeColumn->addWidget(SheetParts::note(tr("Type it on the page within five minutes, or scan the QR code: it "
+                                              "carries the code too. A new code comes after five wrong tries."),
                                            this));
     codeColumn->addStretch();
     auto* codeRow = new QHBoxLayout;
@@ -125,12 +129,12 @@ RemoteAccessSheet::RemoteAccessSheet(RemoteServer& server, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(m_status);
     layout->addWidget(SheetParts::note(
-        u"Without TLS anyone on the network can read the traffic between the page and this computer, the pairing "
-        "code and the device tokens included. Open it to the network only on one you trust, or choose a "
-        "certificate and key: the page is then served over HTTPS only."_s,
+        tr("Without TLS anyone on the network can read the traffic between the page and this computer, the pairing "
+           "code and the device tokens included. Open it to the network only on one you trust, or choose a "
+           "certificate and key: the page is then served over HTTPS only."),
         this));
     layout->addLayout(codeRow);
-    layout->addWidget(SheetParts::title(u"Paired devices"_s, this));
+    layout->addWidget(SheetParts::title(tr("Paired devices"), this));
     layout->addWidget(m_devices, 1);
     layout->addLayout(deviceButtons);
     layout->addWidget(buttons);
@@ -185,18 +189,18 @@ QImage RemoteAccessSheet::qrCode(const QString& text)
     return image;
 }
 
-QWidget* RemoteAccessSheet::pathRow(QLineEdit* field, const QString& title)
+QWidget* RemoteAccessSheet::pathRow(QLineEdit* field, const QString& title, const QString& chooseHelp)
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     field->setAccessibleName(title);
     layout->addWidget(field, 1);
-    QPushButton* choose = SheetParts::button(u"Choose…"_s, u"Choose the "_s + title + u" file."_s, row);
+    QPushButton* choose = SheetParts::button(tr("Choose…"), chooseHelp, row);
     layout->addWidget(choose);
     connect(choose, &QPushButton::clicked, this, [this, field, title] {
-        const QString path =
-            QFileDialog::getOpenFileName(this, title, field->text(), u"PEM files (*.pem *.crt *.key);;All files (*)"_s);
+        const QString path = QFileDialog::getOpenFileName(this, title, field->text(),
+                                                          tr("PEM files (*.pem *.crt *.key);;All files (*)"));
         if (!path.isEmpty()) {
             field->setText(path);
             apply();
@@ -228,10 +232,10 @@ void RemoteAccessSheet::refresh()
     if (running) {
         const QString code = m_server.pairingCode();
         m_code->setText(code);
-        m_code->setAccessibleName(u"Pairing code "_s + code);
+        m_code->setAccessibleName(tr("Pairing code %1").arg(code));
         const QImage image = qrCode(url + u"#code="_s + code);
         m_qr->setPixmap(QPixmap::fromImage(image.scaled(image.size() * 5)));
-        m_qr->setAccessibleName(u"QR code of "_s + url);
+        m_qr->setAccessibleName(tr("QR code of %1").arg(url));
     } else {
         m_code->setText(u"—"_s);
         m_qr->clear();
@@ -250,7 +254,7 @@ void RemoteAccessSheet::refreshDevices()
     for (const PairedDevice& device : m_server.devices().devices()) {
         // Item views show their text as it is; nothing is read as markup.
         auto* item = new QTreeWidgetItem(m_devices, {device.name, PairedDevice::roleText(device.role),
-                                                     open.contains(device.id) ? u"Yes"_s : u"No"_s,
+                                                     open.contains(device.id) ? tr("Yes") : tr("No"),
                                                      seenText(device.firstSeen), seenText(device.lastSeen)});
         const QString id = device.id.toString();
         item->setData(0, idRole, id);
@@ -276,7 +280,7 @@ void RemoteAccessSheet::rename()
     }
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, u"Rename device"_s, u"Name"_s, QLineEdit::Normal, device->name, &ok);
+        QInputDialog::getText(this, tr("Rename device"), tr("Name"), QLineEdit::Normal, device->name, &ok);
     if (ok) {
         m_server.devices().rename(id, name);
     }

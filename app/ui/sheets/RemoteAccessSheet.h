@@ -32,7 +32,7 @@ public:
 private:
     void apply();
     // A file picker beside a path field; choosing a file applies the settings.
-    QWidget* pathRow(QLineEdit* field, const QString& title);
+    QWidget* pathRow(QLineEdit* field, const QString& title, const QString& chooseHelp);
     void refresh();
     void refreshDevices();
     void rename();

@@ -8,11 +8,11 @@
 #include "app/ui/rotor/RotorMapCompass.h"
 #include "app/ui/sheets/Crosshair.h"
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
-#include "core/protocol/FixedText.h"
-#include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -39,15 +40,44 @@ constexpr double metresPerDegree = 111320.0;
 constexpr double minimumCosine = 0.087;
 constexpr int mapHeight = 280;
 
-const QString positionNote = u"Position the tower under the crosshair. Save location keeps that position."_s;
-const QString emptyNote = u"Search for an address or preview coordinates to position the tower pin."_s;
-const QString coordinatesMessage = u"Enter valid coordinates and an offset between −180° and 180°."_s;
-const QString noMapReason = u"Search for an address or preview coordinates first."_s;
+QString positionNote()
+{
+    return QCoreApplication::translate("RotorLocationEditor",
+                                       "Position the tower under the crosshair. Save location keeps that position.");
+}
+
+QString emptyNote()
+{
+    return QCoreApplication::translate("RotorLocationEditor",
+                                       "Search for an address or preview coordinates to position the tower pin.");
+}
+
+QString coordinatesMessage()
+{
+    return QCoreApplication::translate("RotorLocationEditor",
+                                       "Enter valid coordinates and an offset between −180° and 180°.");
+}
+
+QString noMapReason()
+{
+    return QCoreApplication::translate("RotorLocationEditor", "Search for an address or preview coordinates first.");
+}
 
 std::optional<double> number(const QLineEdit* field)
 {
-    // Strictly a point as the decimal separator: "52,5" must not pass as 525 or 52.5.
-    return OVVProtocol::decimal(QStringView(field->text()).trimmed());
+    // The locale's decimal separator or a point; never a group separator, so "52,5" is 52.5 under
+    // a German locale and nothing under an English one, never 525.
+    return LocaleText::parse(field->text());
+}
+
+// The stored offset as typed, shortest form, with the locale's separator.
+QString offsetText(double offset)
+{
+    QString text = QString::number(offset, 'f', QLocale::FloatingPointShortest);
+    if (const QString point = QLocale().decimalPoint(); point != u"."_s) {
+        text.replace(u'.', point);
+    }
+    return text;
 }
 
 void setColor(QWidget* widget, const QColor& color)
@@ -94,7 +124,7 @@ RotorLocationEditor::RotorLocationEditor(TileLoader& tiles, PlaceSearch& places,
     , m_rotor(rotor)
     , m_hasExisting(existing.has_value())
 {
-    const QString title = u"Location for "_s + rotor;
+    const QString title = tr("Location for %1").arg(rotor);
     setWindowTitle(title);
     setWindowModality(Qt::WindowModal);
 
@@ -107,43 +137,50 @@ RotorLocationEditor::RotorLocationEditor(TileLoader& tiles, PlaceSearch& places,
     layout->addWidget(buildSearch());
 
     m_latitude = new QLineEdit(this);
-    m_latitude->setAccessibleName(u"Tower latitude"_s);
-    m_latitude->setPlaceholderText(u"Latitude (−85…85)"_s);
-    m_latitude->setToolTip(u"Degrees north, with a point as decimal separator; south is negative."_s);
+    m_latitude->setAccessibleName(tr("Tower latitude"));
+    m_latitude->setPlaceholderText(tr("Latitude (−85…85)"));
+    // A point is always taken; the locale's own separator too, where it has another.
+    const bool pointOnly = QLocale().decimalPoint() == u"."_s;
+    m_latitude->setToolTip(pointOnly ? tr("Degrees north, with a point as decimal separator; south is negative.")
+                                     : tr("Degrees north, with a point or a comma as decimal separator; south is "
+                                          "negative."));
     m_longitude = new QLineEdit(this);
-    m_longitude->setAccessibleName(u"Tower longitude"_s);
-    m_longitude->setPlaceholderText(u"Longitude (−180…180)"_s);
-    m_longitude->setToolTip(u"Degrees east, with a point as decimal separator; west is negative."_s);
+    m_longitude->setAccessibleName(tr("Tower longitude"));
+    m_longitude->setPlaceholderText(tr("Longitude (−180…180)"));
+    m_longitude->setToolTip(pointOnly ? tr("Degrees east, with a point as decimal separator; west is negative.")
+                                      : tr("Degrees east, with a point or a comma as decimal separator; west is "
+                                           "negative."));
     m_offset = new QLineEdit(this);
-    m_offset->setAccessibleName(u"True-north offset (°)"_s);
-    m_offset->setPlaceholderText(u"True north display offset"_s);
-    m_offset->setToolTip(u"Degrees added to the controller heading, from −180 to 180."_s);
-    m_offset->setText(u"0"_s);
+    m_offset->setAccessibleName(tr("True-north offset (°)"));
+    m_offset->setPlaceholderText(tr("True north display offset"));
+    m_offset->setToolTip(tr("Degrees added to the controller heading, from −180 to 180."));
+    m_offset->setText(LocaleText::count(0));
     auto* form = new QFormLayout;
-    form->addRow(u"Tower latitude"_s, m_latitude);
-    form->addRow(u"Tower longitude"_s, m_longitude);
-    form->addRow(u"True-north offset (°)"_s, m_offset);
+    form->addRow(tr("Tower latitude"), m_latitude);
+    form->addRow(tr("Tower longitude"), m_longitude);
+    form->addRow(tr("True-north offset (°)"), m_offset);
     layout->addLayout(form);
-    layout->addWidget(
-        SheetParts::note(u"True bearing = controller heading + offset. Positive is clockwise. This changes only the "
-                         u"map overlay; Rotate and presets continue to use controller degrees."_s,
-                         this));
+    layout->addWidget(SheetParts::note(tr("True bearing = controller heading + offset. Positive is clockwise. This "
+                                          "changes only the map overlay; Rotate and presets continue to use "
+                                          "controller degrees."),
+                                       this));
 
-    m_preview = SheetParts::button(u"Preview coordinates"_s, u"Move the map to the coordinates typed above."_s, this);
+    m_preview = SheetParts::button(tr("Preview coordinates"), tr("Move the map to the coordinates typed above."), this);
     auto* previewRow = new QHBoxLayout;
     previewRow->addWidget(m_preview);
     previewRow->addStretch(1);
     layout->addLayout(previewRow);
     layout->addWidget(buildMap());
     layout->addWidget(SheetParts::note(
-        u"Address searches and map imagery use OpenStreetMap. You can also enter coordinates directly."_s, this));
+        tr("Address searches and map imagery use OpenStreetMap. You can also enter coordinates directly."), this));
 
     auto* remove = SheetParts::button(
-        u"Remove location"_s,
-        u"Forget the tower placed for "_s + rotor + u"; the map then uses the server’s site, if any."_s, this);
+        tr("Remove location"),
+        tr("Forget the tower placed for %1; the map then uses the server’s site, if any.").arg(rotor.toHtmlEscaped()),
+        this);
     remove->setVisible(m_hasExisting);
-    auto* cancel = SheetParts::button(u"Cancel"_s, u"Close without changing the tower location."_s, this);
-    m_save = SheetParts::button(u"Save location"_s, QString(), this);
+    auto* cancel = SheetParts::button(tr("Cancel"), tr("Close without changing the tower location."), this);
+    m_save = SheetParts::button(tr("Save location"), QString(), this);
     m_save->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(remove);
@@ -176,7 +213,7 @@ RotorLocationEditor::RotorLocationEditor(TileLoader& tiles, PlaceSearch& places,
     if (existing) {
         m_previewSpan = existing->spanMeters;
         m_address->setText(existing->label);
-        m_offset->setText(QString::number(existing->northOffset, 'f', QLocale::FloatingPointShortest));
+        m_offset->setText(offsetText(existing->northOffset));
         m_satellite = existing->satellite;
         m_map->setSatellite(m_satellite);
         choose({existing->latitude, existing->longitude});
@@ -198,13 +235,13 @@ QWidget* RotorLocationEditor::buildSearch()
 {
     auto* box = new QWidget(this);
     m_address = new QLineEdit(box);
-    m_address->setAccessibleName(u"Rotator address"_s);
-    m_address->setPlaceholderText(u"Street address, city, country"_s);
-    m_address->setToolTip(u"An address or place to look up, or a Maidenhead grid locator such as JO62qm."_s);
+    m_address->setAccessibleName(tr("Rotator address"));
+    m_address->setPlaceholderText(tr("Street address, city, country"));
+    m_address->setToolTip(tr("An address or place to look up, or a Maidenhead grid locator such as JO62qm."));
     m_address->installEventFilter(this);
-    m_searchButton = SheetParts::button(u"Search"_s, QString(), box);
+    m_searchButton = SheetParts::button(tr("Search"), QString(), box);
     // Wide enough for "Searching…", so the row keeps still while a search runs.
-    m_searchButton->setMinimumWidth(m_searchButton->fontMetrics().horizontalAdvance(u"Searching…"_s) + 24);
+    m_searchButton->setMinimumWidth(m_searchButton->fontMetrics().horizontalAdvance(tr("Searching…")) + 24);
     auto* row = new QHBoxLayout;
     row->addWidget(m_address, 1);
     row->addWidget(m_searchButton);
@@ -223,8 +260,8 @@ QWidget* RotorLocationEditor::buildSearch()
     m_searchCredits = SheetParts::note(QString(), m_resultsBox);
     PlainText::markOwnRichText(m_searchCredits);
     m_searchCredits->setOpenExternalLinks(true);
-    m_searchCredits->setAccessibleName(u"Search credits"_s);
-    m_searchCredits->setToolTip(u"Places are looked up in OpenStreetMap data. Open its copyright page."_s);
+    m_searchCredits->setAccessibleName(tr("Search credits"));
+    m_searchCredits->setToolTip(tr("Places are looked up in OpenStreetMap data. Open its copyright page."));
     auto* resultsLayout = new QVBoxLayout(m_resultsBox);
     resultsLayout->setContentsMargins(0, 0, 0, 0);
     resultsLayout->setSpacing(2);
@@ -240,7 +277,7 @@ QWidget* RotorLocationEditor::buildSearch()
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(PlainText::label(u"Rotator address"_s, box));
+    layout->addWidget(PlainText::label(tr("Rotator address"), box));
     layout->addLayout(row);
     layout->addWidget(m_resultsBox);
     layout->addWidget(m_errorLabel);
@@ -255,7 +292,7 @@ QWidget* RotorLocationEditor::buildMap()
     m_mapStack = new QStackedWidget(box);
     m_mapStack->setFixedHeight(mapHeight);
 
-    auto* empty = PlainText::label(emptyNote, m_mapStack);
+    auto* empty = PlainText::label(emptyNote(), m_mapStack);
     empty->setAlignment(Qt::AlignCenter);
     empty->setWordWrap(true);
     empty->setFrameShape(QFrame::StyledPanel);
@@ -267,7 +304,7 @@ QWidget* RotorLocationEditor::buildMap()
     stack->setContentsMargins(0, 0, 0, 0);
     m_map = new TowerMap(m_tiles, mapPage);
     m_map->setEditable(true);
-    m_map->setAccessibleName(u"Map around the tower"_s);
+    m_map->setAccessibleName(tr("Map around the tower"));
     auto* crosshair = new Crosshair(mapPage);
     stack->addWidget(m_map, 0, 0);
     stack->addWidget(crosshair, 0, 0);
@@ -279,10 +316,10 @@ QWidget* RotorLocationEditor::buildMap()
         QString name;
         int north;
         int east;
-    } nudges[] = {{u"←"_s, u"Move map center west"_s, 0, -1},
-                  {u"↑"_s, u"Move map center north"_s, 1, 0},
-                  {u"↓"_s, u"Move map center south"_s, -1, 0},
-                  {u"→"_s, u"Move map center east"_s, 0, 1}};
+    } nudges[] = {{u"←"_s, tr("Move map center west"), 0, -1},
+                  {u"↑"_s, tr("Move map center north"), 1, 0},
+                  {u"↓"_s, tr("Move map center south"), -1, 0},
+                  {u"→"_s, tr("Move map center east"), 0, 1}};
     auto* controls = new QHBoxLayout;
     for (const auto& nudge : nudges) {
         QToolButton* button = mapButton(nudge.glyph, nudge.name, box);
@@ -293,16 +330,22 @@ QWidget* RotorLocationEditor::buildMap()
         connect(button, &QToolButton::clicked, this, [this, north, east] { this->nudge(north, east); });
     }
     controls->addStretch(1);
-    m_style = mapButton(QString(), u"Change map style in location editor"_s, box);
-    m_style->setMinimumWidth(m_style->fontMetrics().horizontalAdvance(u"Satellite"_s) + 16);
-    m_zoomOut = mapButton(u"−"_s, u"Zoom out in location editor"_s, box);
-    m_zoomIn = mapButton(u"+"_s, u"Zoom in in location editor"_s, box);
+    m_style = mapButton(QString(), tr("Change map style in location editor"), box);
+    //: Map style button: shows satellite imagery.
+    const QString satellite = tr("Satellite");
+    //: Map style button: shows the standard map.
+    const QString map = tr("Map");
+    m_style->setMinimumWidth(
+        std::max(m_style->fontMetrics().horizontalAdvance(satellite), m_style->fontMetrics().horizontalAdvance(map)) +
+        16);
+    m_zoomOut = mapButton(u"−"_s, tr("Zoom out in location editor"), box);
+    m_zoomIn = mapButton(u"+"_s, tr("Zoom in in location editor"), box);
     controls->addWidget(m_style);
     controls->addSpacing(6);
     controls->addWidget(m_zoomOut);
     controls->addWidget(m_zoomIn);
 
-    m_mapNote = SheetParts::note(positionNote, box);
+    m_mapNote = SheetParts::note(positionNote(), box);
     QSizePolicy keepsPlace = m_mapNote->sizePolicy();
     keepsPlace.setRetainSizeWhenHidden(true);
     m_mapNote->setSizePolicy(keepsPlace);
@@ -431,7 +474,7 @@ void RotorLocationEditor::searchFinished(const QList<Place>& places)
             m_address->setText(place.title);
         }
     } else if (places.isEmpty()) {
-        showError(u"No matching location. Try a fuller address or enter coordinates."_s);
+        showError(tr("No matching location. Try a fuller address or enter coordinates."));
     } else {
         m_results = places.mid(0, resultLimit);
         showResults();
@@ -442,7 +485,7 @@ void RotorLocationEditor::searchFinished(const QList<Place>& places)
 void RotorLocationEditor::searchFailed()
 {
     endSearch();
-    showError(u"Address search unavailable. Try again or enter coordinates."_s);
+    showError(tr("Address search unavailable. Try again or enter coordinates."));
     refreshControls();
 }
 
@@ -458,8 +501,8 @@ void RotorLocationEditor::endSearch()
 
 void RotorLocationEditor::choose(Coordinate coordinate, bool moveMap)
 {
-    m_latitude->setText(fixedText(coordinate.latitude, 6));
-    m_longitude->setText(fixedText(coordinate.longitude, 6));
+    m_latitude->setText(LocaleText::number(coordinate.latitude, 6));
+    m_longitude->setText(LocaleText::number(coordinate.longitude, 6));
     m_point = coordinate;
     m_center = coordinate;
     showError(std::nullopt);
@@ -475,7 +518,7 @@ void RotorLocationEditor::preview()
 {
     const std::optional<RotorLocation> location = draft();
     if (!location) {
-        showError(coordinatesMessage);
+        showError(coordinatesMessage());
         return;
     }
     // The typed coordinates become the point the nudges start from, as well as the map's centre.
@@ -528,9 +571,9 @@ void RotorLocationEditor::showResults()
         delete item;
     }
     for (const Place& place : std::as_const(m_results)) {
-        const QString label = place.title.isEmpty() ? u"Search result"_s : place.title;
-        auto* choice =
-            SheetParts::button(QString(), u"Put the tower at "_s + label + u"."_s, m_resultRows->parentWidget());
+        const QString label = place.title.isEmpty() ? tr("Search result") : place.title;
+        auto* choice = SheetParts::button(QString(), tr("Put the tower at %1.").arg(label.toHtmlEscaped()),
+                                          m_resultRows->parentWidget());
         // Place names can be long: the button shows what fits, its tooltip the whole name.
         const QString shown = choice->fontMetrics().elidedText(label, Qt::ElideRight, sheetWidth - 80);
         choice->setText(PlainText::mnemonicSafe(shown));
@@ -555,29 +598,31 @@ void RotorLocationEditor::showError(const std::optional<QString>& message)
 
 void RotorLocationEditor::refreshControls()
 {
-    const QString searchText = m_searching ? u"Searching…"_s : u"Search"_s;
+    const QString searchText = m_searching ? tr("Searching…") : tr("Search");
     m_searchButton->setText(searchText);
     m_searchButton->setAccessibleName(searchText);
     setEnabledWithReason(m_searchButton, !m_address->text().trimmed().isEmpty(),
-                         u"Look the address up in OpenStreetMap; a grid locator is placed without a search."_s,
-                         u"Type an address or a grid locator first."_s);
+                         tr("Look the address up in OpenStreetMap; a grid locator is placed without a search."),
+                         tr("Type an address or a grid locator first."));
 
-    setEnabledWithReason(m_save, draft().has_value(), u"Keep this position and offset for "_s + m_rotor + u"."_s,
-                         coordinatesMessage);
+    setEnabledWithReason(m_save, draft().has_value(),
+                         tr("Keep this position and offset for %1.").arg(m_rotor.toHtmlEscaped()),
+                         coordinatesMessage());
 
     const bool mapShown = m_point || m_center;
     for (QToolButton* button : std::as_const(m_mapButtons)) {
-        setEnabledWithReason(button, mapShown, button->accessibleName() + u" by an eighth of the view."_s, noMapReason);
+        setEnabledWithReason(button, mapShown, tr("%1 by an eighth of the view.").arg(button->accessibleName()),
+                             noMapReason());
     }
-    m_style->setText(m_satellite ? u"Map"_s : u"Satellite"_s);
-    setEnabledWithReason(m_style, mapShown, m_satellite ? u"Show the standard map."_s : u"Show satellite imagery."_s,
-                         noMapReason);
+    m_style->setText(m_satellite ? tr("Map") : tr("Satellite"));
+    setEnabledWithReason(m_style, mapShown, m_satellite ? tr("Show the standard map.") : tr("Show satellite imagery."),
+                         noMapReason());
     const bool widest = m_previewSpan >= RotorMapCompass::maximumSpan;
-    setEnabledWithReason(m_zoomOut, mapShown && !widest, u"Show more ground around the tower."_s,
-                         widest ? u"The map already shows 10 km, the widest view."_s : noMapReason);
+    setEnabledWithReason(m_zoomOut, mapShown && !widest, tr("Show more ground around the tower."),
+                         widest ? tr("The map already shows 10 km, the widest view.") : noMapReason());
     const bool closest = m_previewSpan <= RotorMapCompass::minimumSpan;
-    setEnabledWithReason(m_zoomIn, mapShown && !closest, u"Show less ground around the tower."_s,
-                         closest ? u"The map already shows 100 m, the closest view."_s : noMapReason);
+    setEnabledWithReason(m_zoomIn, mapShown && !closest, tr("Show less ground around the tower."),
+                         closest ? tr("The map already shows 100 m, the closest view.") : noMapReason());
 }
 
 void RotorLocationEditor::applyColors()

@@ -1,12 +1,13 @@
 #include "app/ui/sheets/RotorSettingsSheet.h"
 
 #include "app/ui/sheets/SheetParts.h"
+#include "app/ui/style/DecimalSpinBox.h"
 #include "app/ui/style/PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,9 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QDoubleSpinBox* degreesBox(double lowest, double highest, double value, const QString& name, QWidget* parent)
+DecimalSpinBox* degreesBox(double lowest, double highest, double value, const QString& name, QWidget* parent)
 {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new DecimalSpinBox(parent);
     box->setRange(lowest, highest);
     box->setDecimals(1);
     box->setSuffix(u"°"_s);
@@ -28,10 +29,11 @@ QDoubleSpinBox* degreesBox(double lowest, double highest, double value, const QS
     return box;
 }
 
-QDoubleSpinBox* secondsBox(double lowest, double highest, double value, const QString& name, QWidget* parent)
+DecimalSpinBox* secondsBox(double lowest, double highest, double value, const QString& name, QWidget* parent)
 {
-    QDoubleSpinBox* box = degreesBox(lowest, highest, value, name, parent);
-    box->setSuffix(QObject::tr(" s"));
+    DecimalSpinBox* box = degreesBox(lowest, highest, value, name, parent);
+    //: Unit after a number of seconds.
+    box->setSuffix(QCoreApplication::translate("RotorSettingsSheet", " s"));
     return box;
 }
 
@@ -134,8 +136,8 @@ RotorSettingsSheet::RotorSettingsSheet(const QString& rotor, const RotorMechanic
     for (QComboBox* box : {m_limit, m_range}) {
         connect(box, &QComboBox::currentIndexChanged, this, &RotorSettingsSheet::refresh);
     }
-    for (QDoubleSpinBox* box : {m_low, m_high, m_sectorFrom, m_sectorTo, m_overlapEnd}) {
-        connect(box, &QDoubleSpinBox::valueChanged, this, &RotorSettingsSheet::refresh);
+    for (DecimalSpinBox* box : {m_low, m_high, m_sectorFrom, m_sectorTo, m_overlapEnd}) {
+        connect(box, &DecimalSpinBox::valueChanged, this, &RotorSettingsSheet::refresh);
     }
     connect(m_watchdog, &QCheckBox::toggled, this, &RotorSettingsSheet::refresh);
     refresh();
@@ -173,7 +175,7 @@ void RotorSettingsSheet::refresh()
     m_sectorFrom->setEnabled(sector);
     m_sectorTo->setEnabled(sector);
     m_overlapEnd->setEnabled(m.range == RotorMechanics::Range::overlap);
-    for (QDoubleSpinBox* box : {m_stallDegrees, m_stallSeconds, m_maxTurn}) {
+    for (DecimalSpinBox* box : {m_stallDegrees, m_stallSeconds, m_maxTurn}) {
         box->setEnabled(m.stallWatchdog);
     }
     const bool valid = m.valid();

@@ -7,7 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
+class DecimalSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -33,19 +33,19 @@ private:
     void refresh();
 
     QComboBox* m_limit;
-    QDoubleSpinBox* m_low;
-    QDoubleSpinBox* m_high;
-    QDoubleSpinBox* m_sectorFrom;
-    QDoubleSpinBox* m_sectorTo;
+    DecimalSpinBox* m_low;
+    DecimalSpinBox* m_high;
+    DecimalSpinBox* m_sectorFrom;
+    DecimalSpinBox* m_sectorTo;
     QComboBox* m_range;
-    QDoubleSpinBox* m_overlapEnd;
+    DecimalSpinBox* m_overlapEnd;
     QCheckBox* m_twoWay;
-    QDoubleSpinBox* m_park;
+    DecimalSpinBox* m_park;
     QSpinBox* m_idlePark;
     QCheckBox* m_watchdog;
-    QDoubleSpinBox* m_stallDegrees;
-    QDoubleSpinBox* m_stallSeconds;
-    QDoubleSpinBox* m_maxTurn;
+    DecimalSpinBox* m_stallDegrees;
+    DecimalSpinBox* m_stallSeconds;
+    DecimalSpinBox* m_maxTurn;
     QLabel* m_problem;
     QPushButton* m_save;
 };

@@ -69,7 +69,7 @@ void SheetParts::setChoices(QComboBox* picker, const QList<Choice>& choices, con
     }
     int index = picker->findData(current);
     if (index < 0) {
-        picker->addItem(current.isEmpty() ? u"None"_s : current, current);
+        picker->addItem(current.isEmpty() ? tr("None") : current, current);
         index = picker->count() - 1;
     }
     picker->setCurrentIndex(index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@ class QWidget;
 // The pieces the settings sheets are built from, so that they read alike: section titles,
 // explanatory notes, named buttons and pickers whose items carry the stored value.
 class SheetParts final {
+    Q_DECLARE_TR_FUNCTIONS(SheetParts)
+
 public:
     SheetParts() = delete;
 

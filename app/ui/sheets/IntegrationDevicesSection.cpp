@@ -76,8 +76,8 @@ void IntegrationDevicesSection::rebuildRadioRows()
     // `prefix` is the device key's kind (S:, T:), not shown.
     const auto addRow = [&](const QString& prefix, const QString& label, const QString& name, int assignment) {
         QComboBox* box = IntegrationEditor::picker(
-            tr("Radio for %1").arg(label),
-            tr("Which radio’s frequency selects the band position of %1.").arg(name.toHtmlEscaped()), m_radioBox);
+            tr("Radio for %1").arg(label), tr("Which radio’s frequency selects the band position of %1.").arg(name),
+            m_radioBox);
         m_editor.filling = true;
         SheetParts::setChoices(box, choices, QString::number(assignment));
         m_editor.filling = false;

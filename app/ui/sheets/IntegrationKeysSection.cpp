@@ -24,34 +24,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// The actions a binding stores, as the pickers show them; the stored value stays the English
-// word (a settings value).
-[[maybe_unused]] constexpr const char* actionNames[] = {
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Stop"),
-    //: Key binding action: turn the rotor to the binding's heading.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Rotate"),
-    //: Key binding action: turn clockwise.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "CW"),
-    //: Key binding action: turn counterclockwise.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "CCW"),
-    //: Key binding action, a verb: turn the rotor to its park heading.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Park"),
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Turn short path"),
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Turn long path"),
-    //: Key binding action: select the binding's switch or tuner position.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Select"),
-    //: Key binding action: step to the next switch or tuner position.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Next"),
-    //: Key binding action: step to the previous switch or tuner position.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Previous"),
-    //: Key binding action: turn a stack output on or off.
-    QT_TRANSLATE_NOOP("IntegrationKeysSection", "Toggle"),
-};
-
-} // namespace
-
 IntegrationKeysSection::IntegrationKeysSection(IntegrationEditor& editor, QWidget* parent)
     : QWidget(parent)
     , m_editor(editor)
@@ -189,7 +161,7 @@ void IntegrationKeysSection::rebuildBindings()
     }
     QList<SheetParts::Choice> actions;
     for (const QString& action : KeyBinding::actions()) {
-        actions.append({QCoreApplication::translate("IntegrationKeysSection", action.toUtf8().constData()), action});
+        actions.append({KeyBinding::actionLabel(action), action});
     }
 
     m_editor.filling = true;

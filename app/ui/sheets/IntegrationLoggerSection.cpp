@@ -89,7 +89,7 @@ QWidget* IntegrationLoggerSection::buildLogger()
     m_kind = IntegrationEditor::picker(tr("Logger"), tr("The logger program, or key tokens over UDP."), box);
     // Logger names are program names and the stored value, shown as they are.
     for (const LoggerKind kind : allLoggerKinds) {
-        m_kind->addItem(rawValue(kind), rawValue(kind));
+        m_kind->addItem(loggerKindLabel(kind), rawValue(kind));
     }
     m_host = IntegrationEditor::field(tr("Logger host"), tr("The address to listen on, or the N3FJP computer."), box);
     m_port = IntegrationEditor::field(tr("Logger port"), tr("The UDP port to listen on, or the N3FJP API port."), box);

@@ -183,7 +183,7 @@ QWidget* LayoutEditorDialog::buildDevices()
         name->setTextFormat(Qt::PlainText);
         row.visible = new QCheckBox(devices);
         row.visible->setAccessibleName(tr("Show %1").arg(key));
-        row.visible->setToolTip(tr("Show the card of %1.").arg(key.toHtmlEscaped()));
+        row.visible->setToolTip(tr("Show the card of %1.").arg(key));
         row.bands = new QLineEdit(devices);
         row.bands->setAccessibleName(tr("Bands for %1").arg(key));
         row.bands->setPlaceholderText(tr("All bands"));

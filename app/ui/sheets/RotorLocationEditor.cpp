@@ -176,8 +176,7 @@ RotorLocationEditor::RotorLocationEditor(TileLoader& tiles, PlaceSearch& places,
 
     auto* remove = SheetParts::button(
         tr("Remove location"),
-        tr("Forget the tower placed for %1; the map then uses the server’s site, if any.").arg(rotor.toHtmlEscaped()),
-        this);
+        tr("Forget the tower placed for %1; the map then uses the server’s site, if any.").arg(rotor), this);
     remove->setVisible(m_hasExisting);
     auto* cancel = SheetParts::button(tr("Cancel"), tr("Close without changing the tower location."), this);
     m_save = SheetParts::button(tr("Save location"), QString(), this);
@@ -572,8 +571,8 @@ void RotorLocationEditor::showResults()
     }
     for (const Place& place : std::as_const(m_results)) {
         const QString label = place.title.isEmpty() ? tr("Search result") : place.title;
-        auto* choice = SheetParts::button(QString(), tr("Put the tower at %1.").arg(label.toHtmlEscaped()),
-                                          m_resultRows->parentWidget());
+        auto* choice =
+            SheetParts::button(QString(), tr("Put the tower at %1.").arg(label), m_resultRows->parentWidget());
         // Place names can be long: the button shows what fits, its tooltip the whole name.
         const QString shown = choice->fontMetrics().elidedText(label, Qt::ElideRight, sheetWidth - 80);
         choice->setText(PlainText::mnemonicSafe(shown));
@@ -605,8 +604,7 @@ void RotorLocationEditor::refreshControls()
                          tr("Look the address up in OpenStreetMap; a grid locator is placed without a search."),
                          tr("Type an address or a grid locator first."));
 
-    setEnabledWithReason(m_save, draft().has_value(),
-                         tr("Keep this position and offset for %1.").arg(m_rotor.toHtmlEscaped()),
+    setEnabledWithReason(m_save, draft().has_value(), tr("Keep this position and offset for %1.").arg(m_rotor),
                          coordinatesMessage());
 
     const bool mapShown = m_point || m_center;

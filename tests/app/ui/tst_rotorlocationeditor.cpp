@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +31,19 @@ namespace {
 
 const QString endpoint = u"10.0.0.7:4001"_s;
 const QString coordinatesMessage = u"Enter valid coordinates and an offset between −180° and 180°."_s;
+
+// Sets the default locale for one test and puts the previous one back.
+struct LocaleScope {
+    QLocale previous;
+    explicit LocaleScope(const QString& name) { QLocale::setDefault(QLocale(name)); }
+    ~LocaleScope() { QLocale::setDefault(previous); }
+};
+
+// A typed number as the test compares it, whichever separator it was typed with.
+double typed(QString text)
+{
+    return text.replace(u',', u'.').toDouble();
+}
 
 RotorLocation at(double latitude, double longitude, double span)
 {
@@ -165,11 +179,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("longitude");
         QTest::addColumn<QString>("offset");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("valid") << u"52.52"_s << u"13.405"_s << u"-12.5"_s << true;
-        QTest::newRow("comma decimal") << u"52,52"_s << u"13.405"_s << u"0"_s << false;
-        QTest::newRow("latitude 86") << u"86"_s << u"13.405"_s << u"0"_s << false;
-        QTest::newRow("offset 181") << u"52.52"_s << u"13.405"_s << u"181"_s << false;
-        QTest::newRow("no offset") << u"52.52"_s << u"13.405"_s << QString() << false;
+        QTest::addColumn<QString>("locale");
+        const QString c = u"C"_s;
+        const QString german = u"de_DE"_s;
+        QTest::newRow("valid") << u"52.52"_s << u"13.405"_s << u"-12.5"_s << true << c;
+        QTest::newRow("comma decimal") << u"52,52"_s << u"13.405"_s << u"0"_s << false << c;
+        QTest::newRow("latitude 86") << u"86"_s << u"13.405"_s << u"0"_s << false << c;
+        QTest::newRow("offset 181") << u"52.52"_s << u"13.405"_s << u"181"_s << false << c;
+        QTest::newRow("no offset") << u"52.52"_s << u"13.405"_s << QString() << false << c;
+        // Under a German locale the comma is the separator, and a point still reads as one.
+        QTest::newRow("German comma") << u"52,52"_s << u"13,405"_s << u"-12,5"_s << true << german;
+        QTest::newRow("German point") << u"52.52"_s << u"13.405"_s << u"-12.5"_s << true << german;
+        QTest::newRow("German group") << u"52.520,1"_s << u"13,405"_s << u"0"_s << false << german;
     }
     void typedTexts_makeADraftOnlyWhenValid()
     {
@@ -177,6 +198,8 @@ private Q_SLOTS:
         QFETCH(QString, longitude);
         QFETCH(QString, offset);
         QFETCH(bool, valid);
+        QFETCH(QString, locale);
+        const LocaleScope scope(locale);
         EditorBench bench;
         CLIENT_TEST_CHECK(bench.open(std::nullopt));
         auto* map = bench.editor->findChild<TowerMap*>();
@@ -197,15 +220,31 @@ private Q_SLOTS:
             QVERIFY(bench.editor->isVisible());
             return;
         }
-        QCOMPARE(map->latitude(), latitude.toDouble());
-        QCOMPARE(map->longitude(), longitude.toDouble());
+        QCOMPARE(map->latitude(), typed(latitude));
+        QCOMPARE(map->longitude(), typed(longitude));
         QTest::keyClick(bench.field(u"Tower latitude"_s), Qt::Key_Return);
         const std::optional<RotorLocation> location = bench.savedLocation();
         QVERIFY(location);
-        QCOMPARE(location->latitude, latitude.toDouble());
-        QCOMPARE(location->northOffset, offset.toDouble());
+        QCOMPARE(location->latitude, typed(latitude));
+        QCOMPARE(location->northOffset, typed(offset));
         QCOMPARE(location->spanMeters, RotorLocation::siteSpanMeters);
         QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    void storedLocation_isShownInTheLocaleAndSavedUnchanged()
+    {
+        const LocaleScope scope(u"de_DE"_s);
+        RotorLocation stored = at(52.52, -13.405, 600);
+        stored.northOffset = -12.5;
+        EditorBench bench;
+        CLIENT_TEST_CHECK(bench.open(stored));
+        QCOMPARE(bench.text(u"Tower latitude"_s), u"52,520000"_s);
+        QCOMPARE(bench.text(u"Tower longitude"_s), u"-13,405000"_s);
+        QCOMPARE(bench.text(u"True-north offset (°)"_s), u"-12,5"_s);
+        QVERIFY2(bench.field(u"Tower latitude"_s)->toolTip().contains(u"a point or a comma"_s),
+                 qPrintable(bench.field(u"Tower latitude"_s)->toolTip()));
+        bench.click(u"Save location"_s);
+        QCOMPARE(bench.savedLocation(), std::optional<RotorLocation>(stored));
     }
 
     void addressSearch_answersAsTheGeocoderDoes_data()

@@ -15,10 +15,12 @@ QString PairedDevice::roleText(Role role)
 
 QString PairedDevice::roleName(Role role)
 {
-    //: Role of a paired phone: it may turn rotors and switch antennas
-    return role == Role::control ? QCoreApplication::translate("PairedDevice", "Control")
-                                 //: Role of a paired phone: it may only look
-                                 : QCoreApplication::translate("PairedDevice", "Watch");
+    if (role == Role::control) {
+        //: Role of a paired phone: it may turn rotors and switch antennas
+        return QCoreApplication::translate("PairedDevice", "Control");
+    }
+    //: Role of a paired phone: it may only look
+    return QCoreApplication::translate("PairedDevice", "Watch");
 }
 
 QString PairedDevice::cleanName(const QString& typed)

@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 
 CountryData::Paths CountryData::standardPaths()
@@ -132,14 +135,15 @@ QString CountryData::versionText(const CountryFile& countries, const QDate& toda
     if (countries.version().isEmpty()) {
         return tr("No version given");
     }
-    QString text = tr("Version %1").arg(countries.version());
     const QDate released = countries.versionDate();
     if (released.isValid() && today.isValid()) {
         const qint64 days = released.daysTo(today);
         if (days >= 0) {
-            // Spelled out: no translation is loaded to resolve a "%n" plural.
-            text += u", "_s + (days == 1 ? tr("1 day old") : tr("%1 days old").arg(days));
+            // A file's date may be far off; the count is clamped to what a plural can carry.
+            const int shown = static_cast<int>(std::min<qint64>(days, std::numeric_limits<int>::max()));
+            //: %1 is the country file's version, %n the age of that version in days
+            return tr("Version %1, %n days old", nullptr, shown).arg(countries.version());
         }
     }
-    return text;
+    return tr("Version %1").arg(countries.version());
 }

@@ -114,7 +114,7 @@ void NominatimPlaceSearch::search(const QString& query)
     const QString base = m_settings.text(baseAddressKey).value_or(QString()).trimmed();
     QUrl url(base.isEmpty() ? QString(defaultBaseAddress) : base, QUrl::StrictMode);
     if (!url.isValid() || (url.scheme() != u"https"_s && url.scheme() != u"http"_s) || url.host().isEmpty()) {
-        m_knownFailure = u"The address lookup service “%1” is not a web address."_s.arg(base);
+        m_knownFailure = tr("The address lookup service “%1” is not a web address.").arg(base);
         m_timer.start(0);
         return;
     }
@@ -192,14 +192,15 @@ void NominatimPlaceSearch::answered(QNetworkReply* reply)
     if (reply->error() != QNetworkReply::NoError) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        finish(std::nullopt, status > 0
-                                 ? u"The address lookup service answered %1 %2."_s.arg(status).arg(reason).simplified()
-                                 : u"The address lookup failed: %1."_s.arg(reply->errorString()));
+        finish(std::nullopt,
+               status > 0
+                   ? tr("The address lookup service answered %1 %2.").arg(QString::number(status), reason).simplified()
+                   : tr("The address lookup failed: %1.").arg(reply->errorString()));
         return;
     }
     const std::optional<QList<Place>> places = placesOf(reply->readAll());
     if (!places) {
-        finish(std::nullopt, u"The address lookup service sent an answer that could not be read."_s);
+        finish(std::nullopt, tr("The address lookup service sent an answer that could not be read."));
         return;
     }
     m_cache.insert(m_cacheKey, *places);

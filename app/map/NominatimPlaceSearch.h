@@ -30,7 +30,8 @@ public:
     // The settings key of the search address, so another geocoder can be used without a release.
     static constexpr QLatin1StringView baseAddressKey{"geocoderURL"};
     static constexpr QLatin1StringView defaultBaseAddress{"https://nominatim.openstreetmap.org/search"};
-    // Shown, linked to the copyright page, wherever answers of the search are shown.
+    // Shown, linked to the copyright page, wherever answers of the search are shown; the
+    // licence asks for this wording, so it is not translated.
     static constexpr QStringView attribution{u"© OpenStreetMap contributors"};
     static constexpr QLatin1StringView copyrightAddress{"https://www.openstreetmap.org/copyright"};
     static constexpr std::chrono::milliseconds requestSpacing{1000};

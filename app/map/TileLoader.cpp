@@ -5,6 +5,7 @@
 #include "core/client/SettingsStore.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QImageReader>
@@ -58,6 +59,7 @@ struct StyleDefaults {
     QLatin1StringView attributionLink;
 };
 
+// The credits are the providers' own wording, which their terms ask for, so they stay untranslated.
 // Sentinel-2 imagery has 10 m pixels, which level 14 shows one to one; deeper levels would only
 // cost the provider requests for the same picture.
 const StyleDefaults& defaultsOf(TileLoader::Style style)
@@ -83,18 +85,21 @@ const StyleDefaults& defaultsOf(TileLoader::Style style)
 QString describeFailure(QNetworkReply* reply)
 {
     if (reply->property("tooLarge").toBool()) {
-        return u"The tile server sent more than %1 MiB for one tile."_s.arg(TileLoader::maximumTileBytes >> 20);
+        return QCoreApplication::translate("TileLoader", "The tile server sent more than %1 MiB for one tile.")
+            .arg(TileLoader::maximumTileBytes >> 20);
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status > 0) {
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return u"The tile server answered %1 %2."_s.arg(status).arg(reason).simplified();
+        return QCoreApplication::translate("TileLoader", "The tile server answered %1 %2.")
+            .arg(QString::number(status), reason)
+            .simplified();
     }
     // A transfer timeout ends the reply as cancelled; nothing else here cancels one.
     if (reply->error() == QNetworkReply::OperationCanceledError) {
-        return u"The tile server did not answer in time."_s;
+        return QCoreApplication::translate("TileLoader", "The tile server did not answer in time.");
     }
-    return u"The tile could not be loaded: %1."_s.arg(reply->errorString());
+    return QCoreApplication::translate("TileLoader", "The tile could not be loaded: %1.").arg(reply->errorString());
 }
 
 // Retry-After in seconds, kept between a minute and an hour; the HTTP-date form is rare for
@@ -301,8 +306,8 @@ void TileLoader::dispatch()
         const QUrl address = url(key);
         if (!address.isValid()) {
             m_queue.removeAt(i);
-            fail(key, u"The tile address “%1” is not a web address."_s.arg(
-                          m_defaults.text(defaultsOf(key.style).urlKey).value_or(QString())));
+            fail(key, tr("The tile address “%1” is not a web address.")
+                          .arg(m_defaults.text(defaultsOf(key.style).urlKey).value_or(QString())));
             continue;
         }
         if (!entry.onDisk) {
@@ -324,7 +329,7 @@ void TileLoader::dispatch()
             if (m_diskCache->metaData(address).isValid()) {
                 start(key, address, true, true);
             } else {
-                fail(key, u"The tile server %1 asked for fewer requests; tiles are paused for now."_s.arg(host));
+                fail(key, tr("The tile server %1 asked for fewer requests; tiles are paused for now.").arg(host));
             }
             continue;
         }
@@ -406,7 +411,7 @@ void TileLoader::finished(QNetworkReply* reply, const TileKey& key)
     if (image.isNull()) {
         // Otherwise the broken copy would be served from disk for as long as it is fresh.
         m_diskCache->remove(reply->url());
-        fail(key, flight.round, u"The tile server sent an image that could not be read."_s);
+        fail(key, flight.round, tr("The tile server sent an image that could not be read."));
         return;
     }
     insertTile(key, std::move(image));

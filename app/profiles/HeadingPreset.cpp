@@ -6,6 +6,7 @@
 #include "core/model/Json.h"
 #include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QSet>
 
@@ -18,7 +19,8 @@ ProtocolResult<HeadingPreset> HeadingPreset::make(const QString& endpoint, const
 {
     HeadingPreset preset{QUuid::createUuid(), endpoint, rotor, name.trimmed(), degrees};
     if (!preset.valid()) {
-        return ProtocolFailure::invalid(u"Give the preset a name and a heading from 0 to 360 degrees."_s);
+        return ProtocolFailure::invalid(QCoreApplication::translate(
+            "HeadingPreset", "Give the preset a name and a heading from 0 to 360 degrees."));
     }
     return preset;
 }

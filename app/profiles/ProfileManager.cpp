@@ -68,7 +68,7 @@ void ProfileManager::setText(Field field, const QString& text)
 
 QString ProfileManager::title() const
 {
-    return m_editingID ? u"Edit Server"_s : u"Add Server"_s;
+    return m_editingID ? tr("Edit Server") : tr("Add Server");
 }
 
 QStringList ProfileManager::formSnapshot() const
@@ -100,19 +100,19 @@ QString ProfileManager::invalidReason() const
 {
     const ServerProfile profile = candidate();
     if (profile.name.isEmpty()) {
-        return u"Enter a profile name."_s;
+        return tr("Enter a profile name.");
     }
     if (profile.host.isEmpty() || std::ranges::any_of(profile.host, [](QChar c) { return c.isSpace(); })) {
-        return m_connectionKind == ConnectionKind::kt90Serial ? u"Enter the serial device without spaces."_s
-                                                              : u"Enter a hostname or IP address without spaces."_s;
+        return m_connectionKind == ConnectionKind::kt90Serial ? tr("Enter the serial device without spaces.")
+                                                              : tr("Enter a hostname or IP address without spaces.");
     }
     if (!ServerProfile::validPort(m_connectionKind, profile.port)) {
         return m_connectionKind == ConnectionKind::kt90Serial
-                   ? u"Choose a /dev/ serial port and a supported baud rate."_s
-                   : u"Enter a port from 1 to 65535."_s;
+                   ? tr("Choose a /dev/ serial port and a supported baud rate.")
+                   : tr("Enter a port from 1 to 65535.");
     }
     if (!coordinatesValid()) {
-        return u"Enter both coordinates within the shown ranges."_s;
+        return tr("Enter both coordinates within the shown ranges.");
     }
     return QString();
 }
@@ -331,12 +331,12 @@ void ProfileManager::located(const QString& query, const QList<Place>& places)
     }
     m_lookingUp = false;
     if (places.size() != 1) {
-        fail(u"The site address did not identify one location. Enter a fuller address or latitude and longitude."_s);
+        fail(tr("The site address did not identify one location. Enter a fuller address or latitude and longitude."));
         return;
     }
     const Place& place = places.first();
     if (!ServerProfile::validSite(place.latitude, place.longitude)) {
-        fail(u"Site coordinates are outside the supported map range."_s);
+        fail(tr("Site coordinates are outside the supported map range."));
         return;
     }
     ServerProfile profile = *m_candidate;
@@ -376,9 +376,11 @@ void ProfileManager::store(ServerProfile profile)
     m_checking = false;
     select(profile);
     if (m_choose && !m_choose(profile)) {
-        m_savedElsewhere = u"“%1” is saved. This tab stays connected to its server: choose “%1” in the server "
-                           u"menu once it is disconnected, or use “Additional Server” to open it in a tab of its "
-                           u"own."_s.arg(profile.name);
+        //: “Additional Server” is the header button of that name
+        m_savedElsewhere = tr("“%1” is saved. This tab stays connected to its server: choose “%1” in the server "
+                              "menu once it is disconnected, or use “Additional Server” to open it in a tab of its "
+                              "own.")
+                               .arg(profile.name);
         Q_EMIT changed();
     }
 }
@@ -397,7 +399,7 @@ void ProfileManager::saveAnyway()
 QString ProfileManager::validationMessage() const
 {
     const QString message = m_validationError.value_or(QString());
-    return message.isEmpty() ? u"The server could not be verified."_s : message;
+    return message.isEmpty() ? tr("The server could not be verified.") : message;
 }
 
 void ProfileManager::dismissValidationError()
@@ -443,7 +445,7 @@ void ProfileManager::exportTo(const QString& fileName)
         return;
     }
     const std::optional<ProtocolFailure> failure = SettingsBackup::writeFile(fileName, *bytes);
-    setTransferMessage(failure ? failure->description() : u"Settings exported."_s);
+    setTransferMessage(failure ? failure->description() : tr("Settings exported."));
 }
 
 void ProfileManager::importFrom(const QString& fileName)
@@ -462,8 +464,9 @@ void ProfileManager::importFrom(const QString& fileName)
 QString ProfileManager::importQuestion() const
 {
     const qsizetype count = m_pendingImport ? m_pendingImport->servers.size() : 0;
-    return u"Replace saved settings with the %1 server profile(s) in this file? This replaces your saved "
-           u"configuration and disconnects open connections. Passwords are not imported."_s.arg(count);
+    return tr("Replace saved settings with the %n server profile(s) in this file? This replaces your saved "
+              "configuration and disconnects open connections. Passwords are not imported.",
+              nullptr, int(count));
 }
 
 void ProfileManager::confirmImport()
@@ -478,7 +481,7 @@ void ProfileManager::confirmImport()
     if (!failure) {
         clearDraft();
     }
-    setTransferMessage(failure ? failure->description() : u"Settings imported. Connections remain disconnected."_s);
+    setTransferMessage(failure ? failure->description() : tr("Settings imported. Connections remain disconnected."));
 }
 
 void ProfileManager::cancelImport()

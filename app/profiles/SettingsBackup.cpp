@@ -10,6 +10,7 @@
 #include "core/model/Json.h"
 #include "core/protocol/OVVProtocol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -31,12 +32,16 @@ ProtocolFailure failure(const QString& message)
 
 ProtocolFailure unreadable(const QString& part)
 {
-    return failure(u"The settings file could not be read: %1 is missing or not in the expected form."_s.arg(part));
+    //: %1 names a part of the file: "the settings record", "item 2 of “servers”", "“version”"
+    return failure(
+        QCoreApplication::translate("SettingsBackup",
+                                    "The settings file could not be read: %1 is missing or not in the expected form.")
+            .arg(part));
 }
 
 ProtocolFailure tooLarge()
 {
-    return failure(u"Settings file exceeds the 10 MB limit."_s);
+    return failure(QCoreApplication::translate("SettingsBackup", "Settings file exceeds the 10 MB limit."));
 }
 
 bool finiteWithin(double value, double lower, double upper)
@@ -125,7 +130,8 @@ ProtocolResult<QList<T>> storedList(const SettingsStore& defaults, const QString
     const QJsonDocument document = QJsonDocument::fromJson(defaults.text(key).value_or(u"[]"_s).toUtf8());
     const std::optional<QList<T>> list = document.isArray() ? decode(document.array()) : std::nullopt;
     if (!list) {
-        return failure(u"The saved %1 could not be read."_s.arg(what));
+        //: %1 is "tower locations", "heading presets" or "rotor settings"
+        return failure(QCoreApplication::translate("SettingsBackup", "The saved %1 could not be read.").arg(what));
     }
     return *list;
 }
@@ -180,21 +186,24 @@ ProtocolResult<SettingsBackup> SettingsBackup::capture(const QList<ServerProfile
     backup.servers = servers;
 
     ProtocolResult<QList<RotorLocation>> locations = storedList<RotorLocation>(
-        defaults, SettingsKeys::rotorLocations, u"tower locations"_s, &RotorLocation::fromJsonArray);
+        defaults, SettingsKeys::rotorLocations, QCoreApplication::translate("SettingsBackup", "tower locations"),
+        &RotorLocation::fromJsonArray);
     if (!locations) {
         return locations.failure();
     }
     backup.towerLocations = std::move(locations).value();
 
     ProtocolResult<QList<HeadingPreset>> presets = storedList<HeadingPreset>(
-        defaults, SettingsKeys::headingPresets, u"heading presets"_s, &HeadingPreset::fromJsonArray);
+        defaults, SettingsKeys::headingPresets, QCoreApplication::translate("SettingsBackup", "heading presets"),
+        &HeadingPreset::fromJsonArray);
     if (!presets) {
         return presets.failure();
     }
     backup.presets = std::move(presets).value();
 
     ProtocolResult<QList<RotorMechanicsEntry>> mechanics = storedList<RotorMechanicsEntry>(
-        defaults, SettingsKeys::rotorMechanics, u"rotor settings"_s, &RotorMechanicsEntry::fromJsonArray);
+        defaults, SettingsKeys::rotorMechanics, QCoreApplication::translate("SettingsBackup", "rotor settings"),
+        &RotorMechanicsEntry::fromJsonArray);
     if (!mechanics) {
         return mechanics.failure();
     }
@@ -215,14 +224,18 @@ ProtocolResult<SettingsBackup> SettingsBackup::capture(const QList<ServerProfile
         if (layout) {
             const std::optional<PresentationSettings> settings = PresentationSettings::decoded(*data);
             if (!settings) {
-                return failure(u"The saved layout of %1 could not be read."_s.arg(endpoint));
+                return failure(
+                    QCoreApplication::translate("SettingsBackup", "The saved layout of %1 could not be read.")
+                        .arg(endpoint));
             }
             backup.layouts.insert(endpoint, *settings);
         } else {
             const std::optional<QJsonObject> stored = Json::decodeObject(*data);
             const std::optional<QJsonObject> record = stored ? integrationRecord(*stored) : std::nullopt;
             if (!record) {
-                return failure(u"The saved integration settings of %1 could not be read."_s.arg(endpoint));
+                return failure(QCoreApplication::translate("SettingsBackup",
+                                                           "The saved integration settings of %1 could not be read.")
+                                   .arg(endpoint));
             }
             backup.integrations.insert(endpoint, *record);
         }
@@ -246,7 +259,8 @@ ProtocolResult<QByteArray> SettingsBackup::encoded() const
     // QJsonObject keeps its keys sorted, so the file comes out sorted at every level.
     const std::optional<QByteArray> bytes = Json::encode(toJson(), QJsonDocument::Indented);
     if (!bytes) {
-        return failure(u"The settings hold a number that cannot be written."_s);
+        return failure(
+            QCoreApplication::translate("SettingsBackup", "The settings hold a number that cannot be written."));
     }
     return *bytes;
 }
@@ -260,10 +274,11 @@ ProtocolResult<SettingsBackup> SettingsBackup::read(const QByteArray& bytes)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         return failure(
-            u"The settings file is not valid JSON: %1 at character %2."_s.arg(error.errorString()).arg(error.offset));
+            QCoreApplication::translate("SettingsBackup", "The settings file is not valid JSON: %1 at character %2.")
+                .arg(error.errorString(), QString::number(error.offset)));
     }
     if (!document.isObject()) {
-        return unreadable(u"the settings record"_s);
+        return unreadable(QCoreApplication::translate("SettingsBackup", "the settings record"));
     }
     ProtocolResult<SettingsBackup> backup = fromJson(document.object());
     if (!backup) {
@@ -282,12 +297,14 @@ ProtocolResult<SettingsBackup> SettingsBackup::readFile(const QString& fileName)
         return tooLarge();
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        return failure(u"The settings file could not be opened: %1."_s.arg(file.errorString()));
+        return failure(QCoreApplication::translate("SettingsBackup", "The settings file could not be opened: %1.")
+                           .arg(file.errorString()));
     }
     // One byte past the limit is enough to tell that the file grew since it was measured.
     const QByteArray bytes = file.read(maximumFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        return failure(u"The settings file could not be read: %1."_s.arg(file.errorString()));
+        return failure(QCoreApplication::translate("SettingsBackup", "The settings file could not be read: %1.")
+                           .arg(file.errorString()));
     }
     return read(bytes);
 }
@@ -296,7 +313,8 @@ std::optional<ProtocolFailure> SettingsBackup::writeFile(const QString& fileName
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return failure(u"The settings file could not be written: %1."_s.arg(file.errorString()));
+        return failure(QCoreApplication::translate("SettingsBackup", "The settings file could not be written: %1.")
+                           .arg(file.errorString()));
     }
     return std::nullopt;
 }
@@ -304,13 +322,14 @@ std::optional<ProtocolFailure> SettingsBackup::writeFile(const QString& fileName
 std::optional<ProtocolFailure> SettingsBackup::validate() const
 {
     if (format != formatMarker || version != currentVersion) {
-        return failure(u"This is not a supported station settings file."_s);
+        return failure(QCoreApplication::translate("SettingsBackup", "This is not a supported station settings file."));
     }
 
     QSet<QUuid> serverIDs;
     for (const ServerProfile& server : servers) {
         if (serverIDs.contains(server.id)) {
-            return failure(u"Duplicate server identifiers in settings file."_s);
+            return failure(
+                QCoreApplication::translate("SettingsBackup", "Duplicate server identifiers in settings file."));
         }
         serverIDs.insert(server.id);
     }
@@ -318,28 +337,28 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
     for (const ServerProfile& server : servers) {
         const bool hostHasSpace = std::ranges::any_of(server.host, [](QChar c) { return c.isSpace(); });
         if (!OVVProtocol::validField(server.name) || !OVVProtocol::validField(server.host) || hostHasSpace) {
-            return failure(u"Invalid server name or address."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid server name or address."));
         }
         if (!ServerProfile::validPort(server.kind(), server.port)) {
-            return failure(u"Invalid server port or baud rate."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid server port or baud rate."));
         }
         if (server.latitude.has_value() != server.longitude.has_value()) {
-            return failure(u"Both site coordinates are required."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Both site coordinates are required."));
         }
         if (server.latitude && !ServerProfile::validSite(*server.latitude, *server.longitude)) {
-            return failure(u"Invalid site coordinates."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid site coordinates."));
         }
     }
 
     if (!std::ranges::all_of(towerLocations, &RotorLocation::valid) ||
         !std::ranges::all_of(presets, &HeadingPreset::valid)) {
-        return failure(u"Invalid tower location or preset."_s);
+        return failure(QCoreApplication::translate("SettingsBackup", "Invalid tower location or preset."));
     }
 
     QSet<QUuid> presetIDs;
     for (const HeadingPreset& preset : presets) {
         if (presetIDs.contains(preset.id)) {
-            return failure(u"Duplicate preset identifiers."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Duplicate preset identifiers."));
         }
         presetIDs.insert(preset.id);
     }
@@ -348,7 +367,7 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
     for (const RotorMechanicsEntry& entry : rotorMechanics) {
         const QString pair = CanonicalText::key(entry.endpoint + OVVProtocol::us + entry.rotor);
         if (!entry.valid() || rotors.contains(pair)) {
-            return failure(u"Invalid or duplicate rotor settings."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid or duplicate rotor settings."));
         }
         rotors.insert(pair);
     }
@@ -357,14 +376,14 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
     for (const RotorLocation& location : towerLocations) {
         const QString pair = CanonicalText::key(location.endpoint + OVVProtocol::us + location.rotor);
         if (towers.contains(pair)) {
-            return failure(u"Duplicate tower locations."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Duplicate tower locations."));
         }
         towers.insert(pair);
     }
 
     for (auto it = layouts.cbegin(); it != layouts.cend(); ++it) {
         if (!it.value().validFor(it.key())) {
-            return failure(u"Invalid layout settings."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid layout settings."));
         }
     }
 
@@ -382,7 +401,7 @@ std::optional<ProtocolFailure> SettingsBackup::validate() const
             tolerance.isUndefined() || (tolerance.isDouble() && finiteWithin(tolerance.toDouble(), 0, 10));
         if (!OVVProtocol::validField(it.key()) || !step.isDouble() || !std::isfinite(step.toDouble()) ||
             !headingsValid || !parkValid || !toleranceValid) {
-            return failure(u"Invalid integration settings."_s);
+            return failure(QCoreApplication::translate("SettingsBackup", "Invalid integration settings."));
         }
     }
     return std::nullopt;
@@ -395,7 +414,8 @@ std::optional<ProtocolFailure> SettingsBackup::apply(ServerProfiles& profiles, S
     }
 
     // Everything that could fail to encode is encoded before the first change.
-    const ProtocolFailure unwritable = failure(u"The settings hold a number that cannot be written."_s);
+    const ProtocolFailure unwritable =
+        failure(QCoreApplication::translate("SettingsBackup", "The settings hold a number that cannot be written."));
     const std::optional<QString> locationText = RotorLocation::encode(towerLocations);
     const QJsonArray presetArray = HeadingPreset::toJsonArray(presets);
     const std::optional<QString> mechanicsText = RotorMechanicsEntry::encode(rotorMechanics);
@@ -479,6 +499,7 @@ ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& objec
 {
     SettingsBackup backup;
     if (!Json::read(object, u"format"_s, backup.format)) {
+        // The file's own key names, shown as they are written in it.
         return unreadable(u"“format”"_s);
     }
     if (!Json::read(object, u"version"_s, backup.version)) {
@@ -497,7 +518,9 @@ ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& objec
             const QJsonValue value = array.at(index);
             std::optional<T> element = value.isObject() ? decode(value.toObject()) : std::nullopt;
             if (!element) {
-                return unreadable(u"item %1 of “%2”"_s.arg(index + 1).arg(key));
+                return unreadable( //: %2 is a key of the settings file, which stays in English
+                    QCoreApplication::translate("SettingsBackup", "item %1 of “%2”")
+                        .arg(QString::number(index + 1), key));
             }
             out.append(std::move(*element));
         }
@@ -535,12 +558,14 @@ ProtocolResult<SettingsBackup> SettingsBackup::fromJson(const QJsonObject& objec
         }
         return unreadable(failed ? what.arg(*failed) : u"“%1”"_s.arg(key));
     };
-    if (auto problem =
-            readPerEndpoint(u"layouts"_s, backup.layouts, u"the layout of “%1”"_s, &PresentationSettings::fromJson)) {
+    if (auto problem = readPerEndpoint(u"layouts"_s, backup.layouts,
+                                       QCoreApplication::translate("SettingsBackup", "the layout of “%1”"),
+                                       &PresentationSettings::fromJson)) {
         return *problem;
     }
-    if (auto problem = readPerEndpoint(u"integrations"_s, backup.integrations, u"the integration settings of “%1”"_s,
-                                       &integrationRecord)) {
+    if (auto problem = readPerEndpoint(
+            u"integrations"_s, backup.integrations,
+            QCoreApplication::translate("SettingsBackup", "the integration settings of “%1”"), &integrationRecord)) {
         return *problem;
     }
 

@@ -1,5 +1,6 @@
 #include "app/remote/PairedDevice.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonValue>
 
@@ -10,6 +11,16 @@ using namespace Qt::Literals::StringLiterals;
 QString PairedDevice::roleText(Role role)
 {
     return role == Role::control ? u"Control"_s : u"Watch"_s;
+}
+
+QString PairedDevice::roleName(Role role)
+{
+    if (role == Role::control) {
+        //: Role of a paired phone: it may turn rotors and switch antennas
+        return QCoreApplication::translate("PairedDevice", "Control");
+    }
+    //: Role of a paired phone: it may only look
+    return QCoreApplication::translate("PairedDevice", "Watch");
 }
 
 QString PairedDevice::cleanName(const QString& typed)
@@ -30,7 +41,8 @@ QString PairedDevice::cleanName(const QString& typed)
         }
         name = name.trimmed();
     }
-    return name.isEmpty() ? u"Phone"_s : name;
+    // Becomes the device's saved name, so it is kept in the language it was paired in.
+    return name.isEmpty() ? QCoreApplication::translate("PairedDevice", "Phone") : name;
 }
 
 QString PairedDevice::hashOf(const QString& token)

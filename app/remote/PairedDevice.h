@@ -24,10 +24,12 @@ struct PairedDevice {
     // Device names are shown on the desktop and sent back to the page: short, one line.
     static constexpr qsizetype maxNameLength = 40;
 
-    // "Watch" or "Control".
+    // "Watch" or "Control", as the settings file and the page spell it: never translated.
     static QString roleText(Role role);
+    // The role in the operator's language, for the desktop's list of devices.
+    static QString roleName(Role role);
     // The name typed on the phone, trimmed, control characters dropped and cut to the limit;
-    // "Phone" when nothing is left.
+    // "Phone" (in the operator's language) when nothing is left.
     static QString cleanName(const QString& typed);
     static QString hashOf(const QString& token);
 

@@ -9,6 +9,7 @@
 #include "core/client/Clock.h"
 #include "core/client/KeltoClient.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,7 +56,7 @@ RemoteServer::RemoteServer(StationWorkspace& workspace, SettingsStore& defaults,
     , m_settings(RemoteSettings::load(defaults))
     , m_code(clock)
     , m_devices(new RemoteDevices(defaults, clock, this))
-    , m_message(u"Off"_s)
+    , m_message(tr("Off"))
 {
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &RemoteServer::tick);
@@ -137,13 +138,13 @@ std::optional<QSslConfiguration> tlsConfiguration(const RemoteSettings& settings
 {
     const QList<QSslCertificate> chain = QSslCertificate::fromPath(settings.certificate, QSsl::Pem);
     if (chain.isEmpty()) {
-        why = u"No PEM certificate in "_s + settings.certificate;
+        why = QCoreApplication::translate("RemoteServer", "No PEM certificate in %1").arg(settings.certificate);
         return std::nullopt;
     }
     QFile file(settings.privateKey);
     // A key file is a few kilobytes; a bigger one is not a key.
     if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024) {
-        why = u"Cannot read the private key "_s + settings.privateKey;
+        why = QCoreApplication::translate("RemoteServer", "Cannot read the private key %1").arg(settings.privateKey);
         return std::nullopt;
     }
     const QByteArray pem = file.readAll();
@@ -155,7 +156,8 @@ std::optional<QSslConfiguration> tlsConfiguration(const RemoteSettings& settings
         }
     }
     if (key.isNull()) {
-        why = u"No unencrypted PEM private key in "_s + settings.privateKey;
+        why = QCoreApplication::translate("RemoteServer", "No unencrypted PEM private key in %1")
+                  .arg(settings.privateKey);
         return std::nullopt;
     }
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
@@ -171,7 +173,7 @@ void RemoteServer::start()
 {
     m_address = QHostAddress(m_settings.address);
     if (m_address.isNull()) {
-        setMessage(u"Not an address of this computer: "_s + m_settings.address);
+        setMessage(tr("Not an address of this computer: %1").arg(m_settings.address));
         return;
     }
     if (m_settings.tls()) {
@@ -191,13 +193,14 @@ void RemoteServer::start()
     m_tcp->setMaxPendingConnections(maxPendingRequests);
     // Over TLS a connection is pending once its handshake is done.
     connect(m_tcp, &QTcpServer::pendingConnectionAvailable, this, &RemoteServer::acceptTcp);
+    // The name the WebSocket handshake carries, not shown.
     m_webSockets = new QWebSocketServer(u"Xalto Station Control"_s, QWebSocketServer::NonSecureMode, this);
     m_webSockets->setMaxPendingConnections(maxConnections);
     connect(m_webSockets, &QWebSocketServer::newConnection, this, &RemoteServer::acceptWebSocket);
     if (!m_tcp->listen(m_address, m_settings.port)) {
         setMessage(m_tcp->serverError() == QAbstractSocket::AddressInUseError
-                       ? u"Port "_s + QString::number(m_settings.port) + u" is in use."_s
-                       : u"Cannot listen: "_s + m_tcp->errorString());
+                       ? tr("Port %1 is in use.").arg(m_settings.port)
+                       : tr("Cannot listen: %1").arg(m_tcp->errorString()));
         delete m_tcp;
         m_tcp = nullptr;
         delete m_webSockets;
@@ -207,7 +210,7 @@ void RemoteServer::start()
     m_code.renew();
     pairingCode();
     m_tick.start();
-    setMessage(u"Listening on "_s + url() + (m_settings.tls() ? u" (TLS)"_s : QString()));
+    setMessage(m_settings.tls() ? tr("Listening on %1 (TLS)").arg(url()) : tr("Listening on %1").arg(url()));
 }
 
 void RemoteServer::stop()
@@ -227,7 +230,7 @@ void RemoteServer::stop()
     m_tcp = nullptr;
     delete m_webSockets;
     m_webSockets = nullptr;
-    setMessage(u"Off"_s);
+    setMessage(tr("Off"));
 }
 
 void RemoteServer::setMessage(const QString& message)
@@ -396,6 +399,7 @@ void RemoteServer::pair(QTcpSocket* socket, const QByteArray& body)
         m_pairingWindowStart = now;
         m_pairingAttempts = 0;
     }
+    // The pairing answers are shown by the page, which is English for now.
     if (++m_pairingAttempts > pairingAttemptsPerMinute) {
         answer(socket, "429 Too Many Requests", "application/json",
                json({{u"error"_s, u"Too many tries. Wait a minute, then type the code shown on the desktop."_s}}));
@@ -569,7 +573,8 @@ void RemoteServer::execute(Peer& peer, const PairedDevice& device, const QJsonOb
         notify(peer, RemoteState::watchOnlyReason());
         return;
     }
-    const QString label = u"remote: "_s + device.name;
+    //: Who sent a command, shown in the log after it: "(remote: Shack tablet)"
+    const QString label = tr("remote: %1").arg(device.name);
     if (type == u"stopAll"_s) {
         for (StationSession* session : m_workspace.sessions()) {
             const KeltoClient::CommandOrigin origin(session->client(), label);
@@ -626,6 +631,7 @@ void RemoteServer::send(Peer& peer, const QByteArray& message)
     peer.socket->sendTextMessage(QString::fromUtf8(message));
 }
 
+// The page is served in English for now, so what it is told stays English.
 void RemoteServer::notify(Peer& peer, const QString& text)
 {
     send(peer, json({{u"type"_s, u"notice"_s}, {u"text"_s, text}}));

@@ -17,6 +17,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+// What the page shows. The page is served in English for now, so the texts written here are not
+// translated, and the JSON keys never are.
+
 namespace {
 
 using Role = PairedDevice::Role;

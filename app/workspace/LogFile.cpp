@@ -27,8 +27,9 @@ bool LogFile::open()
 
 QString LogFile::limitLine(qint64 limitBytes)
 {
-    return u"The log file reached %1 MiB; later lines are not written to it."_s.arg(
-        QString::number(double(limitBytes) / (1 << 20), 'g', 4));
+    // The sentence is for the operator; the date in front of it stays machine-read.
+    return tr("The log file reached %1 MiB; later lines are not written to it.")
+        .arg(QString::number(double(limitBytes) / (1 << 20), 'g', 4));
 }
 
 bool LogFile::append(const QStringList& lines, QDate date)

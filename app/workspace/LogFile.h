@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QString>
@@ -10,6 +11,7 @@
 // bound, far beyond a contest's worth of lines, and says so in its last line. Lines already in
 // the file count towards the bound, so a file that is already full gets only that line again.
 class LogFile final {
+    Q_DECLARE_TR_FUNCTIONS(LogFile)
     Q_DISABLE_COPY_MOVE(LogFile)
 
 public:

@@ -24,7 +24,7 @@ StationWorkspace::StationWorkspace(SettingsStore& defaults, CredentialStore* cre
 {
     restore();
     if (m_sessions.isEmpty()) {
-        m_sessions.append(createSession(u"Server 1"_s));
+        m_sessions.append(createSession(tr("Server %1").arg(1)));
     }
     m_selected = m_sessions.first()->id();
     for (StationSession* session : std::as_const(m_sessions)) {
@@ -122,7 +122,7 @@ void StationWorkspace::add()
     if (!canAddSession()) {
         return;
     }
-    StationSession* session = createSession(u"Server "_s + QString::number(m_sessions.size() + 1));
+    StationSession* session = createSession(tr("Server %1").arg(m_sessions.size() + 1));
     observe(session);
     m_sessions.append(session);
     Q_EMIT sessionsChanged();
@@ -155,8 +155,8 @@ void StationWorkspace::connectSession(StationSession* session, const QString& ho
             close(session);
         }
         setSelected(other->id());
-        setDuplicateConnection(u"This server is already open in "_s + other->name() +
-                               u". Its existing tab has been selected."_s);
+        setDuplicateConnection(
+            tr("This server is already open in %1. Its existing tab has been selected.").arg(other->name()));
         return;
     }
     m_connectionKeys.insert(session->id(), key);
@@ -289,6 +289,7 @@ void StationWorkspace::takeLog(StationSession* session)
     if (first == lines.size()) {
         return;
     }
+    // Tools read the tag back out of a saved log: it stays as it is in every language.
     const QString tag = u" ["_s + logLabel(session) + u"] "_s;
     QStringList appended;
     appended.reserve(lines.size() - first);

@@ -49,6 +49,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Card keys, never shown.
 const QString rotorPrefix = u"Rotor: "_s;
 const QString switchPrefix = u"Switch: "_s;
 const QString tunerPrefix = u"Tuner: "_s;
@@ -130,7 +131,7 @@ StationView::StationView(KeltoClient& client, ServerProfiles& profiles, Settings
     scroll->setWidget(content);
     // Its cards and controls take the focus; the area itself is only a frame to scroll.
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(u"Rotors and antenna routing"_s);
+    scroll->setAccessibleName(tr("Rotors and antenna routing"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,13 +167,14 @@ QWidget* StationView::buildHeader()
     titleRow->setSpacing(10);
     auto* icon = PlainText::label();
     icon->setPixmap(Icons::application().pixmap(32, 32));
+    // The program's name stays as it is in every language.
     icon->setAccessibleName(u"Xalto Station Control"_s);
     auto* title = sectionTitle(u"Xalto Station Control"_s);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
     title->setFont(titleFont);
     const QString version = QCoreApplication::applicationVersion();
-    auto* versionLabel = secondaryLabel(version.isEmpty() ? u"Development"_s : version);
+    auto* versionLabel = secondaryLabel(version.isEmpty() ? tr("Development") : version);
     titleRow->addWidget(icon);
     titleRow->addWidget(title);
     titleRow->addWidget(versionLabel, 0, Qt::AlignBaseline);
@@ -183,38 +185,38 @@ QWidget* StationView::buildHeader()
     m_serverButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_serverButton->setIcon(Icons::icon(u"server"_s));
     m_serverMenu = new QMenu(m_serverButton);
-    m_serverMenu->setTitle(u"Servers"_s);
-    m_serverMenu->setAccessibleName(u"Servers"_s);
+    m_serverMenu->setTitle(tr("Servers"));
+    m_serverMenu->setAccessibleName(tr("Servers"));
     m_serverButton->setMenu(m_serverMenu);
-    m_serverButton->setToolTip(u"Choose the saved server this tab shows."_s);
+    m_serverButton->setToolTip(tr("Choose the saved server this tab shows."));
 
-    m_connectButton = new QPushButton(u"Connect"_s);
+    m_connectButton = new QPushButton(tr("Connect"));
     m_connectButton->setDefault(false);
-    m_connectButton->setMinimumWidth(m_connectButton->fontMetrics().horizontalAdvance(u"Disconnect"_s) + 32);
+    m_connectButton->setMinimumWidth(m_connectButton->fontMetrics().horizontalAdvance(tr("Disconnect")) + 32);
     connect(m_connectButton, &QPushButton::clicked, this, &StationView::connectOrDisconnect);
 
-    auto* integrationsButton = new QPushButton(Icons::icon(u"link"_s), u"Integrations"_s);
-    integrationsButton->setAccessibleName(u"Integrations"_s);
-    integrationsButton->setToolTip(u"Loggers, keys and the rotary encoder for this server."_s);
+    auto* integrationsButton = new QPushButton(Icons::icon(u"link"_s), tr("Integrations"));
+    integrationsButton->setAccessibleName(tr("Integrations"));
+    integrationsButton->setToolTip(tr("Loggers, keys and the rotary encoder for this server."));
     connect(integrationsButton, &QPushButton::clicked, this, &StationView::openIntegrations);
 
-    auto* layoutButton = new QPushButton(Icons::icon(u"sliders"_s), u"Layout"_s);
-    layoutButton->setAccessibleName(u"Layout"_s);
-    layoutButton->setToolTip(u"Which cards show, in what order, on which bands."_s);
+    auto* layoutButton = new QPushButton(Icons::icon(u"sliders"_s), tr("Layout"));
+    layoutButton->setAccessibleName(tr("Layout"));
+    layoutButton->setToolTip(tr("Which cards show, in what order, on which bands."));
     connect(layoutButton, &QPushButton::clicked, this, &StationView::openLayout);
 
-    auto* logButton = new QPushButton(Icons::icon(u"log"_s), u"Log"_s);
-    logButton->setAccessibleName(u"Log"_s);
-    logButton->setToolTip(u"Open the connection and command log of every tab."_s);
+    auto* logButton = new QPushButton(Icons::icon(u"log"_s), tr("Log"));
+    logButton->setAccessibleName(tr("Log"));
+    logButton->setToolTip(tr("Open the connection and command log of every tab."));
     connect(logButton, &QPushButton::clicked, this, &StationView::logRequested);
 
-    auto* worldButton = new QPushButton(Icons::icon(u"globe"_s), u"World map"_s);
-    worldButton->setAccessibleName(u"World map"_s);
-    worldButton->setToolTip(u"The world round this tab's towers, with every located rotor's beam."_s);
+    auto* worldButton = new QPushButton(Icons::icon(u"globe"_s), tr("World map"));
+    worldButton->setAccessibleName(tr("World map"));
+    worldButton->setToolTip(tr("The world round this tab's towers, with every located rotor's beam."));
     connect(worldButton, &QPushButton::clicked, this, &StationView::openWorldMap);
 
-    m_additionalButton = new QPushButton(Icons::icon(u"plus"_s), u"Additional Server"_s);
-    m_additionalButton->setAccessibleName(u"Additional Server"_s);
+    m_additionalButton = new QPushButton(Icons::icon(u"plus"_s), tr("Additional Server"));
+    m_additionalButton->setAccessibleName(tr("Additional Server"));
     connect(m_additionalButton, &QPushButton::clicked, this, [this] {
         if (m_callbacks.newSession) {
             m_callbacks.newSession();
@@ -232,8 +234,9 @@ QWidget* StationView::buildHeader()
     controlsRow->addWidget(worldButton);
     controlsRow->addWidget(m_additionalButton);
 
-    auto* note = secondaryLabel(u"Controls reset on disconnect. Turn commands are never replayed. Closing the app does "
-                                u"not stop a moving antenna."_s);
+    auto* note =
+        secondaryLabel(tr("Controls reset on disconnect. Turn commands are never replayed. Closing the app does "
+                          "not stop a moving antenna."));
     note->setWordWrap(true);
 
     auto* statusRow = new QHBoxLayout;
@@ -250,11 +253,11 @@ QWidget* StationView::buildHeader()
     statusRow->addWidget(m_notice, 1);
 
     // In the fixed header, so scrolling to the antennas never hides them.
-    m_enableControl = new QCheckBox(u"Enable control"_s);
-    m_enableControl->setAccessibleName(u"Enable control"_s);
+    m_enableControl = new QCheckBox(tr("Enable control"));
+    m_enableControl->setAccessibleName(tr("Enable control"));
     connect(m_enableControl, &QCheckBox::toggled, this, [this](bool on) { m_client.setControlsEnabled(on); });
-    m_stopAll = new QPushButton(Icons::icon(u"stop"_s), u"STOP ALL"_s);
-    m_stopAll->setAccessibleName(u"STOP ALL"_s);
+    m_stopAll = new QPushButton(Icons::icon(u"stop"_s), tr("STOP ALL"));
+    m_stopAll->setAccessibleName(tr("STOP ALL"));
     m_stopAll->setAutoDefault(false);
     QFont bold = m_stopAll->font();
     bold.setBold(true);
@@ -293,7 +296,7 @@ QWidget* StationView::buildRotorSection()
     top->setSpacing(10);
     m_rotorCount = secondaryLabel();
     m_rotorCaption = secondaryLabel();
-    top->addWidget(sectionTitle(u"Rotors"_s));
+    top->addWidget(sectionTitle(tr("Rotors")));
     top->addWidget(m_rotorCount, 0, Qt::AlignBaseline);
     top->addWidget(m_rotorCaption, 1, Qt::AlignBaseline);
 
@@ -318,10 +321,10 @@ QWidget* StationView::buildRoutingSection()
     layout->setSpacing(8);
 
     auto* top = new QHBoxLayout;
-    m_enableAntennas = new QCheckBox(u"Enable antenna controls"_s);
-    m_enableAntennas->setAccessibleName(u"Enable antenna controls"_s);
+    m_enableAntennas = new QCheckBox(tr("Enable antenna controls"));
+    m_enableAntennas->setAccessibleName(tr("Enable antenna controls"));
     connect(m_enableAntennas, &QCheckBox::toggled, this, [this](bool on) { m_client.setSwitchControlsEnabled(on); });
-    top->addWidget(sectionTitle(u"Antenna routing"_s));
+    top->addWidget(sectionTitle(tr("Antenna routing")));
     top->addStretch(1);
     top->addWidget(m_enableAntennas);
 
@@ -527,13 +530,13 @@ void StationView::rebuildServerMenu()
     if (!profiles.isEmpty()) {
         m_serverMenu->addSeparator();
     }
-    m_serverMenu->addAction(u"Manage servers…"_s, this, &StationView::manageServers);
+    m_serverMenu->addAction(tr("Manage servers…"), this, &StationView::manageServers);
     QString label;
     if (profiles.isEmpty()) {
-        label = u"Configure Server"_s;
+        label = tr("Configure Server");
     } else {
         const std::optional<ServerProfile> selected = selectedProfile();
-        label = u"SERVER: "_s + (selected ? selected->name : u"Select server"_s);
+        label = tr("SERVER: %1").arg(selected ? selected->name : tr("Select server"));
     }
     m_serverButton->setText(PlainText::mnemonicSafe(label));
     m_serverButton->setAccessibleName(label);
@@ -551,6 +554,7 @@ void StationView::connectOrDisconnect()
         return;
     }
     if (m_callbacks.connectServer) {
+        // Without a profile the one rotor is named after the controller model, in every language.
         m_callbacks.connectServer(m_host, m_port, profile ? profile->kind() : ConnectionKind::ovVarnex,
                                   profile ? profile->name : u"KT-90"_s);
     }
@@ -619,15 +623,15 @@ void StationView::refreshHeader()
 {
     const bool connected = m_client.connected();
     const bool connecting = m_client.connecting();
-    m_connectButton->setText(connected ? u"Disconnect"_s : connecting ? u"Cancel"_s : u"Connect"_s);
+    m_connectButton->setText(connected ? tr("Disconnect") : connecting ? tr("Cancel") : tr("Connect"));
     m_connectButton->setAccessibleName(m_connectButton->text());
-    m_connectButton->setToolTip(connected    ? u"Close the connection to this server."_s
-                                : connecting ? u"Stop connecting to this server."_s
-                                             : u"Connect to the selected server."_s);
+    m_connectButton->setToolTip(connected    ? tr("Close the connection to this server.")
+                                : connecting ? tr("Stop connecting to this server.")
+                                             : tr("Connect to the selected server."));
 
     const bool canAdd = m_callbacks.canAddSession && m_callbacks.canAddSession();
-    setEnabledWithReason(m_additionalButton, canAdd, u"Connect to another server in a separate tab (up to 10)."_s,
-                         u"Ten server tabs are open: close one to add another."_s);
+    setEnabledWithReason(m_additionalButton, canAdd, tr("Connect to another server in a separate tab (up to 10)."),
+                         tr("Ten server tabs are open: close one to add another."));
 
     m_statusDot->setLit(connected);
     m_message->setText(m_client.message());
@@ -640,17 +644,17 @@ void StationView::refreshHeader()
 
     const QSignalBlocker blockControl(m_enableControl);
     m_enableControl->setChecked(m_client.controlsEnabled());
-    m_enableControl->setToolTip(u"Allow the rotor controls of this tab to send commands."_s);
+    m_enableControl->setToolTip(tr("Allow the rotor controls of this tab to send commands."));
     const QSignalBlocker blockAntennas(m_enableAntennas);
     m_enableAntennas->setChecked(m_client.switchControlsEnabled());
-    m_enableAntennas->setToolTip(u"Allow the switch, stack and tuner controls of this tab to send commands."_s);
+    m_enableAntennas->setToolTip(tr("Allow the switch, stack and tuner controls of this tab to send commands."));
 
     const auto& rotors = m_client.station().rotors;
     const bool canStopAny =
         std::any_of(rotors.cbegin(), rotors.cend(), [this](const Rotor& rotor) { return m_client.canStop(rotor); });
-    const QString key = u" ("_s + stopAllShortcut().toString(QKeySequence::NativeText) + u")"_s;
-    setEnabledWithReason(m_stopAll, canStopAny, u"Stop every rotor of this server."_s + key,
-                         u"No rotor can be stopped: connect and switch on Enable control."_s);
+    const QString key = stopAllShortcut().toString(QKeySequence::NativeText);
+    setEnabledWithReason(m_stopAll, canStopAny, tr("Stop every rotor of this server. (%1)").arg(key),
+                         tr("No rotor can be stopped: connect and switch on Enable control."));
     setTextColor(m_stopAll, StationColors::red(palette()));
 }
 
@@ -663,20 +667,22 @@ void StationView::refreshSections()
             ++visibleRotors;
         }
     }
-    m_rotorCount->setText(QString::number(visibleRotors) + u" visible"_s);
-    m_rotorCaption->setText(QString::number(station.rotors.size()) + u" discovered · live headings from the server"_s);
+    //: Rotor cards shown on this tab
+    m_rotorCount->setText(tr("%n visible", nullptr, visibleRotors));
+    //: Rotors the server reported
+    m_rotorCaption->setText(tr("%n discovered · live headings from the server", nullptr, int(station.rotors.size())));
 
     const bool empty = station.isEmpty();
     QString rotorEmpty;
     if (station.rotors.isEmpty()) {
-        rotorEmpty = m_client.connected() ? u"Waiting for rotors…"_s : u"Connect once to load this server’s rotors"_s;
+        rotorEmpty = m_client.connected() ? tr("Waiting for rotors…") : tr("Connect once to load this server’s rotors");
     }
     m_rotorEmpty->setText(rotorEmpty);
     m_rotorEmpty->setVisible(!rotorEmpty.isEmpty());
 
     const bool noRouting = station.switches.isEmpty() && station.stacks.isEmpty() && station.tuners.isEmpty();
-    m_routingEmpty->setText(empty && !m_client.connected() ? u"Connect once to load this server’s antenna routing"_s
-                                                           : u"No switches, stack outputs or tuners reported"_s);
+    m_routingEmpty->setText(empty && !m_client.connected() ? tr("Connect once to load this server’s antenna routing")
+                                                           : tr("No switches, stack outputs or tuners reported"));
     m_routingEmpty->setVisible(noRouting);
     // A KT-90 or a rotctld drives one rotor and has no antenna routing at all.
     m_routingSection->setVisible(m_client.connectionKind() == ConnectionKind::ovVarnex);
@@ -819,13 +825,15 @@ CardFrame* StationView::createCard(const QString& key)
     CardFrame* card = nullptr;
     if (key.startsWith(switchPrefix)) {
         card = new SwitchCard(m_client, key.mid(switchPrefix.size()));
-        card->setAccessibleName(u"Switch "_s + key.mid(switchPrefix.size()));
+        //: Antenna switch card, named for assistive tools
+        card->setAccessibleName(tr("Switch %1").arg(key.mid(switchPrefix.size())));
     } else if (key.startsWith(stackPrefix)) {
         card = new StackCard(m_client, key.mid(stackPrefix.size()));
-        card->setAccessibleName(u"Stack "_s + key.mid(stackPrefix.size()));
+        //: Antenna stack card, named for assistive tools
+        card->setAccessibleName(tr("Stack %1").arg(key.mid(stackPrefix.size())));
     } else {
         card = new TunerCard(m_client, key.mid(tunerPrefix.size()));
-        card->setAccessibleName(u"Tuner "_s + key.mid(tunerPrefix.size()));
+        card->setAccessibleName(tr("Tuner %1").arg(key.mid(tunerPrefix.size())));
     }
     return card;
 }
@@ -892,11 +900,11 @@ void StationView::manageServers()
 void StationView::offerProfileEditor()
 {
     const bool none = m_profiles.items().isEmpty();
-    Alert::open(this, QMessageBox::Information, none ? u"No server yet"_s : u"No server chosen"_s,
-                none ? u"There is no server to connect to yet. Add one in the server editor."_s
-                     : u"This tab has no server. Choose one in the server menu, or add one in the server editor."_s,
-                {{u"Cancel"_s, QMessageBox::RejectRole, {}},
-                 {u"Add server…"_s, QMessageBox::AcceptRole, [self = QPointer(this)] {
+    Alert::open(this, QMessageBox::Information, none ? tr("No server yet") : tr("No server chosen"),
+                none ? tr("There is no server to connect to yet. Add one in the server editor.")
+                     : tr("This tab has no server. Choose one in the server menu, or add one in the server editor."),
+                {{tr("Cancel"), QMessageBox::RejectRole, {}},
+                 {tr("Add server…"), QMessageBox::AcceptRole, [self = QPointer(this)] {
                       if (self) {
                           self->manageServers();
                       }

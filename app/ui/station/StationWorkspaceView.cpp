@@ -23,14 +23,14 @@ StationWorkspaceView::StationWorkspaceView(StationWorkspace& workspace, TileLoad
     , m_tiles(tiles)
     , m_strip(new QWidget)
     , m_tabs(new TabStrip)
-    , m_closeTab(new QPushButton(Icons::icon(u"close"_s), u"Close server tab"_s))
+    , m_closeTab(new QPushButton(Icons::icon(u"close"_s), tr("Close server tab")))
     , m_stack(new QStackedWidget)
 {
     m_strip->setBackgroundRole(QPalette::Window);
     auto* stripLayout = new QHBoxLayout(m_strip);
     stripLayout->setContentsMargins(12, 6, 12, 2);
     stripLayout->setSpacing(6);
-    m_tabs->setAccessibleName(u"Server tabs"_s);
+    m_tabs->setAccessibleName(tr("Server tabs"));
     stripLayout->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (const QUuid id(m_tabs->tabData(index).toString()); !id.isNull()) {
@@ -38,8 +38,8 @@ StationWorkspaceView::StationWorkspaceView(StationWorkspace& workspace, TileLoad
         }
     });
     stripLayout->addWidget(m_closeTab);
-    m_closeTab->setAccessibleName(u"Close server tab"_s);
-    m_closeTab->setToolTip(u"Disconnect and close the selected server tab."_s);
+    m_closeTab->setAccessibleName(tr("Close server tab"));
+    m_closeTab->setToolTip(tr("Disconnect and close the selected server tab."));
     connect(m_closeTab, &QPushButton::clicked, this, [this] {
         if (const std::optional<QUuid>& id = m_workspace.selected()) {
             m_workspace.close(m_workspace.session(*id));
@@ -139,8 +139,8 @@ void StationWorkspaceView::syncStrip()
         // The name tells the tabs apart; the state follows it unless the tab is live.
         const KeltoClient& client = session->client();
         const QString title = client.connected()    ? session->name()
-                              : client.connecting() ? session->name() + u" · connecting"_s
-                                                    : session->name() + u" · disconnected"_s;
+                              : client.connecting() ? tr("%1 · connecting").arg(session->name())
+                                                    : tr("%1 · disconnected").arg(session->name());
         const int tab = static_cast<int>(index);
         if (tab >= m_tabs->count()) {
             m_tabs->addTab(PlainText::mnemonicSafe(title));
@@ -171,13 +171,13 @@ void StationWorkspaceView::showDuplicateAlert()
         return;
     }
     m_alert =
-        new QMessageBox(QMessageBox::Information, u"Server already open"_s, *message, QMessageBox::NoButton, this);
+        new QMessageBox(QMessageBox::Information, tr("Server already open"), *message, QMessageBox::NoButton, this);
     m_alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert->setWindowModality(Qt::WindowModal);
-    m_alert->setText(u"Server already open"_s);
+    m_alert->setText(tr("Server already open"));
     m_alert->setInformativeText(*message);
-    QPushButton* ok = m_alert->addButton(u"OK"_s, QMessageBox::RejectRole);
-    ok->setAccessibleName(u"OK"_s);
+    QPushButton* ok = m_alert->addButton(tr("OK"), QMessageBox::RejectRole);
+    ok->setAccessibleName(tr("OK"));
     m_alert->setEscapeButton(ok);
     connect(m_alert, &QMessageBox::finished, this, [this] { m_workspace.clearDuplicateConnection(); });
     m_alert->open();

@@ -253,7 +253,7 @@ void RemoteAccessSheet::refreshDevices()
     m_devices->clear();
     for (const PairedDevice& device : m_server.devices().devices()) {
         // Item views show their text as it is; nothing is read as markup.
-        auto* item = new QTreeWidgetItem(m_devices, {device.name, PairedDevice::roleText(device.role),
+        auto* item = new QTreeWidgetItem(m_devices, {device.name, PairedDevice::roleName(device.role),
                                                      open.contains(device.id) ? tr("Yes") : tr("No"),
                                                      seenText(device.firstSeen), seenText(device.lastSeen)});
         const QString id = device.id.toString();

@@ -6,6 +6,7 @@
 #include "core/world/LandData.h"
 #include "core/world/Sun.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFontMetricsF>
@@ -41,7 +42,7 @@ const Land& builtInLand()
         Land loaded;
         QFile file(u":/xalto/world/world-land-50m.bin"_s);
         if (!file.open(QIODevice::ReadOnly)) {
-            loaded.error = QObject::tr("The land outlines are missing from this build.");
+            loaded.error = QCoreApplication::translate("WorldMap", "The land outlines are missing from this build.");
             return loaded;
         }
         ProtocolResult<LandData> read = LandData::read(file.readAll());

@@ -38,7 +38,7 @@ TowerMap::TowerMap(TileLoader& tiles, QWidget* parent)
     : QWidget(parent)
     , m_tiles(tiles)
 {
-    setAccessibleName(u"Map"_s);
+    setAccessibleName(tr("Map"));
     setAttribute(Qt::WA_OpaquePaintEvent, !m_round);
     updateCursor();
     connect(&m_tiles, &TileLoader::tileReady, this, &TowerMap::tileReady);
@@ -53,7 +53,7 @@ TowerMap::~TowerMap()
 
 QString TowerMap::loadErrorMessage()
 {
-    return u"Map imagery unavailable. Heading display still works."_s;
+    return tr("Map imagery unavailable. Heading display still works.");
 }
 
 void TowerMap::setRegion(double latitude, double longitude, double spanMetres)

@@ -6,10 +6,10 @@
 #include "core/world/LandData.h"
 #include "core/world/Sun.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,7 +42,7 @@ const Land& builtInLand()
         Land loaded;
         QFile file(u":/xalto/world/world-land-50m.bin"_s);
         if (!file.open(QIODevice::ReadOnly)) {
-            loaded.error = QObject::tr("The land outlines are missing from this build.");
+            loaded.error = QCoreApplication::translate("WorldMap", "The land outlines are missing from this build.");
             return loaded;
         }
         ProtocolResult<LandData> read = LandData::read(file.readAll());
@@ -204,15 +204,6 @@ void WorldMap::setReach(Reach reach)
     }
 }
 
-void WorldMap::setUnit(Unit unit)
-{
-    if (unit != m_unit) {
-        m_unit = unit;
-        m_skyValid = false;
-        update();
-    }
-}
-
 void WorldMap::setRotors(const QList<Rotor>& rotors)
 {
     if (rotors != m_rotors) {
@@ -305,12 +296,8 @@ QString WorldMap::describe(GeoPoint place) const
     }
     const AzimuthalProjection::Point point = m_projection->project(place);
     const double metres = AzimuthalProjection::distance(point);
-    const QLocale locale;
-    const QString distance = m_unit == Unit::miles
-                                 ? tr("%1 mi").arg(locale.toString(std::round(metres / metresPerMile), 'f', 0))
-                                 : tr("%1 km").arg(locale.toString(std::round(metres / 1000.0), 'f', 0));
-    return tr("Bearing %1°, %2, %3")
-        .arg(locale.toString(AzimuthalProjection::bearing(point), 'f', 0), distance,
+    return tr("Bearing %1, %2, %3")
+        .arg(LocaleText::degrees(AzimuthalProjection::bearing(point), 0), LocaleText::distance(metres),
              Maidenhead::locator(place.latitude, place.longitude));
 }
 
@@ -446,6 +433,7 @@ void WorldMap::paintSkyLayer(double ratio)
     }
     m_skyLayer.setDevicePixelRatio(ratio);
     m_skyValid = true;
+    m_skyUnit = LocaleText::distanceUnit();
     QPainter painter(&m_skyLayer);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawPixmap(0, 0, m_landLayer);
@@ -508,12 +496,11 @@ void WorldMap::paintRings(QPainter& painter) const
     const QRectF circle = mapCircle();
     const QPointF centre = circle.center();
     const double scale = pixelsPerMetre();
-    const double step = m_unit == Unit::miles ? ringStepMiles : ringStepKilometres;
+    const double step = m_skyUnit == LocaleText::DistanceUnit::miles ? ringStepMiles : ringStepKilometres;
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     painter.setFont(small);
     const QFontMetricsF metrics(small);
-    const QLocale locale;
     // A cosmetic pen, one device pixel wide: Qt draws it directly, where a scaled pen has each
     // large circle stroked into a polygon first (most of a full redraw's time at twice the
     // scale). On a sharper screen the thinner line gets a little more ink.
@@ -524,9 +511,7 @@ void WorldMap::paintRings(QPainter& painter) const
         painter.setPen(ringPen);
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(centre, radius, radius);
-        const QString label = m_unit == Unit::miles
-                                  ? tr("%1 mi").arg(locale.toString(std::round(metres / metresPerMile), 'f', 0))
-                                  : tr("%1 km").arg(locale.toString(std::round(metres / 1000.0), 'f', 0));
+        const QString label = LocaleText::distance(metres);
         // Along the south-south-east spoke, clear of the cardinal ticks.
         const QPointF at = toward(centre, 160.0, radius);
         QRectF box = metrics.boundingRect(label);
@@ -680,7 +665,7 @@ void WorldMap::paintEvent(QPaintEvent*)
         paintLandLayer(ratio);
         m_skyValid = false;
     }
-    if (!m_skyValid) {
+    if (!m_skyValid || m_skyUnit != LocaleText::distanceUnit()) {
         paintSkyLayer(ratio);
     }
     painter.drawPixmap(0, 0, m_skyLayer);
@@ -745,9 +730,9 @@ void WorldMap::updateDescription()
     }
     for (const Rotor& rotor : m_rotors) {
         if (rotor.heading) {
-            parts << tr("%1 beam %2°%3")
-                         .arg(rotor.name, QLocale().toString(*rotor.heading, 'f', 0),
-                              rotor.stale ? tr(", last reported") : QString());
+            const QString heading = LocaleText::degrees(*rotor.heading, 0);
+            parts << (rotor.stale ? tr("%1 beam %2, last reported").arg(rotor.name, heading)
+                                  : tr("%1 beam %2").arg(rotor.name, heading));
         }
     }
     setAccessibleDescription(parts.join(u"; "_s));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/style/LocaleText.h"
 #include "core/world/AzimuthalProjection.h"
 #include "core/world/GeoPoint.h"
 #include "core/world/ProjectedLand.h"
@@ -32,7 +33,6 @@ class WorldMap final : public QWidget {
     Q_DISABLE_COPY_MOVE(WorldMap)
 
 public:
-    enum class Unit { kilometres, miles };
     // How far from the tower the edge of the map reaches.
     enum class Reach { km5000, km10000, world };
     static constexpr double defaultBeamwidth = 60.0;
@@ -63,8 +63,6 @@ public:
     std::optional<GeoPoint> centre() const { return m_centre; }
     void setReach(Reach reach);
     Reach reach() const { return m_reach; }
-    void setUnit(Unit unit);
-    Unit unit() const { return m_unit; }
     void setRotors(const QList<Rotor>& rotors);
     const QList<Rotor>& rotors() const { return m_rotors; }
     // The place "Point at" aims at, drawn with its short and long path.
@@ -144,7 +142,8 @@ private:
     QSizeF m_landPathSize;
     double m_landPathRatio = 0.0;
     Reach m_reach = Reach::world;
-    Unit m_unit = Unit::kilometres;
+    // The distance unit the rings were last drawn in: a change in Settings redraws them.
+    LocaleText::DistanceUnit m_skyUnit = LocaleText::DistanceUnit::kilometres;
     QList<Rotor> m_rotors;
     std::optional<GeoPoint> m_pointAt;
     // Projected once per centre and station.

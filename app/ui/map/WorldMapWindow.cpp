@@ -2,6 +2,7 @@
 
 #include "app/profiles/RotorLocation.h"
 #include "app/profiles/SettingsKeys.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/SettingsStore.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
@@ -57,8 +57,9 @@ WorldMapWindow::WorldMapWindow(KeltoClient& client, SettingsStore& defaults, QWi
     , m_empty(new QLabel)
 {
     setWindowTitle(tr("World map"));
-    m_reach->addItem(tr("5,000 km"), int(WorldMap::Reach::km5000));
-    m_reach->addItem(tr("10,000 km"), int(WorldMap::Reach::km10000));
+    // The reaches are whole kilometres; they read in the operator's unit.
+    m_reach->addItem(LocaleText::distance(5'000'000.0), int(WorldMap::Reach::km5000));
+    m_reach->addItem(LocaleText::distance(10'000'000.0), int(WorldMap::Reach::km10000));
     m_reach->addItem(tr("Whole world"), int(WorldMap::Reach::world));
     m_reach->setCurrentIndex(2);
     m_reach->setAccessibleName(tr("World map reach"));
@@ -76,10 +77,8 @@ WorldMapWindow::WorldMapWindow(KeltoClient& client, SettingsStore& defaults, QWi
     m_map->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     connect(m_map, &WorldMap::pointerMoved, this, [this](double bearing, double metres, const QString& locator) {
-        const QLocale locale;
         m_status->setText(
-            tr("Bearing %1°, %2 km, %3")
-                .arg(locale.toString(bearing, 'f', 0), locale.toString(metres / 1000.0, 'f', 0), locator));
+            tr("Bearing %1, %2, %3").arg(LocaleText::degrees(bearing, 0), LocaleText::distance(metres), locator));
     });
     connect(m_map, &WorldMap::pointerLeft, m_status, &QLabel::clear);
     connect(m_map, &WorldMap::pointChosen, this, [this](double latitude, double longitude) {

@@ -53,8 +53,9 @@ QPushButton* button(const QString& text, const QString& help)
     return pushButton;
 }
 
-const QString hostPlaceholder = u"Hostname or IP address"_s;
-const QString serialPlaceholder = u"/dev/ttyUSB0 serial device"_s;
+// Translated where shown: a translator is installed only after this file's statics are made.
+const char* const hostPlaceholder = QT_TRANSLATE_NOOP("ProfileManagerDialog", "Hostname or IP address");
+const char* const serialPlaceholder = QT_TRANSLATE_NOOP("ProfileManagerDialog", "/dev/ttyUSB0 serial device");
 
 } // namespace
 
@@ -73,7 +74,7 @@ ProfileManagerDialog::ProfileManagerDialog(ProfileManager& manager, QWidget* par
     columns->addWidget(buildList());
     columns->addWidget(buildForm(), 1);
 
-    auto* done = button(u"OK"_s, u"Close the server editor."_s);
+    auto* done = button(tr("OK"), tr("Close the server editor."));
     connect(done, &QPushButton::clicked, &m_manager, &ProfileManager::close);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(buildTransfer(), 1);
@@ -96,7 +97,7 @@ ProfileManagerDialog::ProfileManagerDialog(ProfileManager& manager, QWidget* par
     connect(&m_manager.profiles(), &ServerProfiles::itemsChanged, this, &ProfileManagerDialog::rebuildList);
     connect(&m_manager, &ProfileManager::closeRequested, this, &QDialog::accept);
     connect(&m_manager, &ProfileManager::exportFileWanted, this, [this](const QString& suggestedName) {
-        m_files->saveJson(this, u"Export Settings"_s, suggestedName,
+        m_files->saveJson(this, tr("Export Settings"), suggestedName,
                           [manager = QPointer(&m_manager)](const QString& fileName) {
                               if (manager) {
                                   manager->exportTo(fileName);
@@ -104,7 +105,7 @@ ProfileManagerDialog::ProfileManagerDialog(ProfileManager& manager, QWidget* par
                           });
     });
     connect(&m_manager, &ProfileManager::importFileWanted, this, [this] {
-        m_files->openJson(this, u"Import Settings"_s, [manager = QPointer(&m_manager)](const QString& fileName) {
+        m_files->openJson(this, tr("Import Settings"), [manager = QPointer(&m_manager)](const QString& fileName) {
             if (manager) {
                 manager->importFrom(fileName);
             }
@@ -132,25 +133,25 @@ QWidget* ProfileManagerDialog::buildList()
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* caption = note(u"Connect to any compatible OV Varnex server. Rotators are discovered automatically."_s);
+    auto* caption = note(tr("Connect to any compatible OV Varnex server. Rotators are discovered automatically."));
     m_list = new QListWidget;
-    m_list->setAccessibleName(u"Servers"_s);
-    m_list->setToolTip(u"Saved servers, in the order they were added. Choose one to edit it."_s);
+    m_list->setAccessibleName(tr("Servers"));
+    m_list->setToolTip(tr("Saved servers, in the order they were added. Choose one to edit it."));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Selection, not the current row: a list taking focus makes its first row current unasked.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &ProfileManagerDialog::listSelectionChanged);
 
     auto* add = new QToolButton;
     add->setIcon(Icons::icon(u"plus"_s));
-    add->setText(u"New server"_s);
+    add->setText(tr("New server"));
     add->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    add->setAccessibleName(u"New server"_s);
-    add->setToolTip(u"Start a new server profile."_s);
+    add->setAccessibleName(tr("New server"));
+    add->setToolTip(tr("Start a new server profile."));
     connect(add, &QToolButton::clicked, &m_manager, &ProfileManager::newServer);
 
     m_remove = new QToolButton;
     m_remove->setIcon(Icons::icon(u"trash"_s));
-    m_remove->setAccessibleName(u"Remove saved server"_s);
+    m_remove->setAccessibleName(tr("Remove saved server"));
     connect(m_remove, &QToolButton::clicked, this, [this] {
         if (const std::optional<QUuid>& id = m_manager.editingID()) {
             if (const std::optional<ServerProfile> profile = m_manager.profiles().profile(*id)) {
@@ -164,7 +165,7 @@ QWidget* ProfileManagerDialog::buildList()
     buttons->addStretch(1);
     buttons->addWidget(m_remove);
 
-    layout->addWidget(heading(u"Servers"_s));
+    layout->addWidget(heading(tr("Servers")));
     layout->addWidget(caption);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
@@ -194,42 +195,42 @@ QWidget* ProfileManagerDialog::buildForm()
 
     auto* server = new QFormLayout;
     QLineEdit* name =
-        addField(server, Field::name, u"Profile name"_s, u"The name shown in the server menu and on the tab."_s);
+        addField(server, Field::name, tr("Profile name"), tr("The name shown in the server menu and on the tab."));
     // The sheet opens on an empty form, ready for a new server.
     name->setFocus();
     m_kind = new QComboBox;
     for (const ConnectionKind kind : ConnectionKinds::all()) {
         m_kind->addItem(ConnectionKinds::text(kind), QVariant::fromValue(static_cast<int>(kind)));
     }
-    m_kind->setAccessibleName(u"Connection type"_s);
-    m_kind->setToolTip(u"How this computer reaches the station: an OV Varnex server, a KT-90 controller over "
-                       u"TCP, UDP or a serial port, or a rotator behind a Hamlib rotctld."_s);
+    m_kind->setAccessibleName(tr("Connection type"));
+    m_kind->setToolTip(tr("How this computer reaches the station: an OV Varnex server, a KT-90 controller over "
+                          "TCP, UDP or a serial port, or a rotator behind a Hamlib rotctld."));
     connect(m_kind, &QComboBox::activated, this, [this](int index) {
         m_manager.setConnectionKind(static_cast<ConnectionKind>(m_kind->itemData(index).toInt()));
     });
-    server->addRow(u"Connection type"_s, m_kind);
-    m_host = addField(server, Field::host, u"Host"_s, QString());
-    m_port = addField(server, Field::port, u"Port"_s, QString());
+    server->addRow(tr("Connection type"), m_kind);
+    m_host = addField(server, Field::host, tr("Host"), QString());
+    m_port = addField(server, Field::port, tr("Port"), QString());
     m_portLabel = qobject_cast<QLabel*>(server->labelForField(m_port));
 
     auto* site = new QFormLayout;
-    addField(site, Field::address, u"Street address"_s,
-             u"The site’s street address. Without coordinates it is looked up on OpenStreetMap when saved."_s);
-    addField(site, Field::latitude, u"Latitude (−85…85)"_s, u"Site latitude in degrees, from −85 to 85."_s);
-    addField(site, Field::longitude, u"Longitude (−180…180)"_s, u"Site longitude in degrees, from −180 to 180."_s);
+    addField(site, Field::address, tr("Street address"),
+             tr("The site’s street address. Without coordinates it is looked up on OpenStreetMap when saved."));
+    addField(site, Field::latitude, tr("Latitude (−85…85)"), tr("Site latitude in degrees, from −85 to 85."));
+    addField(site, Field::longitude, tr("Longitude (−180…180)"), tr("Site longitude in degrees, from −180 to 180."));
 
-    m_coordinateWarning = PlainText::label(u"Enter both coordinates within the shown ranges."_s);
+    m_coordinateWarning = PlainText::label(tr("Enter both coordinates within the shown ranges."));
     m_coordinateWarning->setWordWrap(true);
     auto* attribution = new QLabel(
         u"<a href=\"%1\">%2</a>"_s.arg(NominatimPlaceSearch::copyrightAddress, NominatimPlaceSearch::attribution));
     PlainText::markOwnRichText(attribution);
     attribution->setOpenExternalLinks(true);
-    attribution->setToolTip(u"Addresses are looked up in OpenStreetMap data. Open its copyright page."_s);
+    attribution->setToolTip(tr("Addresses are looked up in OpenStreetMap data. Open its copyright page."));
 
     m_savedElsewhere = note(QString());
     m_savedElsewhere->setTextFormat(Qt::PlainText);
     m_savedElsewhere->hide();
-    m_save = button(u"Save"_s, QString());
+    m_save = button(tr("Save"), QString());
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, &m_manager, &ProfileManager::save);
     auto* saveRow = new QHBoxLayout;
@@ -239,12 +240,12 @@ QWidget* ProfileManagerDialog::buildForm()
     layout->addWidget(m_title);
     layout->addLayout(server);
     layout->addSpacing(8);
-    layout->addWidget(heading(u"Site Location (optional)"_s));
+    layout->addWidget(heading(tr("Site Location (optional)")));
     layout->addLayout(site);
     layout->addWidget(m_coordinateWarning);
-    layout->addWidget(note(u"Coordinates provide the starting map location for this server’s rotors. Adjust each "
-                           u"tower on the main screen; existing tower positions are preserved. Address-only entries "
-                           u"are looked up with OpenStreetMap when saved."_s));
+    layout->addWidget(note(tr("Coordinates provide the starting map location for this server’s rotors. Adjust each "
+                              "tower on the main screen; existing tower positions are preserved. Address-only entries "
+                              "are looked up with OpenStreetMap when saved.")));
     layout->addWidget(attribution);
     layout->addStretch(1);
     layout->addWidget(m_savedElsewhere);
@@ -257,13 +258,13 @@ QWidget* ProfileManagerDialog::buildTransfer()
     auto* area = new QWidget;
     auto* layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* exportButton = button(u"Export…"_s, u"Save all saved server settings to a settings file."_s);
+    auto* exportButton = button(tr("Export…"), tr("Save all saved server settings to a settings file."));
     auto* importButton =
-        button(u"Import…"_s, u"Replace the saved settings with those of a settings file, after asking."_s);
+        button(tr("Import…"), tr("Replace the saved settings with those of a settings file, after asking."));
     connect(exportButton, &QPushButton::clicked, &m_manager, &ProfileManager::exportSettings);
     connect(importButton, &QPushButton::clicked, &m_manager, &ProfileManager::importSettings);
-    layout->addWidget(note(u"Export includes all saved server settings, locations, presets, layouts and "
-                           u"integrations. Passwords remain in the system keychain."_s),
+    layout->addWidget(note(tr("Export includes all saved server settings, locations, presets, layouts and "
+                              "integrations. Passwords remain in the system keychain.")),
                       1);
     layout->addWidget(exportButton);
     layout->addWidget(importButton);
@@ -280,9 +281,9 @@ void ProfileManagerDialog::buildOverlay()
     auto* busy = new QProgressBar;
     busy->setRange(0, 0);
     busy->setTextVisible(false);
-    busy->setAccessibleName(u"Checking"_s);
-    auto* text = PlainText::label(u"Checking server and site location…"_s);
-    m_cancelCheck = button(u"Cancel check"_s, u"Stop checking. Nothing is saved and your edits stay."_s);
+    busy->setAccessibleName(tr("Checking"));
+    auto* text = PlainText::label(tr("Checking server and site location…"));
+    m_cancelCheck = button(tr("Cancel check"), tr("Stop checking. Nothing is saved and your edits stay."));
     connect(m_cancelCheck, &QPushButton::clicked, &m_manager, &ProfileManager::cancelCheck);
 
     auto* panelLayout = new QVBoxLayout(panel);
@@ -396,16 +397,16 @@ void ProfileManagerDialog::refresh()
     setWindowTitle(title);
 
     const bool serial = m_manager.connectionKind() == ConnectionKind::kt90Serial;
-    m_host->setPlaceholderText(serial ? serialPlaceholder : hostPlaceholder);
-    m_host->setToolTip(serial ? u"Path of the controller’s serial device, such as /dev/ttyUSB0."_s
-                              : u"Host name or IP address of the station server, KT-90 controller or rotctld."_s);
-    const QString portName = serial ? u"Baud"_s : u"Port"_s;
+    m_host->setPlaceholderText(tr(serial ? serialPlaceholder : hostPlaceholder));
+    m_host->setToolTip(serial ? tr("Path of the controller’s serial device, such as /dev/ttyUSB0.")
+                              : tr("Host name or IP address of the station server, KT-90 controller or rotctld."));
+    const QString portName = serial ? tr("Baud") : tr("Port");
     m_portLabel->setText(portName);
     m_port->setAccessibleName(portName);
-    m_port->setToolTip(serial ? u"Baud rate of the serial port: 4800, 9600, 19200, 38400, 57600 or 115200."_s
-                              : u"TCP or UDP port of the server, from 1 to 65535."_s);
+    m_port->setToolTip(serial ? tr("Baud rate of the serial port: 4800, 9600, 19200, 38400, 57600 or 115200.")
+                              : tr("TCP or UDP port of the server, from 1 to 65535."));
     const bool rotctld = m_manager.connectionKind() == ConnectionKind::hamlibRotctld;
-    m_port->setPlaceholderText(rotctld ? u"4533, rotctld’s usual port"_s : QString());
+    m_port->setPlaceholderText(rotctld ? tr("4533, rotctld’s usual port") : QString());
     m_coordinateWarning->setVisible(!m_manager.coordinatesValid());
 
     m_savedElsewhere->setText(m_manager.savedElsewhere());
@@ -413,11 +414,12 @@ void ProfileManagerDialog::refresh()
 
     const bool valid = m_manager.valid();
     m_save->setEnabled(valid);
-    m_save->setToolTip(valid ? u"Check that the server answers, then save this profile."_s : m_manager.invalidReason());
+    m_save->setToolTip(valid ? tr("Check that the server answers, then save this profile.")
+                             : m_manager.invalidReason());
 
     const bool stored = m_manager.editingID() && m_manager.profiles().profile(*m_manager.editingID());
     m_remove->setEnabled(stored);
-    m_remove->setToolTip(stored ? u"Remove saved server"_s : u"Choose a saved server to remove it."_s);
+    m_remove->setToolTip(stored ? tr("Remove saved server") : tr("Choose a saved server to remove it."));
     syncSelection();
 
     const bool checking = m_manager.checking();
@@ -475,30 +477,30 @@ QMessageBox* ProfileManagerDialog::openAlert(AlertKind kind)
     switch (kind) {
     case AlertKind::unsavedChanges:
         return Alert::open(
-            this, QMessageBox::Warning, u"Unsaved details"_s,
-            u"Your changes have not been saved. Keep editing to save them, or discard them to "
-            u"continue."_s,
-            {{u"Keep editing"_s, QMessageBox::RejectRole, answer(&ProfileManager::keepEditing)},
-             {u"Discard changes"_s, QMessageBox::DestructiveRole, answer(&ProfileManager::discardChanges)}});
+            this, QMessageBox::Warning, tr("Unsaved details"),
+            tr("Your changes have not been saved. Keep editing to save them, or discard them to "
+               "continue."),
+            {{tr("Keep editing"), QMessageBox::RejectRole, answer(&ProfileManager::keepEditing)},
+             {tr("Discard changes"), QMessageBox::DestructiveRole, answer(&ProfileManager::discardChanges)}});
     case AlertKind::validationError: {
         // The check stays the usual path: "OK" is the default, saving unchecked a choice.
         QList<Alert::Button> buttons{
-            {u"OK"_s, QMessageBox::RejectRole, answer(&ProfileManager::dismissValidationError)}};
+            {tr("OK"), QMessageBox::RejectRole, answer(&ProfileManager::dismissValidationError)}};
         if (m_manager.canSaveAnyway()) {
             // Not an acceptance: Return keeps to OK, the checked path.
-            buttons.append({u"Save anyway"_s, QMessageBox::ActionRole, answer(&ProfileManager::saveAnyway)});
+            buttons.append({tr("Save anyway"), QMessageBox::ActionRole, answer(&ProfileManager::saveAnyway)});
         }
-        return Alert::open(this, QMessageBox::Warning, u"Could not save server"_s, m_manager.validationMessage(),
+        return Alert::open(this, QMessageBox::Warning, tr("Could not save server"), m_manager.validationMessage(),
                            buttons);
     }
     case AlertKind::importConfirmation:
-        return Alert::open(this, QMessageBox::Question, u"Import saved settings?"_s, m_manager.importQuestion(),
-                           {{u"Cancel"_s, QMessageBox::RejectRole, answer(&ProfileManager::cancelImport)},
-                            {u"Import"_s, QMessageBox::AcceptRole, answer(&ProfileManager::confirmImport)}});
+        return Alert::open(this, QMessageBox::Question, tr("Import saved settings?"), m_manager.importQuestion(),
+                           {{tr("Cancel"), QMessageBox::RejectRole, answer(&ProfileManager::cancelImport)},
+                            {tr("Import"), QMessageBox::AcceptRole, answer(&ProfileManager::confirmImport)}});
     case AlertKind::transferMessage:
-        return Alert::open(this, QMessageBox::Information, u"Settings transfer"_s,
+        return Alert::open(this, QMessageBox::Information, tr("Settings transfer"),
                            m_manager.transferMessage().value_or(QString()),
-                           {{u"OK"_s, QMessageBox::AcceptRole, answer(&ProfileManager::dismissTransferMessage)}});
+                           {{tr("OK"), QMessageBox::AcceptRole, answer(&ProfileManager::dismissTransferMessage)}});
     case AlertKind::none:
         break;
     }

@@ -1,5 +1,6 @@
 #include "app/ui/profiles/SystemFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -13,7 +14,8 @@ QFileDialog* jsonDialog(QWidget* parent, const QString& title, FileDialogs::Chos
     auto* dialog = new QFileDialog(parent, title);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
-    dialog->setNameFilter(u"JSON (*.json)"_s);
+    //: File type filter of the settings file dialogs; keep "(*.json)" as it is
+    dialog->setNameFilter(QCoreApplication::translate("SystemFileDialogs", "JSON files (*.json)"));
     dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, std::move(chosen));
     return dialog;
@@ -26,7 +28,7 @@ void SystemFileDialogs::saveJson(QWidget* parent, const QString& title, const QS
     QFileDialog* dialog = jsonDialog(parent, title, std::move(chosen));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(u"json"_s);
+    dialog->setDefaultSuffix(u"json"_s); // a file name suffix, not translated
     dialog->selectFile(suggestedName);
     dialog->open();
 }

@@ -130,10 +130,16 @@ void Compass::paintEvent(QPaintEvent*)
         QString text;
         QPointF at;
     };
-    const std::array<Letter, 4> cardinals{{{u"N"_s, {0, -letterRadius}},
-                                           {u"E"_s, {letterRadius, 0}},
-                                           {u"S"_s, {0, letterRadius}},
-                                           {u"W"_s, {-letterRadius, 0}}}};
+    const std::array<Letter, 4> cardinals{{
+        //: North on the heading dial
+        {tr("N"), {0, -letterRadius}},
+        //: East on the heading dial
+        {tr("E"), {letterRadius, 0}},
+        //: South on the heading dial
+        {tr("S"), {0, letterRadius}},
+        //: West on the heading dial
+        {tr("W"), {-letterRadius, 0}},
+    }};
     for (const Letter& letter : cardinals) {
         painter.drawText(QRectF(letter.at - QPointF(12, 12), QSizeF(24, 24)), Qt::AlignCenter, letter.text);
     }

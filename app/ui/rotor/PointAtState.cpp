@@ -1,21 +1,14 @@
 #include "app/ui/rotor/PointAtState.h"
 
+#include "app/ui/style/LocaleText.h"
 #include "core/geo/Beam.h"
 #include "core/geo/StationLookup.h"
-#include "core/protocol/FixedText.h"
-
-#include <QCoreApplication>
 
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PointAtState", text);
-}
 
 std::optional<double> tenths(std::optional<double> heading)
 {
@@ -33,13 +26,15 @@ QString placeText(const ResolvedPlace& place)
     }
     QString text = place.name;
     if (!place.callAreaName.isEmpty()) {
-        text += u" ("_s + place.callAreaName + u')';
+        text = PointAtState::tr("%1 (%2)").arg(text, place.callAreaName);
     }
     if (place.cqZone > 0) {
-        text += u" · CQ "_s + QString::number(place.cqZone);
+        //: CQ zone, a division of the world used in amateur radio contests
+        text = PointAtState::tr("%1 · CQ %2").arg(text, LocaleText::count(place.cqZone));
     }
     if (place.ituZone > 0) {
-        text += u" · ITU "_s + QString::number(place.ituZone);
+        //: ITU zone, a division of the world used in amateur radio
+        text = PointAtState::tr("%1 · ITU %2").arg(text, LocaleText::count(place.ituZone));
     }
     return text;
 }
@@ -77,10 +72,11 @@ PointAtState PointAtState::of(const Facts& facts)
                 state.shortHeading = tenths(Beam::controllerHeading(beam->shortPath.bearing, tower.northOffset));
                 state.longHeading = tenths(Beam::controllerHeading(beam->longPath.bearing, tower.northOffset));
                 if (state.shortHeading && state.longHeading) {
-                    state.shortPath =
-                        headingText(*state.shortHeading) + u" · "_s + distanceText(beam->shortPath.distanceMeters);
+                    //: A path's heading and distance, "52.3° · 8,953 km"
+                    state.shortPath = tr("%1 · %2").arg(headingText(*state.shortHeading),
+                                                        distanceText(beam->shortPath.distanceMeters));
                     state.longPath =
-                        headingText(*state.longHeading) + u" · "_s + distanceText(beam->longPath.distanceMeters);
+                        tr("%1 · %2").arg(headingText(*state.longHeading), distanceText(beam->longPath.distanceMeters));
                 }
                 if (beam->nearAntipode) {
                     state.warning = tr("Near the antipode of the tower: every heading is about as short, so the "
@@ -114,10 +110,10 @@ PointAtState PointAtState::of(const Facts& facts)
 
 QString PointAtState::distanceText(double meters)
 {
-    return QString::number(std::llround(meters / 1000.0)) + u" km"_s;
+    return LocaleText::distance(meters);
 }
 
 QString PointAtState::headingText(double heading)
 {
-    return fixedText(heading, 1) + u"°"_s;
+    return LocaleText::degrees(heading, 1);
 }

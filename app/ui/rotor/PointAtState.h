@@ -2,6 +2,7 @@
 
 #include "app/profiles/RotorLocation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,9 @@ class CountryFile;
 // Everything a rotor card's "Point at" section shows, worked out from the typed text, the country
 // file, the tower's location and the client's turn guard. Pure; the panel copies it into widgets.
 struct PointAtState {
+    Q_DECLARE_TR_FUNCTIONS(PointAtState)
+
+public:
     struct Facts {
         QString rotor;
         QString text;
@@ -38,7 +42,8 @@ struct PointAtState {
     QString place;
     // "exact call", "prefix", "call area" or "grid".
     QString source;
-    // "52.3° · 8953 km", controller headings with the tower's north offset applied.
+    // "52.3° · 8953 km" (the locale's separators, the chosen unit), controller headings with the tower's north offset
+    // applied.
     QString shortPath;
     QString longPath;
     // Why nothing resolved, or the antipode warning; empty otherwise.
@@ -51,7 +56,7 @@ struct PointAtState {
 
     static PointAtState of(const Facts& facts);
 
-    // Every distance the section shows, in one place so the unit can become a choice.
+    // Every distance the section shows, in the operator's unit.
     static QString distanceText(double meters);
     // A controller heading as the log and the section show it, "52.3°".
     static QString headingText(double heading);

@@ -1,11 +1,10 @@
 #include "app/ui/rotor/PresetEditorDialog.h"
 
 #include "app/profiles/SettingsKeys.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/SettingsStore.h"
-#include "core/protocol/FixedText.h"
-#include "core/protocol/OVVProtocol.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -27,7 +26,7 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     , m_endpoint(endpoint)
     , m_rotor(rotor)
 {
-    const QString title = u"Presets for "_s + rotor + u" · Enter a name and heading for this rotor."_s;
+    const QString title = tr("Presets for %1 · Enter a name and heading for this rotor.").arg(rotor);
     setWindowTitle(title);
     setWindowModality(Qt::WindowModal);
     setFixedWidth(460);
@@ -39,22 +38,22 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     heading->setFont(bold);
 
     m_name = new QLineEdit(this);
-    m_name->setAccessibleName(u"Preset name"_s);
-    m_name->setToolTip(u"The name shown on the preset’s button."_s);
+    m_name->setAccessibleName(tr("Preset name"));
+    m_name->setToolTip(tr("The name shown on the preset’s button."));
     m_heading = new QLineEdit(this);
-    m_heading->setAccessibleName(u"Target heading (°)"_s);
-    m_heading->setPlaceholderText(u"Preset target heading"_s);
-    m_heading->setToolTip(u"Heading in degrees, from 0 to 360."_s);
+    m_heading->setAccessibleName(tr("Target heading (°)"));
+    m_heading->setPlaceholderText(tr("Preset target heading"));
+    m_heading->setToolTip(tr("Heading in degrees, from 0 to 360."));
     auto* form = new QFormLayout;
-    form->addRow(u"Preset name"_s, m_name);
-    form->addRow(u"Target heading (°)"_s, m_heading);
+    form->addRow(tr("Preset name"), m_name);
+    form->addRow(tr("Target heading (°)"), m_heading);
 
     m_error = PlainText::label({}, this);
     m_error->setWordWrap(true);
     m_error->hide();
-    auto* saveButton = new QPushButton(u"Save"_s, this);
-    saveButton->setAccessibleName(u"Save"_s);
-    saveButton->setToolTip(u"Add this preset to "_s + rotor + u"."_s);
+    auto* saveButton = new QPushButton(tr("Save"), this);
+    saveButton->setAccessibleName(tr("Save"));
+    saveButton->setToolTip(tr("Add this preset to %1.").arg(rotor));
     saveButton->setDefault(true);
     auto* saveRow = new QHBoxLayout;
     saveRow->addWidget(m_error, 1);
@@ -63,7 +62,7 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     auto* list = new QWidget;
     m_rows = new QVBoxLayout(list);
     m_rows->setContentsMargins(0, 0, 0, 0);
-    m_empty = PlainText::label(u"No presets configured"_s, list);
+    m_empty = PlainText::label(tr("No presets configured"), list);
     m_rows->addWidget(m_empty);
     m_rows->addStretch(1);
     auto* scroll = new QScrollArea(this);
@@ -72,9 +71,9 @@ PresetEditorDialog::PresetEditorDialog(SettingsStore& defaults, const QString& e
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(120);
 
-    auto* done = new QPushButton(u"Done"_s, this);
-    done->setAccessibleName(u"Done"_s);
-    done->setToolTip(u"Close the preset editor."_s);
+    auto* done = new QPushButton(tr("Done"), this);
+    done->setAccessibleName(tr("Done"));
+    done->setToolTip(tr("Close the preset editor."));
     done->setAutoDefault(false);
     auto* doneRow = new QHBoxLayout;
     doneRow->addStretch(1);
@@ -107,8 +106,7 @@ void PresetEditorDialog::changeEvent(QEvent* event)
 void PresetEditorDialog::save()
 {
     // A heading that is not a number fails the preset rule like one out of range.
-    const double degrees = OVVProtocol::decimal(QStringView(m_heading->text()).trimmed())
-                               .value_or(std::numeric_limits<double>::quiet_NaN());
+    const double degrees = LocaleText::parse(m_heading->text()).value_or(std::numeric_limits<double>::quiet_NaN());
     const ProtocolResult<HeadingPreset> made = HeadingPreset::make(m_endpoint, m_rotor, m_name->text(), degrees);
     if (!made) {
         showError(made.failure().description());
@@ -160,10 +158,10 @@ void PresetEditorDialog::showPresets()
         line->setContentsMargins(0, 0, 0, 0);
         auto* name = PlainText::label(preset.name, row);
         name->setTextFormat(Qt::PlainText);
-        auto* degrees = PlainText::label(fixedText(preset.degrees, 1) + u"°"_s, row);
-        auto* removeButton = new QPushButton(u"Remove"_s, row);
-        removeButton->setAccessibleName(u"Remove "_s + preset.name);
-        removeButton->setToolTip(u"Remove the preset "_s + preset.name + u"."_s);
+        auto* degrees = PlainText::label(LocaleText::degrees(preset.degrees, 1), row);
+        auto* removeButton = new QPushButton(tr("Remove"), row);
+        removeButton->setAccessibleName(tr("Remove %1").arg(preset.name));
+        removeButton->setToolTip(tr("Remove the preset %1.").arg(preset.name));
         removeButton->setAutoDefault(false);
         line->addWidget(name, 1);
         line->addWidget(degrees);

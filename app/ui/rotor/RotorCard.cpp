@@ -12,11 +12,11 @@
 #include "app/ui/sheets/RotorLocationEditor.h"
 #include "app/ui/sheets/RotorSettingsSheet.h"
 #include "app/ui/style/Icons.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/SettingsStore.h"
-#include "core/protocol/FixedText.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -40,10 +40,19 @@ namespace {
 constexpr int presetColumns = 2;
 
 struct QuickHeading {
-    QChar letter;
+    const char* letter;
     int degrees;
 };
-constexpr std::array<QuickHeading, 4> quickHeadings{{{u'N', 0}, {u'E', 90}, {u'S', 180}, {u'W', 270}}};
+constexpr std::array<QuickHeading, 4> quickHeadings{{
+    //: North, on the quick heading button "N 0°"
+    {QT_TRANSLATE_NOOP("RotorCard", "N"), 0},
+    //: East, on the quick heading button "E 90°"
+    {QT_TRANSLATE_NOOP("RotorCard", "E"), 90},
+    //: South, on the quick heading button "S 180°"
+    {QT_TRANSLATE_NOOP("RotorCard", "S"), 180},
+    //: West, on the quick heading button "W 270°"
+    {QT_TRANSLATE_NOOP("RotorCard", "W"), 270},
+}};
 
 QFont smaller(QFont font)
 {
@@ -114,7 +123,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     , m_defaults(defaults)
     , m_rotorName(rotorName)
 {
-    setAccessibleName(u"Rotor "_s + rotorName);
+    setAccessibleName(tr("Rotor %1").arg(rotorName));
 
     auto* name = sectionTitle(rotorName, this);
     name->setTextFormat(Qt::PlainText);
@@ -124,7 +133,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     auto* header = new QHBoxLayout;
     header->addWidget(name, 1);
     header->addWidget(m_status);
-    m_rotorSettings = addButton(u"Rotor settings…"_s, u"Rotor settings for "_s + rotorName);
+    m_rotorSettings = addButton(tr("Rotor settings…"), tr("Rotor settings for %1").arg(rotorName));
     header->addWidget(m_rotorSettings);
 
     m_headingCaption = caption(QString(), this);
@@ -132,7 +141,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     m_heading->setFont(headingFont());
     const QFontMetrics digits(m_heading->font());
     m_heading->setMinimumWidth(std::max(digits.horizontalAdvance(u"000.0°"_s), digits.horizontalAdvance(u"—"_s)));
-    m_heading->setAccessibleName(u"Heading of "_s + rotorName);
+    m_heading->setAccessibleName(tr("Heading of %1").arg(rotorName));
     m_heading->setAlignment(Qt::AlignHCenter);
     m_headingCaption->setAlignment(Qt::AlignHCenter);
 
@@ -141,7 +150,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     auto* dialRow = new QHBoxLayout(m_dialPlace);
     dialRow->setContentsMargins(0, 0, 0, 0);
     m_compass = new Compass(m_dialPlace);
-    m_compass->setAccessibleName(u"Heading dial for "_s + rotorName);
+    m_compass->setAccessibleName(tr("Heading dial for %1").arg(rotorName));
     m_compass->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     dialRow->addStretch(1);
     dialRow->addWidget(m_compass);
@@ -151,7 +160,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     mapRow->setContentsMargins(0, 0, 0, 0);
     m_mapPlace->hide();
 
-    m_setLocation = addButton(u"Set tower location…"_s, u"Set tower location…"_s);
+    m_setLocation = addButton(tr("Set tower location…"), tr("Set tower location…"));
     m_setLocation->setIcon(Icons::icon(u"location"_s));
     m_setLocation->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* locationRow = new QHBoxLayout;
@@ -160,21 +169,23 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     locationRow->addStretch(1);
 
     m_target = new QLineEdit(this);
-    m_target->setAccessibleName(u"Target heading for "_s + rotorName);
-    m_target->setToolTip(u"Fill the target heading; press Rotate or Return to move."_s);
-    m_target->setPlaceholderText(u"0–360°"_s);
+    m_target->setAccessibleName(tr("Target heading for %1").arg(rotorName));
+    m_target->setToolTip(tr("Fill the target heading; press Rotate or Return to move."));
+    m_target->setPlaceholderText(tr("0–360°"));
     m_target->setMinimumWidth(64);
     m_target->setMaximumWidth(160);
     m_encoderLabel = caption(QString(), this);
-    m_encoderLabel->setAccessibleName(u"Encoder preview for "_s + rotorName);
+    m_encoderLabel->setAccessibleName(tr("Encoder preview for %1").arg(rotorName));
     m_encoderLabel->setToolTip(
-        u"Heading previewed with the rotary encoder; press the encoder button or Apply to turn."_s);
+        tr("Heading previewed with the rotary encoder; press the encoder button or Apply to turn."));
     m_encoderLabel->hide();
-    m_rotate = addButton(u"Rotate"_s, u"Rotate"_s);
-    m_counterclockwise = addButton(u"CCW"_s, u"CCW"_s);
-    m_clockwise = addButton(u"CW"_s, u"CW"_s);
-    m_stop = addButton(u"Stop"_s, u"Stop"_s);
-    m_park = addButton(u"Park"_s, u"Park "_s + rotorName);
+    m_rotate = addButton(tr("Rotate"), tr("Rotate"));
+    m_counterclockwise = addButton(tr("CCW"), tr("CCW"));
+    m_clockwise = addButton(tr("CW"), tr("CW"));
+    m_stop = addButton(tr("Stop"), tr("Stop"));
+    m_park = addButton(
+        //: Verb: turn the rotor to its park heading
+        tr("Park"), tr("Park %1").arg(rotorName));
     auto* targetRow = new QHBoxLayout;
     targetRow->addWidget(m_target, 1);
     targetRow->addWidget(m_rotate);
@@ -187,9 +198,11 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
 
     auto* quickRow = new QHBoxLayout;
     for (const QuickHeading& quick : quickHeadings) {
-        const QString text = QString(quick.letter) + u' ' + QString::number(quick.degrees) + u"°"_s;
+        const QString heading = LocaleText::degrees(quick.degrees, 0);
+        //: A compass point and its heading on a quick heading button, "N 0°"
+        const QString text = tr("%1 %2").arg(tr(quick.letter), heading);
         QToolButton* button = addButton(text, text);
-        button->setToolTip(u"Put "_s + QString::number(quick.degrees) + u"° in the target heading."_s);
+        button->setToolTip(tr("Put %1 in the target heading.").arg(heading));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         quickRow->addWidget(button);
         const int degrees = quick.degrees;
@@ -198,37 +211,37 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
 
     m_pointAt = new PointAtPanel(client, rotorName, this);
 
-    m_managePresets = addButton(u"Manage…"_s, u"Manage presets for "_s + rotorName);
+    m_managePresets = addButton(tr("Manage…"), tr("Manage presets for %1").arg(rotorName));
     m_managePresets->setIcon(Icons::icon(u"sliders"_s));
     m_managePresets->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* localHeader = new QHBoxLayout;
-    localHeader->addWidget(sectionTitle(u"Local presets"_s, this), 1);
+    localHeader->addWidget(sectionTitle(tr("Local presets"), this), 1);
     localHeader->addWidget(m_managePresets);
-    m_noLocalPresets = caption(u"No presets configured"_s, this);
+    m_noLocalPresets = caption(tr("No presets configured"), this);
     m_localGrid = new QGridLayout;
 
-    m_refresh = addButton(u"Refresh"_s, u"Refresh"_s);
+    m_refresh = addButton(tr("Refresh"), tr("Refresh"));
     m_refresh->setIcon(Icons::icon(u"refresh"_s));
     m_refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* serverHeader = new QHBoxLayout;
-    serverHeader->addWidget(sectionTitle(u"Server presets"_s, this), 1);
+    serverHeader->addWidget(sectionTitle(tr("Server presets"), this), 1);
     serverHeader->addWidget(m_refresh);
     m_serverNote = caption(QString(), this);
     m_serverNote->setWordWrap(true);
     m_serverGrid = new QGridLayout;
 
-    m_requestLock = addButton(u"Request lock"_s, u"Request lock"_s);
+    m_requestLock = addButton(tr("Request lock"), tr("Request lock"));
     m_requestLock->setIcon(Icons::icon(u"lock"_s));
     m_requestLock->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_releaseLock = addButton(u"Release lock"_s, u"Release lock"_s);
+    m_releaseLock = addButton(tr("Release lock"), tr("Release lock"));
     auto* lockRow = new QHBoxLayout;
     lockRow->addWidget(m_requestLock);
     lockRow->addWidget(m_releaseLock);
     lockRow->addStretch(1);
     m_lockNote = caption(QString(), this);
     auto* lockExplanation =
-        caption(u"Server does not report ownership or rejected commands. Locks share the client IP and do not "
-                u"protect server presets. Disconnect releases locks for that IP."_s,
+        caption(tr("Server does not report ownership or rejected commands. Locks share the client IP and do not "
+                   "protect server presets. Disconnect releases locks for that IP."),
                 this);
     lockExplanation->setWordWrap(true);
     m_secondaryLabels = {m_headingCaption, m_noLocalPresets, m_serverNote, lockExplanation};
@@ -387,7 +400,7 @@ void RotorCard::setEncoderPreview(std::optional<double> heading)
         return;
     }
     m_encoderPreview = heading;
-    m_encoderLabel->setText(heading ? u"Encoder preview: "_s + fixedText(*heading, 1) + u"°"_s : QString());
+    m_encoderLabel->setText(heading ? tr("Encoder preview: %1").arg(LocaleText::degrees(*heading, 1)) : QString());
     m_encoderLabel->setAccessibleDescription(m_encoderLabel->text());
     m_encoderLabel->setVisible(heading.has_value());
 }
@@ -407,8 +420,9 @@ void RotorCard::refresh()
     setText(m_headingCaption, state.headingCaption);
     setText(m_heading, state.headingText);
     // What a screen reader says of the heading: its value and state, not only what it is.
-    const QString spoken = m_rotorName + u" heading "_s + state.headingText +
-                           (state.status.isEmpty() ? QString() : u", "_s + state.status);
+    const QString spoken = state.status.isEmpty()
+                               ? tr("%1 heading %2").arg(m_rotorName, state.headingText)
+                               : tr("%1 heading %2, %3").arg(m_rotorName, state.headingText, state.status);
     if (m_heading->accessibleDescription() != spoken) {
         m_heading->setAccessibleDescription(spoken);
     }
@@ -485,7 +499,9 @@ void RotorCard::rebuildLocalPresets(const QList<HeadingPreset>& presets)
     m_localButtons.clear();
     for (qsizetype i = 0; i < presets.size(); ++i) {
         const HeadingPreset& preset = presets.at(i);
-        QToolButton* button = addButton(preset.name + u"  "_s + fixedText(preset.degrees, 1) + u"°"_s, preset.name);
+        QToolButton* button = addButton(
+            //: A local preset's button: its name and heading
+            tr("%1  %2").arg(preset.name, LocaleText::degrees(preset.degrees, 1)), preset.name);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         m_localGrid->addWidget(button, static_cast<int>(i / presetColumns), static_cast<int>(i % presetColumns));
         m_localButtons.append(button);
@@ -532,7 +548,8 @@ void RotorCard::rotate()
 
 void RotorCard::turnToLocalPreset(double degrees)
 {
-    m_target->setText(QString::number(degrees, 'f', QLocale::FloatingPointShortest));
+    // Headings stay below a thousand, so no group separator comes into the field.
+    m_target->setText(QLocale().toString(degrees, 'f', QLocale::FloatingPointShortest));
     m_client.turn(m_rotorName, degrees);
 }
 
@@ -587,12 +604,12 @@ void RotorCard::showLocationControl()
 {
     const bool enabled = m_tiles && m_places && !m_endpoint.isEmpty();
     m_setLocation->setEnabled(enabled);
-    const QString help = u"Place "_s + m_rotorName + u" on the map and set its true-north offset."_s;
+    const QString help = tr("Place %1 on the map and set its true-north offset.").arg(m_rotorName);
     QString why;
     if (m_endpoint.isEmpty()) {
-        why = u"Choose a server first: tower locations are kept per server."_s;
+        why = tr("Choose a server first: tower locations are kept per server.");
     } else if (!m_tiles || !m_places) {
-        why = u"Maps are not available in this window."_s;
+        why = tr("Maps are not available in this window.");
     }
     m_setLocation->setToolTip(enabled ? help : help + u"\n"_s + why);
 }
@@ -601,25 +618,25 @@ void RotorCard::showMechanics()
 {
     const RotorMechanics m = m_client.rotorMechanics(m_rotorName);
     QList<Compass::Arc> shaded;
-    QString tip = u"Range "_s + m.rangeText();
+    QStringList tip{tr("Range %1").arg(m.rangeText())};
     if (m.limit == RotorMechanics::Limit::limits) {
         if (m.high - m.low < 360.0) {
             shaded.append({RotorMechanics::bearingOf(m.high), 360.0 - (m.high - m.low)});
         }
-        tip += u" · limits "_s + m.limitText();
+        tip.append(tr("limits %1").arg(m.limitText()));
     } else if (m.limit == RotorMechanics::Limit::forbiddenSector) {
         shaded.append({m.sectorFrom, RotorMechanics::bearingOf(m.sectorTo - m.sectorFrom)});
-        tip += u" · forbidden "_s + m.limitText();
+        tip.append(tr("forbidden %1").arg(m.limitText()));
     }
     if (m.twoWay) {
-        tip += u" · two-way antenna"_s;
+        tip.append(tr("two-way antenna"));
     }
-    tip += u" · park "_s + fixedText(m.park, 1) + u"°"_s;
+    tip.append(tr("park %1").arg(LocaleText::degrees(m.park, 1)));
     m_compass->setShadedArcs(shaded);
     m_compass->setTwoWay(m.twoWay);
     // Tooltips show as plain text everywhere (PlainToolTips): no escaping here.
-    setToolTip(tip);
-    m_park->setToolTip(u"Turn "_s + m_rotorName + u" to its park heading, "_s + fixedText(m.park, 1) + u"°."_s);
+    setToolTip(tip.join(u" · "_s));
+    m_park->setToolTip(tr("Turn %1 to its park heading, %2.").arg(m_rotorName, LocaleText::degrees(m.park, 1)));
     if (m_mapCompass) {
         m_mapCompass->setTwoWay(m.twoWay);
     }

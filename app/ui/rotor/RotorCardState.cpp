@@ -1,8 +1,7 @@
 #include "app/ui/rotor/RotorCardState.h"
 
+#include "app/ui/style/LocaleText.h"
 #include "core/client/KeltoClient.h"
-#include "core/protocol/FixedText.h"
-#include "core/protocol/OVVProtocol.h"
 
 #include <cmath>
 
@@ -22,52 +21,54 @@ Control control(bool enabled, const QString& help, const QString& reason)
 }
 
 // Why a rotor control is off before anything of the rotor itself counts; empty when neither.
-QString setupReason(const Facts& facts, const QString& action)
+// `enable` is the whole sentence asking to enable control, so each reads right in every language.
+QString setupReason(const Facts& facts, const QString& enable)
 {
     if (!facts.connected) {
-        return u"Not connected."_s;
+        return RotorCardState::tr("Not connected.");
     }
     if (!facts.controlsEnabled) {
-        return u"Enable control to "_s + action + u"."_s;
+        return enable;
     }
     return {};
 }
 
 QString statusReason(const Rotor& rotor)
 {
-    return u"The rotor reports “"_s + rotor.statusText() + u"”."_s;
+    // The status is the server's own text, shown as it came.
+    return RotorCardState::tr("The rotor reports “%1”.").arg(rotor.statusText());
 }
 
 // Why the client's turn guard says no, in the order a user would put it right.
 QString turnReason(const Rotor& rotor, const Facts& facts)
 {
-    if (QString why = setupReason(facts, u"rotate"_s); !why.isEmpty()) {
+    if (QString why = setupReason(facts, RotorCardState::tr("Enable control to rotate.")); !why.isEmpty()) {
         return why;
     }
     if (!rotor.fresh(facts.now)) {
-        return u"No fresh heading from the server."_s;
+        return RotorCardState::tr("No fresh heading from the server.");
     }
     if (!rotor.acceptsTurn()) {
         return statusReason(rotor);
     }
-    return u"Wait until the heading settles."_s;
+    return RotorCardState::tr("Wait until the heading settles.");
 }
 
 QString stopReason(const Rotor& rotor, const Facts& facts)
 {
-    const QString why = setupReason(facts, u"stop"_s);
+    const QString why = setupReason(facts, RotorCardState::tr("Enable control to stop."));
     return why.isEmpty() ? statusReason(rotor) : why;
 }
 
 QString lockReason(const Rotor& rotor, const Facts& facts)
 {
     if (facts.connectionKind != ConnectionKind::ovVarnex) {
-        return u"Locks need an OV Varnex server."_s;
+        return RotorCardState::tr("Locks need an OV Varnex server.");
     }
-    if (QString why = setupReason(facts, u"lock"_s); !why.isEmpty()) {
+    if (QString why = setupReason(facts, RotorCardState::tr("Enable control to lock.")); !why.isEmpty()) {
         return why;
     }
-    return rotor.controllable() ? u"No fresh heading from the server."_s : statusReason(rotor);
+    return rotor.controllable() ? RotorCardState::tr("No fresh heading from the server.") : statusReason(rotor);
 }
 
 } // namespace
@@ -98,21 +99,21 @@ RotorCardState RotorCardState::of(const Rotor& rotor, const Facts& facts)
     const bool live = facts.connected && rotor.fresh(facts.now);
 
     if (!rotor.heading) {
-        state.status = u"Awaiting heading"_s;
+        state.status = tr("Awaiting heading");
     } else if (live) {
         state.status = rotor.displayStatus(facts.now);
     } else {
-        state.status = u"Stale"_s;
+        state.status = tr("Stale");
     }
     state.statusTone = live && rotor.controllable() ? Tone::teal : Tone::orange;
 
     if (!live) {
-        state.headingCaption = u"LAST KNOWN HEADING"_s;
+        state.headingCaption = tr("LAST KNOWN HEADING");
     } else {
-        state.headingCaption = facts.hasLocation ? u"CONTROLLER HEADING"_s : u"CURRENT HEADING"_s;
+        state.headingCaption = facts.hasLocation ? tr("CONTROLLER HEADING") : tr("CURRENT HEADING");
     }
     const bool shown = rotor.heading && std::isfinite(*rotor.heading);
-    state.headingText = shown ? fixedText(*rotor.heading, 1) + u"°"_s : u"—"_s;
+    state.headingText = shown ? LocaleText::degrees(*rotor.heading, 1) : u"—"_s;
     state.dialHeading = rotor.heading;
     state.stale = !live;
     state.showDial = !facts.hasLocation;
@@ -120,43 +121,44 @@ RotorCardState RotorCardState::of(const Rotor& rotor, const Facts& facts)
     state.target = targetHeading(facts.targetText);
 
     if (facts.connected && facts.lockRequest) {
-        state.lockNote = *facts.lockRequest ? u"Lock requested · unconfirmed"_s : u"Release requested · unconfirmed"_s;
+        state.lockNote =
+            *facts.lockRequest ? tr("Lock requested · unconfirmed") : tr("Release requested · unconfirmed");
     }
     if (!facts.receivedServerPresets) {
-        state.serverPresetsNote = u"No preset list received from server"_s;
+        state.serverPresetsNote = tr("No preset list received from server");
     }
 
     const QString turnWhy = facts.canTurn ? QString() : turnReason(rotor, facts);
     state.turnRefusal = turnWhy;
-    const QString targetWhy = state.target ? QString() : u"Enter a target heading from 0 to 360."_s;
-    state.rotate = control(facts.canTurn && state.target, u"Turn "_s + name + u" to the target heading."_s,
+    const QString targetWhy = state.target ? QString() : tr("Enter a target heading from 0 to 360.");
+    state.rotate = control(facts.canTurn && state.target, tr("Turn %1 to the target heading.").arg(name),
                            turnWhy.isEmpty() ? targetWhy : turnWhy);
     state.stop =
-        control(facts.canStop, u"Stop "_s + name + u" now."_s, facts.canStop ? QString() : stopReason(rotor, facts));
+        control(facts.canStop, tr("Stop %1 now.").arg(name), facts.canStop ? QString() : stopReason(rotor, facts));
 
     const bool jogKind = facts.connectionKind == ConnectionKind::ovVarnex;
-    const QString jogWhy = jogKind ? turnWhy : u"Jog needs an OV Varnex server."_s;
+    const QString jogWhy = jogKind ? turnWhy : tr("Jog needs an OV Varnex server.");
     state.counterclockwise =
-        control(jogKind && facts.canTurn, u"Move "_s + name + u" one step counterclockwise."_s, jogWhy);
-    state.clockwise = control(jogKind && facts.canTurn, u"Move "_s + name + u" one step clockwise."_s, jogWhy);
+        control(jogKind && facts.canTurn, tr("Move %1 one step counterclockwise.").arg(name), jogWhy);
+    state.clockwise = control(jogKind && facts.canTurn, tr("Move %1 one step clockwise.").arg(name), jogWhy);
 
     const QString lockWhy = facts.canRequestLock ? QString() : lockReason(rotor, facts);
-    state.requestLock = control(facts.canRequestLock, u"Request lock for "_s + name, lockWhy);
-    state.releaseLock = control(facts.canRequestLock, u"Release lock for "_s + name, lockWhy);
+    state.requestLock = control(facts.canRequestLock, tr("Request lock for %1").arg(name), lockWhy);
+    state.releaseLock = control(facts.canRequestLock, tr("Release lock for %1").arg(name), lockWhy);
 
     state.localPreset =
-        control(facts.canTurn, u"Rotate immediately to this heading when control is enabled."_s, turnWhy);
+        control(facts.canTurn, tr("Rotate immediately to this heading when control is enabled."), turnWhy);
     state.serverPreset =
-        control(facts.canTurn, u"Rotate immediately to this server preset when control is enabled."_s, turnWhy);
-    state.refresh = control(facts.connected, u"Refresh server presets for "_s + name, u"Not connected."_s);
-    state.managePresets = control(facts.hasEndpoint, u"Manage presets for "_s + name,
-                                  u"Choose a server first: presets are kept per server."_s);
+        control(facts.canTurn, tr("Rotate immediately to this server preset when control is enabled."), turnWhy);
+    state.refresh = control(facts.connected, tr("Refresh server presets for %1").arg(name), tr("Not connected."));
+    state.managePresets = control(facts.hasEndpoint, tr("Manage presets for %1").arg(name),
+                                  tr("Choose a server first: presets are kept per server."));
     return state;
 }
 
 std::optional<double> RotorCardState::targetHeading(const QString& text)
 {
-    const std::optional<double> value = OVVProtocol::decimal(QStringView(text).trimmed());
+    const std::optional<double> value = LocaleText::parse(text);
     if (!value || !std::isfinite(*value) || *value < 0.0 || *value > 360.0) {
         return std::nullopt;
     }

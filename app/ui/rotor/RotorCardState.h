@@ -4,6 +4,7 @@
 #include "core/model/Rotor.h"
 #include "core/protocol/ConnectionKind.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,9 @@ class KeltoClient;
 // texts, the colour of the status, and for each control whether it is enabled and what its
 // tooltip says (the help text, and why when it is disabled). The card copies it into widgets.
 struct RotorCardState {
+    Q_DECLARE_TR_FUNCTIONS(RotorCardState)
+
+public:
     // The colours the card gives meaning to.
     enum class Tone { teal, orange };
 
@@ -52,7 +56,7 @@ struct RotorCardState {
     QString status;
     Tone statusTone = Tone::orange;
     QString headingCaption;
-    // The heading with one decimal and "°", or "—".
+    // The heading with one decimal (the locale's separator) and "°", or "—".
     QString headingText;
     std::optional<double> dialHeading;
     bool stale = true;
@@ -83,7 +87,8 @@ struct RotorCardState {
 
     static RotorCardState of(const Rotor& rotor, const Facts& facts);
 
-    // A decimal number within 0...360 (white space around it allowed); nothing otherwise.
+    // A decimal number within 0...360 with the locale's separator or "." (white space around it
+    // allowed); nothing otherwise.
     static std::optional<double> targetHeading(const QString& text);
 
     bool operator==(const RotorCardState&) const = default;

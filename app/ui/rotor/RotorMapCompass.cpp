@@ -4,10 +4,10 @@
 #include "app/ui/map/TowerMap.h"
 #include "app/ui/map/WorldMap.h"
 #include "app/ui/rotor/BeamOverlay.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/ui/style/PlainText.h"
 #include "app/ui/style/StationColors.h"
 #include "core/client/KeltoClient.h"
-#include "core/protocol/FixedText.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -68,7 +68,7 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     , m_tiles(tiles)
     , m_rotorName(rotorName)
 {
-    setAccessibleName(u"Tower map for "_s + rotorName);
+    setAccessibleName(tr("Tower map for %1").arg(rotorName));
 
     auto* dial = new QWidget(this);
     m_dial = dial;
@@ -90,10 +90,10 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     // A long imagery credit wraps under the small map rather than being cut at the card's edge.
     m_attribution->setWordWrap(true);
     m_attribution->setOpenExternalLinks(true);
-    m_attribution->setAccessibleName(u"Map credits"_s);
+    m_attribution->setAccessibleName(tr("Map credits"));
     // Fixed heights: a heading arriving or a caption appearing never moves the controls.
     m_caption = captionLabel(this);
-    m_caption->setAccessibleName(u"True bearing of "_s + rotorName);
+    m_caption->setAccessibleName(tr("True bearing of %1").arg(rotorName));
     m_caption->setFixedHeight(QFontMetrics(m_caption->font()).height());
     m_error = captionLabel(this);
     m_error->setWordWrap(true);
@@ -105,14 +105,18 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     m_error->setSizePolicy(keepsPlace);
     m_error->hide();
 
-    m_style = mapButton(QString(), u"Change map style for "_s + rotorName, this);
-    m_zoomOut = mapButton(u"−"_s, u"Zoom out for "_s + rotorName, this);
-    m_zoomIn = mapButton(u"+"_s, u"Zoom in for "_s + rotorName, this);
-    m_worldButton = mapButton(u"World"_s, u"World map for "_s + rotorName, this);
+    m_style = mapButton(QString(), tr("Change map style for %1").arg(rotorName), this);
+    m_zoomOut = mapButton(u"−"_s, tr("Zoom out for %1").arg(rotorName), this);
+    m_zoomIn = mapButton(u"+"_s, tr("Zoom in for %1").arg(rotorName), this);
+    m_worldButton = mapButton(
+        //: Button showing the world map instead of the tower's map
+        tr("World"), tr("World map for %1").arg(rotorName), this);
     m_worldButton->setCheckable(true);
-    showToolTip(m_worldButton, u"Show the whole world round the tower, with the beam across it."_s);
+    showToolTip(m_worldButton, tr("Show the whole world round the tower, with the beam across it."));
     // Both style names fit, so the row does not shift when the style flips.
-    m_style->setMinimumWidth(m_style->fontMetrics().horizontalAdvance(u"Satellite"_s) + 16);
+    const QFontMetrics styleFont = m_style->fontMetrics();
+    m_style->setMinimumWidth(
+        std::max(styleFont.horizontalAdvance(tr("Satellite")), styleFont.horizontalAdvance(tr("Map"))) + 16);
     for (QToolButton* zoom : {m_zoomOut, m_zoomIn}) {
         zoom->setMinimumWidth(28);
     }
@@ -167,11 +171,9 @@ QString RotorMapCompass::caption(const RotorLocation& location, std::optional<do
     if (!bearing) {
         return {};
     }
-    QString text = (stale ? u"Last reported"_s : u"Bearing"_s) + u' ' + fixedText(*bearing, 1) + u"° true"_s;
-    if (target) {
-        text += u" · target in orange"_s;
-    }
-    return text;
+    const QString degrees = LocaleText::degrees(*bearing, 1);
+    const QString text = stale ? tr("Last reported %1 true").arg(degrees) : tr("Bearing %1 true").arg(degrees);
+    return target ? tr("%1 · target in orange").arg(text) : text;
 }
 
 void RotorMapCompass::setLocation(const RotorLocation& location)
@@ -277,34 +279,37 @@ void RotorMapCompass::setWorldShown(bool shown)
 void RotorMapCompass::showControls()
 {
     const bool satellite = m_location.satellite;
-    m_style->setText(satellite ? u"Map"_s : u"Satellite"_s);
-    showToolTip(m_style, satellite ? u"Show the standard map under "_s + m_rotorName + u"."_s
-                                   : u"Show satellite imagery under "_s + m_rotorName + u"."_s);
+    m_style->setText(satellite ? tr("Map") : tr("Satellite"));
+    showToolTip(m_style, satellite ? tr("Show the standard map under %1.").arg(m_rotorName)
+                                   : tr("Show satellite imagery under %1.").arg(m_rotorName));
 
     // The world map has its own scale: style and zoom belong to the tower's map.
     const bool world = m_worldButton->isChecked();
     m_style->setEnabled(!world);
     const bool widest = world || m_location.spanMeters >= maximumSpan;
     m_zoomOut->setEnabled(!widest);
-    showToolTip(m_zoomOut, widest ? u"The map already shows 10 km around the tower, the widest view."_s
-                                  : u"Show more ground around the tower."_s);
+    showToolTip(
+        m_zoomOut,
+        widest
+            ? tr("The map already shows %1 around the tower, the widest view.").arg(LocaleText::distance(maximumSpan))
+            : tr("Show more ground around the tower."));
     const bool closest = world || m_location.spanMeters <= minimumSpan;
     m_zoomIn->setEnabled(!closest);
-    showToolTip(m_zoomIn, closest ? u"The map already shows 100 m around the tower, the closest view."_s
-                                  : u"Show less ground around the tower."_s);
+    showToolTip(m_zoomIn, closest ? tr("The map already shows 100 m around the tower, the closest view.")
+                                  : tr("Show less ground around the tower."));
 
     const TileLoader::Style style = satellite ? TileLoader::Style::satellite : TileLoader::Style::standard;
     m_attribution->setText(u"<a href=\"%1\" style=\"color:%2; text-decoration:none\">%3</a>"_s.arg(
         m_tiles.attributionLink(style).toString().toHtmlEscaped(), StationColors::secondary(palette()).name(),
         m_tiles.attribution(style).toHtmlEscaped()));
-    showToolTip(m_attribution, u"Map data and imagery credits. Open the copyright page."_s);
+    showToolTip(m_attribution, tr("Map data and imagery credits. Open the copyright page."));
     if (world) {
         for (QToolButton* zoom : {m_zoomOut, m_zoomIn}) {
-            showToolTip(zoom, u"The world map always shows the whole world; zoom is for the tower's map."_s);
+            showToolTip(zoom, tr("The world map always shows the whole world; zoom is for the tower's map."));
         }
-        m_attribution->setText(
-            u"<a href=\"https://www.naturalearthdata.com/\" style=\"color:%1; "
-            "text-decoration:none\">Made with Natural Earth</a>"_s.arg(StationColors::secondary(palette()).name()));
+        m_attribution->setText(u"<a href=\"https://www.naturalearthdata.com/\" style=\"color:%1; "
+                               "text-decoration:none\">%2</a>"_s.arg(StationColors::secondary(palette()).name(),
+                                                                     tr("Made with Natural Earth").toHtmlEscaped()));
     }
 }
 

@@ -102,7 +102,7 @@ void PositionButton::updatePreview()
         font.setBold(true);
     }
     setFont(font);
-    setAccessibleDescription(m_state.previewed ? u"Encoder preview"_s : QString());
+    setAccessibleDescription(m_state.previewed ? tr("Encoder preview") : QString());
     update();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -38,7 +39,9 @@ struct PositionState {
         for (PositionState& position : positions) {
             if (position.name == *previewed) {
                 position.previewed = true;
-                position.toolTip += QStringLiteral("\nEncoder preview: press the encoder button or Apply to send it.");
+                position.toolTip +=
+                    u'\n' + QCoreApplication::translate("PositionState", "Encoder preview: press the "
+                                                                         "encoder button or Apply to send it.");
             }
         }
     }

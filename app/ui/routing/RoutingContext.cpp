@@ -12,16 +12,16 @@ RoutingContext RoutingContext::of(const KeltoClient& client)
 QString RoutingContext::blockedReason(bool fresh, bool statusReady, const QString& status) const
 {
     if (!connected) {
-        return u"Not connected to the server."_s;
+        return tr("Not connected to the server.");
     }
     if (!controlsEnabled) {
-        return u"Enable antenna controls first."_s;
+        return tr("Enable antenna controls first.");
     }
     if (!fresh) {
-        return u"No fresh report from the server."_s;
+        return tr("No fresh report from the server.");
     }
     if (!statusReady) {
-        return u"The server reports status "_s + status + u"."_s;
+        return tr("The server reports status %1.").arg(status);
     }
     return {};
 }
@@ -32,5 +32,5 @@ QString RoutingContext::toolTip(const QString& help, bool enabled, const QString
         return help;
     }
     // The guard may refuse for a reason the card cannot name (a report that aged meanwhile).
-    return help + u"\n"_s + (reason.isEmpty() ? u"Not available right now."_s : reason);
+    return help + u"\n"_s + (reason.isEmpty() ? tr("Not available right now.") : reason);
 }

@@ -2,12 +2,16 @@
 
 #include "core/model/Instant.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class KeltoClient;
 
 // What every antenna-routing card reads from its client besides its own device record.
 struct RoutingContext {
+    Q_DECLARE_TR_FUNCTIONS(RoutingContext)
+
+public:
     Instant now;
     bool connected = false;
     bool controlsEnabled = false;

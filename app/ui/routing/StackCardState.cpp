@@ -8,19 +8,19 @@ using namespace Qt::Literals::StringLiterals;
 StackCardState StackCardState::of(const StackOutput& stack, const RoutingContext& context, bool canSet)
 {
     StackCardState state;
-    state.title = u"Stack: "_s + stack.name;
+    state.title = tr("Stack: %1").arg(stack.name);
     const bool fresh = stack.fresh(context.now);
     if (!context.live(fresh)) {
-        state.status = u"Stale"_s;
+        state.status = tr("Stale");
     } else if (stack.status != u"0"_s) {
-        state.status = u"Status "_s + stack.status;
+        state.status = tr("Status %1").arg(stack.status);
     }
     state.turnOn = !stack.selected;
-    state.action = stack.selected ? u"Turn off"_s : u"Turn on"_s;
-    state.actionName = state.action + u" "_s + stack.name;
+    state.action = stack.selected ? tr("Turn off") : tr("Turn on");
+    state.actionName = stack.selected ? tr("Turn off %1").arg(stack.name) : tr("Turn on %1").arg(stack.name);
     state.enabled = canSet;
-    const QString help = stack.selected ? u"Switch "_s + stack.name + u" out of the stack."_s
-                                        : u"Switch "_s + stack.name + u" into the stack."_s;
+    const QString help = stack.selected ? tr("Switch %1 out of the stack.").arg(stack.name)
+                                        : tr("Switch %1 into the stack.").arg(stack.name);
     state.actionToolTip =
         RoutingContext::toolTip(help, canSet, context.blockedReason(fresh, stack.status == u"0"_s, stack.status));
     return state;

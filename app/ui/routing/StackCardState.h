@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 struct StackOutput;
@@ -7,6 +8,9 @@ struct RoutingContext;
 
 // What a stack card shows for one stack output at the client's current time.
 struct StackCardState {
+    Q_DECLARE_TR_FUNCTIONS(StackCardState)
+
+public:
     QString title;
     // "Stale" unless the report is live, else the status when it is not ready; shown in orange.
     QString status;

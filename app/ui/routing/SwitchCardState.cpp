@@ -1,8 +1,8 @@
 #include "app/ui/routing/SwitchCardState.h"
 
 #include "app/ui/routing/RoutingContext.h"
+#include "app/ui/style/LocaleText.h"
 #include "core/model/AntennaSwitch.h"
-#include "core/protocol/FixedText.h"
 
 #include <algorithm>
 
@@ -23,7 +23,7 @@ QString reportedText(const AntennaSwitch& antennaSwitch)
     if (antennaSwitch.displayType == 4) {
         position = position.split(u',', Qt::SkipEmptyParts).join(u", "_s);
     }
-    return u"Reported: "_s + (position.isEmpty() ? u"—"_s : position);
+    return SwitchCardState::tr("Reported: %1").arg(position.isEmpty() ? u"—"_s : position);
 }
 
 } // namespace
@@ -37,10 +37,10 @@ SwitchCardState SwitchCardState::of(const AntennaSwitch& antennaSwitch, const Ro
     const bool fresh = antennaSwitch.fresh(context.now);
     state.reportedTone = context.live(fresh) ? Tone::plain : Tone::orange;
     if (context.live(fresh) && antennaSwitch.status != u"0"_s) {
-        state.serverStatus = u"Server status "_s + antennaSwitch.status;
+        state.serverStatus = tr("Server status %1").arg(antennaSwitch.status);
     }
     if (!antennaSwitch.operable()) {
-        state.unsupported = u"Unsupported switch type "_s + QString::number(antennaSwitch.displayType);
+        state.unsupported = tr("Unsupported switch type %1").arg(LocaleText::count(antennaSwitch.displayType));
         return state;
     }
     state.directional = antennaSwitch.displayType == 2;
@@ -61,15 +61,17 @@ SwitchCardState SwitchCardState::of(const AntennaSwitch& antennaSwitch, const Ro
             position.sendEnabled = !selected;
         }
 
-        QString help = multiSelect ? (selected ? u"Deselect "_s : u"Also select "_s) + name : u"Select "_s + name;
+        QString help = !multiSelect ? tr("Select %1").arg(name)
+                       : selected   ? tr("Deselect %1").arg(name)
+                                    : tr("Also select %1").arg(name);
         const SwitchPosition* details = detailsOf(antennaSwitch, name);
         if (state.directional && details && details->bearing) {
             position.bearing = details->bearing;
             position.sectorWidth = details->beamWidth.value_or(0.0) > 0.0 ? *details->beamWidth : defaultSectorWidth;
             position.bidirectional = details->bidirectional;
-            help = u"Select "_s + name + u" at "_s + fixedText(*details->bearing, 0) + u" degrees"_s;
+            help = tr("Select %1 at %2 degrees").arg(name, LocaleText::number(*details->bearing, 0));
         }
-        const QString reason = !blocked.isEmpty() ? blocked : locked ? u"Position is locked."_s : QString();
+        const QString reason = !blocked.isEmpty() ? blocked : locked ? tr("Position is locked.") : QString();
         position.toolTip = RoutingContext::toolTip(help, position.enabled, reason);
         state.positions.append(position);
     }

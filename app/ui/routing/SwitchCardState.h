@@ -3,6 +3,7 @@
 #include "app/ui/routing/PositionState.h"
 #include "app/ui/routing/Tone.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -13,6 +14,9 @@ struct RoutingContext;
 
 // What a switch card shows for one antenna switch at the client's current time.
 struct SwitchCardState {
+    Q_DECLARE_TR_FUNCTIONS(SwitchCardState)
+
+public:
     QString title;
     QString reported;
     Tone reportedTone = Tone::plain;

@@ -101,9 +101,9 @@ void TunerCard::rebuildRotors(const QStringList& names)
         row.heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_rotorGrid->addWidget(row.name, i, 0);
         m_rotorGrid->addWidget(row.heading, i, 1);
-        row.counterclockwise = addButton(u"CCW"_s, u"CCW "_s + rotor, i, 2);
-        row.clockwise = addButton(u"CW"_s, u"CW "_s + rotor, i, 3);
-        row.calibrate = addButton(u"Calibrate…"_s, u"Calibrate "_s + rotor, i, 4);
+        row.counterclockwise = addButton(tr("CCW"), tr("CCW %1").arg(rotor), i, 2);
+        row.clockwise = addButton(tr("CW"), tr("CW %1").arg(rotor), i, 3);
+        row.calibrate = addButton(tr("Calibrate…"), tr("Calibrate %1").arg(rotor), i, 4);
         connect(row.counterclockwise, &QToolButton::clicked, this,
                 [this, rotor] { m_client.adjustTuner(m_deviceName, rotor, false); });
         connect(row.clockwise, &QToolButton::clicked, this,
@@ -125,7 +125,7 @@ QToolButton* TunerCard::addButton(const QString& text, const QString& accessible
 
 void TunerCard::askCalibration(const QString& rotor)
 {
-    Confirmation::ask(this, u"Calibrate tuner rotor?"_s,
-                      u"Run the server’s calibration for "_s + rotor + u" on "_s + m_deviceName + u"."_s,
-                      u"Calibrate"_s, [this, rotor] { m_client.adjustTuner(m_deviceName, rotor); });
+    Confirmation::ask(this, tr("Calibrate tuner rotor?"),
+                      tr("Run the server’s calibration for %1 on %2.").arg(rotor, m_deviceName), tr("Calibrate"),
+                      [this, rotor] { m_client.adjustTuner(m_deviceName, rotor); });
 }

@@ -1,8 +1,8 @@
 #include "app/ui/routing/TunerCardState.h"
 
 #include "app/ui/routing/RoutingContext.h"
+#include "app/ui/style/LocaleText.h"
 #include "core/model/TurvixTuner.h"
-#include "core/protocol/FixedText.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,9 +19,10 @@ QString orDash(const QString& text)
 TunerCardState TunerCardState::of(const TurvixTuner& tuner, const RoutingContext& context, bool canControl)
 {
     TunerCardState state;
-    state.title = u"Turvix · "_s + tuner.name;
-    state.report = u"Reported: "_s + (tuner.position.isEmpty() ? u"Awaiting position"_s : tuner.position) +
-                   u" · Status "_s + orDash(tuner.status) + u" · RSSI "_s + orDash(tuner.rssi);
+    state.title = tr("Turvix · %1").arg(tuner.name);
+    state.report = tr("Reported: %1 · Status %2 · RSSI %3")
+                       .arg(tuner.position.isEmpty() ? tr("Awaiting position") : tuner.position, orDash(tuner.status),
+                            orDash(tuner.rssi));
     const bool fresh = tuner.fresh(context.now);
     state.reportTone = context.live(fresh) ? Tone::plain : Tone::orange;
     const QString reason = context.blockedReason(fresh, tuner.status == u"0"_s || tuner.status == u"9"_s, tuner.status);
@@ -32,7 +33,7 @@ TunerCardState TunerCardState::of(const TurvixTuner& tuner, const RoutingContext
         position.selected = band.name == tuner.position;
         position.mark = position.selected ? PositionState::Mark::selected : PositionState::Mark::unselected;
         position.enabled = canControl;
-        position.toolTip = RoutingContext::toolTip(u"Tune "_s + tuner.name + u" to "_s + band.name, canControl, reason);
+        position.toolTip = RoutingContext::toolTip(tr("Tune %1 to %2").arg(tuner.name, band.name), canControl, reason);
         state.positions.append(position);
     }
 
@@ -40,13 +41,13 @@ TunerCardState TunerCardState::of(const TurvixTuner& tuner, const RoutingContext
         const QString& name = tuner.rotors.at(i);
         RotorRow row;
         row.name = name;
-        row.heading = i < tuner.headings.size() ? fixedText(tuner.headings.at(i), 1) + u"°"_s : u"—"_s;
+        row.heading = i < tuner.headings.size() ? LocaleText::degrees(tuner.headings.at(i), 1) : u"—"_s;
         row.enabled = canControl;
         row.counterclockwiseToolTip =
-            RoutingContext::toolTip(u"Turn "_s + name + u" counterclockwise"_s, canControl, reason);
-        row.clockwiseToolTip = RoutingContext::toolTip(u"Turn "_s + name + u" clockwise"_s, canControl, reason);
+            RoutingContext::toolTip(tr("Turn %1 counterclockwise").arg(name), canControl, reason);
+        row.clockwiseToolTip = RoutingContext::toolTip(tr("Turn %1 clockwise").arg(name), canControl, reason);
         row.calibrateToolTip =
-            RoutingContext::toolTip(u"Run the server’s calibration for "_s + name, canControl, reason);
+            RoutingContext::toolTip(tr("Run the server’s calibration for %1").arg(name), canControl, reason);
         state.rotors.append(row);
     }
     return state;

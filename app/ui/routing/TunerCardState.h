@@ -3,6 +3,7 @@
 #include "app/ui/routing/PositionState.h"
 #include "app/ui/routing/Tone.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,9 @@ struct RoutingContext;
 
 // What a tuner card shows for one remote tuner at the client's current time.
 struct TunerCardState {
+    Q_DECLARE_TR_FUNCTIONS(TunerCardState)
+
+public:
     struct RotorRow {
         QString name;
         QString heading;

@@ -3,6 +3,7 @@
 #include "app/profiles/RotorLocation.h"
 #include "app/profiles/SettingsKeys.h"
 #include "app/ui/rotor/RotorCard.h"
+#include "app/ui/style/LocaleText.h"
 #include "tests/core/client/ClientTestSupport.h"
 #include "tests/core/geo/GeoTestFiles.h"
 #include "tests/support/ViewTestSupport.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -152,6 +154,21 @@ private Q_SLOTS:
         QVERIFY2(std::abs(longHeading - shortHeading - 180.0) < 0.11, qPrintable(QString::number(longHeading)));
         // The tab's targets carry what the field shows, for key bindings.
         QCOMPARE(fixture.targets.text(u"Rotor 1"_s), u"ja1abc"_s);
+
+        // The same path in miles once the operator reads miles.
+        // Whole units, written with the locale's group separator.
+        const auto amount = [](const QString& path) {
+            return QLocale().toDouble(path.section(u" · "_s, 1).section(u' ', 0, 0));
+        };
+        const double kilometres = amount(shortPath);
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::miles);
+        fixture.field()->clear();
+        QTest::keyClicks(fixture.field(), u"ja1abc"_s);
+        const QString inMiles = fixture.label(u"Short path for Rotor 1"_s);
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
+        QVERIFY2(inMiles.endsWith(u" mi"_s), qPrintable(inMiles));
+        const double miles = amount(inMiles);
+        QVERIFY2(kilometres > 8000 && std::abs(miles - kilometres / 1.609344) < 1.0, qPrintable(inMiles));
     }
 
     void guardsRefuse_nothingIsSent_data()

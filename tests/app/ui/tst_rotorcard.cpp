@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -166,6 +167,48 @@ private Q_SLOTS:
 
         CLIENT_TEST_CHECK(action(*fixture.card));
         QTRY_COMPARE(commandRecords(*fixture.bench.simulator), expected);
+    }
+
+    // Under a German locale the field takes the comma and the point alike, and a point is never
+    // read as a thousands separator. Presets and headings read with the comma.
+    void germanLocale_targetTakesCommaOrPoint_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        const auto typed = [](const QString& text) {
+            return Action([=](RotorCard& card) {
+                QTest::keyClicks(targetField(card), text);
+                click(&card, u"Rotate"_s);
+            });
+        };
+        const QList rotate{wireLine({u"TURN"_s, u"Rotor 1"_s, u"123.4"_s})};
+        QTest::newRow("comma") << typed(u"123,4"_s) << rotate;
+        QTest::newRow("point") << typed(u"123.4"_s) << rotate;
+        QTest::newRow("point, never a thousand")
+            << typed(u"1.234"_s) << QList{wireLine({u"TURN"_s, u"Rotor 1"_s, u"1.2"_s})};
+        QTest::newRow("comma, out of range") << typed(u"360,5"_s) << QList<QByteArray>();
+        QTest::newRow("local preset") << Action([](RotorCard& card) {
+            QVERIFY(ViewTest::byName<QAbstractButton>(&card, u"Contest"_s)->text().endsWith(u"247,5°"_s));
+            click(&card, u"Contest"_s);
+            QCOMPARE(targetField(card)->text(), u"247,5"_s);
+        }) << QList{wireLine({u"TURN"_s, u"Rotor 1"_s, u"247.5"_s})};
+    }
+    void germanLocale_targetTakesCommaOrPoint()
+    {
+        QFETCH(Action, action);
+        QFETCH(QList<QByteArray>, expected);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        CardBench fixture;
+        CLIENT_TEST_CHECK(fixture.open());
+        QTRY_VERIFY(ViewTest::byName<QLabel>(fixture.card, u"Heading of Rotor 1"_s)->text().contains(u','));
+
+        CLIENT_TEST_CHECK(action(*fixture.card));
+        QTRY_COMPARE(commandRecords(*fixture.bench.simulator), expected);
+        // Nothing else arrives later.
+        QTest::qWait(50);
+        QCOMPARE(commandRecords(*fixture.bench.simulator), expected);
     }
 
     void blockedControl_isDisabledSaysWhyAndSendsNothing_data()

@@ -186,15 +186,22 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     m_park = addButton(
         //: Verb: turn the rotor to its park heading
         tr("Park"), tr("Park %1").arg(rotorName));
+    // Buttons keep their whole text: a longer word grows the row, never cuts the label.
+    for (QToolButton* button : {m_rotate, m_counterclockwise, m_clockwise, m_park, m_stop}) {
+        button->setSizePolicy(QSizePolicy::Minimum, button->sizePolicy().verticalPolicy());
+    }
     auto* targetRow = new QHBoxLayout;
     targetRow->addWidget(m_target, 1);
     targetRow->addWidget(m_rotate);
     targetRow->addWidget(m_counterclockwise);
     targetRow->addWidget(m_clockwise);
-    // Stop stands apart, where a hurried click finds it alone.
-    targetRow->addStretch(0);
-    targetRow->addWidget(m_park);
-    targetRow->addWidget(m_stop);
+    // Stop stands apart, on a row of its own with Park, where a hurried click finds it alone;
+    // the encoder's preview takes the room beside them.
+    auto* stopRow = new QHBoxLayout;
+    stopRow->addWidget(m_encoderLabel, 1);
+    stopRow->addStretch(0);
+    stopRow->addWidget(m_park);
+    stopRow->addWidget(m_stop);
 
     auto* quickRow = new QHBoxLayout;
     for (const QuickHeading& quick : quickHeadings) {
@@ -256,8 +263,7 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     layout->addWidget(m_mapPlace);
     layout->addLayout(locationRow);
     layout->addLayout(targetRow);
-    // Under the target field: the row beside it is full at the narrowest card width.
-    layout->addWidget(m_encoderLabel);
+    layout->addLayout(stopRow);
     layout->addLayout(quickRow);
     layout->addSpacing(4);
     layout->addWidget(m_pointAt);

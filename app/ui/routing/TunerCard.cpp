@@ -26,7 +26,9 @@ TunerCard::TunerCard(KeltoClient& client, const QString& deviceName, QWidget* pa
     , m_rotorGrid(new QGridLayout)
 {
     m_rotorGrid->setContentsMargins(0, 0, 0, 0);
-    m_rotorGrid->setColumnStretch(0, 1);
+    // Each tuner rotor takes two rows: its name and heading, then its buttons, so that longer
+    // words in any language keep the buttons whole.
+    m_rotorGrid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -99,11 +101,11 @@ void TunerCard::rebuildRotors(const QStringList& names)
         row.name->setWordWrap(true);
         row.heading = PlainText::label({}, this);
         row.heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_rotorGrid->addWidget(row.name, i, 0);
-        m_rotorGrid->addWidget(row.heading, i, 1);
-        row.counterclockwise = addButton(tr("CCW"), tr("CCW %1").arg(rotor), i, 2);
-        row.clockwise = addButton(tr("CW"), tr("CW %1").arg(rotor), i, 3);
-        row.calibrate = addButton(tr("Calibrate…"), tr("Calibrate %1").arg(rotor), i, 4);
+        m_rotorGrid->addWidget(row.name, 2 * i, 0, 1, 3);
+        m_rotorGrid->addWidget(row.heading, 2 * i, 3);
+        row.counterclockwise = addButton(tr("CCW"), tr("CCW %1").arg(rotor), 2 * i + 1, 0);
+        row.clockwise = addButton(tr("CW"), tr("CW %1").arg(rotor), 2 * i + 1, 1);
+        row.calibrate = addButton(tr("Calibrate…"), tr("Calibrate %1").arg(rotor), 2 * i + 1, 3);
         connect(row.counterclockwise, &QToolButton::clicked, this,
                 [this, rotor] { m_client.adjustTuner(m_deviceName, rotor, false); });
         connect(row.clockwise, &QToolButton::clicked, this,
@@ -119,6 +121,8 @@ QToolButton* TunerCard::addButton(const QString& text, const QString& accessible
     button->setText(text);
     button->setAccessibleName(accessibleName);
     button->setEnabled(false);
+    // The rotor's name wraps instead: the buttons keep their whole text.
+    button->setSizePolicy(QSizePolicy::Minimum, button->sizePolicy().verticalPolicy());
     m_rotorGrid->addWidget(button, row, column);
     return button;
 }

@@ -11,6 +11,7 @@
 #include "app/profiles/SettingsKeys.h"
 #include "app/ui/map/WorldMapWindow.h"
 #include "app/ui/rotor/RotorCard.h"
+#include "app/ui/shell/Languages.h"
 #include "app/ui/shell/LiveLogView.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/station/StationView.h"
@@ -162,6 +163,12 @@ int main(int argc, char* argv[])
     const QPalette lightPalette = QApplication::palette();
     QTextStream err(stderr);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"docs"_s);
+    // "xalto-screenshots docs de": only the main window, in that language, as main-window-de.png.
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!language.isEmpty() && !Languages::install(application, language)) {
+        err << "No translation for " << language << Qt::endl;
+        return 1;
+    }
     if (!QDir().mkpath(out.path())) {
         err << "Cannot create " << out.path() << Qt::endl;
         return 1;
@@ -249,6 +256,11 @@ int main(int argc, char* argv[])
     settle(1200);
     client.turn(u"Rotor 1"_s, 120.0);
     settle(1500);
+    if (!language.isEmpty()) {
+        const bool written = save(&window, u"main-window-%1.png"_s.arg(language));
+        workspace.disconnectAll();
+        return written ? 0 : 1;
+    }
     bool ok = save(&window, u"main-window.png"_s);
 
     // The placed rotor's card pointed at a station in Japan.

@@ -94,7 +94,11 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     // Fixed heights: a heading arriving or a caption appearing never moves the controls.
     m_caption = captionLabel(this);
     m_caption->setAccessibleName(tr("True bearing of %1").arg(rotorName));
-    m_caption->setFixedHeight(QFontMetrics(m_caption->font()).height());
+    // As tall as its text in this language: a fallback font (Japanese, say) can stand taller than
+    // the primary font's line.
+    m_caption->setText(caption(RotorLocation{{}, {}, {}, 0.0, 0.0, 0.0, false, 600.0}, 0.0, true, true));
+    m_caption->setFixedHeight(std::max(QFontMetrics(m_caption->font()).height(), m_caption->sizeHint().height()));
+    m_caption->clear();
     m_error = captionLabel(this);
     m_error->setWordWrap(true);
     m_error->setText(TowerMap::loadErrorMessage());

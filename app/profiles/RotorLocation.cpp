@@ -109,6 +109,7 @@ QJsonObject RotorLocation::toJson() const
         {u"endpoint"_s, endpoint},   {u"rotor"_s, rotor},           {u"label"_s, label},
         {u"latitude"_s, latitude},   {u"longitude"_s, longitude},   {u"northOffset"_s, northOffset},
         {u"satellite"_s, satellite}, {u"spanMeters"_s, spanMeters}, {u"beamwidth"_s, beamwidth},
+        {u"world"_s, world},
     };
 }
 
@@ -125,6 +126,9 @@ std::optional<RotorLocation> RotorLocation::fromJson(const QJsonObject& object)
     }
     // Optional: older records have none.
     if (object.contains(u"beamwidth"_s) && !Json::read(object, u"beamwidth"_s, location.beamwidth)) {
+        return std::nullopt;
+    }
+    if (object.contains(u"world"_s) && !Json::read(object, u"world"_s, location.world)) {
         return std::nullopt;
     }
     return location;

@@ -21,6 +21,9 @@ struct RotorLocation {
     // The antenna's beam, degrees wide, as the world map draws it; records stored before it
     // existed load with the default.
     double beamwidth = defaultBeamwidth;
+    // The card shows the whole world round the tower instead of the map; older records have
+    // none and show the map.
+    bool world = false;
 
     static constexpr double defaultBeamwidth = 60;
     // The map area drawn for a tower taken from a server's site rather than placed by the user.

@@ -146,7 +146,11 @@ RotorMapCompass::RotorMapCompass(TileLoader& tiles, const QString& rotorName, QW
     connect(m_map, &TowerMap::loadErrorChanged, this, &RotorMapCompass::showMapError);
     connect(m_style, &QToolButton::clicked, this,
             [this] { edit([](RotorLocation& l) { l.satellite = !l.satellite; }); });
-    connect(m_worldButton, &QToolButton::toggled, this, &RotorMapCompass::setWorldShown);
+    // The choice is kept with the tower location, as the satellite choice is.
+    connect(m_worldButton, &QToolButton::toggled, this, [this](bool shown) {
+        setWorldShown(shown);
+        edit([shown](RotorLocation& l) { l.world = shown; });
+    });
     connect(m_zoomOut, &QToolButton::clicked, this,
             [this] { edit([](RotorLocation& l) { l.spanMeters = zoomedOut(l.spanMeters); }); });
     connect(m_zoomIn, &QToolButton::clicked, this,
@@ -190,6 +194,9 @@ void RotorMapCompass::setLocation(const RotorLocation& location)
     m_map->setRegion(location.latitude, location.longitude, location.spanMeters);
     if (m_world) {
         m_world->setCentre(GeoPoint{location.latitude, location.longitude});
+    }
+    if (location.world != m_worldButton->isChecked()) {
+        setWorldShown(location.world);
     }
     showControls();
     showBearings();

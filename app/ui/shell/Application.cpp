@@ -3,6 +3,8 @@
 #include "app/map/CountryData.h"
 #include "app/map/TileLoader.h"
 #include "app/remote/RemoteServer.h"
+#include "app/ui/map/WorldMap.h"
+#include "app/ui/rotor/PointAtPanel.h"
 #include "app/ui/sheets/RemoteAccessSheet.h"
 #include "app/ui/shell/Languages.h"
 #include "app/ui/shell/MainWindow.h"
@@ -174,6 +176,17 @@ int Application::run()
         if (!m_settingsSheet) {
             m_settingsSheet = new SettingsSheet(*m_settings, m_language, m_mainWindow.get());
             m_settingsSheet->setAttribute(Qt::WA_DeleteOnClose);
+            connect(m_settingsSheet, &QDialog::accepted, this, [] {
+                // Distances in the chosen unit at once: the Point-at results and every world map.
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    for (PointAtPanel* panel : window->findChildren<PointAtPanel*>()) {
+                        panel->refresh();
+                    }
+                    for (WorldMap* map : window->findChildren<WorldMap*>()) {
+                        map->update();
+                    }
+                }
+            });
         }
         m_settingsSheet->open();
     });

@@ -259,9 +259,18 @@ private Q_SLOTS:
             QFAIL("the world map's beam is not along 120° true");
         }
 
+        // Kept with the tower location: a card made from it opens on the world.
+        QTRY_VERIFY(stored(fixture.bench.defaults).value(0).world);
+        {
+            MapCardBench again(stored(fixture.bench.defaults));
+            auto* reopened = again.card->findChild<RotorMapCompass*>();
+            QVERIFY(reopened && reopened->worldMap() && reopened->worldMap()->isVisibleTo(again.card));
+        }
+
         click(fixture.card, u"World map for Rotor 1"_s);
         QVERIFY(!world->isVisible());
         QVERIFY(fixture.card->findChild<TowerMap*>()->isVisible());
+        QTRY_VERIFY(!stored(fixture.bench.defaults).value(0).world);
     }
 
     void zoomAndStyle_areStoredAndStopAtTheBounds()

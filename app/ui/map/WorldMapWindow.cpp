@@ -13,9 +13,14 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// A turn counts as arrived this close to its heading.
+constexpr double arrivedDegrees = 1.0;
 
 // The window's last size as "width x height"; one for all tabs, like the log window's place.
 constexpr QLatin1StringView sizeKey{"worldMapWindowSize"};
@@ -97,6 +102,20 @@ WorldMapWindow::WorldMapWindow(KeltoClient& client, SettingsStore& defaults, QWi
     layout->addLayout(bottom);
 
     resize(storedSize(m_defaults).value_or(QSize(640, 700)));
+    connect(&m_client, &KeltoClient::turnSent, this, [this](const QString& name, double number) {
+        m_turning.insert(name, number);
+        refresh();
+    });
+    for (const auto ended : {&KeltoClient::stopSent, &KeltoClient::jogSent}) {
+        connect(&m_client, ended, this, [this](const QString& name) {
+            m_turning.remove(name);
+            refresh();
+        });
+    }
+    connect(&m_client, &KeltoClient::connectedChanged, this, [this] {
+        m_turning.clear();
+        refresh();
+    });
     connect(&m_client, &KeltoClient::stationChanged, this, &WorldMapWindow::refresh);
     connect(&m_client, &KeltoClient::rotorMechanicsChanged, this, &WorldMapWindow::refresh);
     connect(&m_client, &KeltoClient::nowChanged, this, &WorldMapWindow::refresh);
@@ -138,6 +157,14 @@ void WorldMapWindow::refresh()
             shown.name = rotor.name;
             shown.color = colors.at(rotors.size() % colors.size());
             shown.heading = rotor.heading ? location->trueBearing(*rotor.heading) : std::nullopt;
+            if (const auto turn = m_turning.constFind(rotor.name); turn != m_turning.cend()) {
+                // Arrived: within the tenth of a degree the turn was sent with, and a little more.
+                if (rotor.heading && std::abs(std::remainder(*rotor.heading - *turn, 360.0)) < arrivedDegrees) {
+                    m_turning.erase(turn);
+                } else {
+                    shown.target = location->trueBearing(*turn);
+                }
+            }
             shown.beamwidth = location->beamwidth;
             shown.stale = !rotor.fresh(now);
             shown.twoWay = m_client.rotorMechanics(rotor.name).twoWay;

@@ -3,6 +3,7 @@
 #include "app/ui/map/WorldMap.h"
 #include "app/ui/rotor/RotorCard.h"
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -50,4 +51,7 @@ private:
     QLabel* m_status;
     QLabel* m_empty;
     QString m_firstRotor;
+    // The heading (controller degrees) of each turn under way, drawn as the rotor's target
+    // until it arrives, is stopped or jogged, or the connection ends.
+    QHash<QString, double> m_turning;
 };

@@ -115,6 +115,23 @@ private Q_SLOTS:
         }
     }
 
+    // A turn under way shows its target until the rotor is stopped.
+    void turn_showsItsTargetUntilStopped()
+    {
+        WorldMapWindow* window = openWindow();
+        QVERIFY(window);
+        const QString name = m_simulator->rotorNames().constFirst();
+        KeltoClient& client = m_view->currentView()->client();
+        client.setControlsEnabled(true);
+        QTRY_VERIFY(client.station().rotors.value(name).heading.has_value());
+        QVERIFY(!window->map().rotors().constFirst().target);
+
+        client.turn(name, 200.0);
+        QTRY_COMPARE(window->map().rotors().constFirst().target, std::optional(200.0));
+        client.stop(name);
+        QTRY_VERIFY(!window->map().rotors().constFirst().target);
+    }
+
     void click_reportsThePlaceForTheFirstRotorAndSendsNothing()
     {
         WorldMapWindow* window = openWindow();

@@ -165,6 +165,7 @@ void WorldMap::setCentre(std::optional<GeoPoint> centre)
     }
     m_centre = centre;
     m_projection.reset();
+    m_terminator.reset();
     m_land = ProjectedLand();
     ++m_landGeneration;
     m_landPending = false;
@@ -228,6 +229,7 @@ void WorldMap::refreshSun()
     const GeoPoint subsolar = Sun::subsolarPoint(m_clock.now());
     if (subsolar != m_subsolar) {
         m_subsolar = subsolar;
+        m_terminator.reset();
         m_skyValid = false;
         update();
     }
@@ -416,7 +418,11 @@ void WorldMap::paintLandLayer(double ratio)
     painter.setBrush(oceanColor(colors));
     painter.drawEllipse(mapCircle());
     painter.setBrush(landColor(colors));
+    // At twice the pixels and more, the coast's steps are finer than the eye; smoothing them
+    // doubles the cost of the whole picture.
+    painter.setRenderHint(QPainter::Antialiasing, ratio < 2.0);
     painter.drawPath(landPath());
+    painter.setRenderHint(QPainter::Antialiasing);
     // Seen whole, the land and the night end at the rim; only a closer reach spills over.
     if (m_reach != Reach::world) {
         clearOutside(painter);
@@ -453,7 +459,10 @@ void WorldMap::paintSkyLayer(double ratio)
 
 void WorldMap::paintNight(QPainter& painter) const
 {
-    const AzimuthalProjection::Ring terminator = m_projection->projectRing(Sun::terminator(m_subsolar, 360));
+    if (!m_terminator) {
+        m_terminator = m_projection->projectRing(Sun::terminator(m_subsolar, 360));
+    }
+    const AzimuthalProjection::Ring& terminator = *m_terminator;
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(terminator.points.size()) + 1);
     for (const AzimuthalProjection::Point& point : terminator.points) {
@@ -474,7 +483,11 @@ void WorldMap::paintNight(QPainter& painter) const
     const bool dark = StationColors::isDark(palette());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x00, 0x05, 0x20, dark ? 110 : 64));
+    // Smoothing the night's edge is left to the terminator's line drawn over it.
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.drawPath(night);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(dark ? QColor(0xe6, 0xc2, 0x5a) : QColor(0x9a, 0x70, 0x00), 1.3));
     std::vector<AzimuthalProjection::Point> closed = terminator.points;

@@ -150,6 +150,9 @@ private:
     std::vector<std::vector<AzimuthalProjection::Point>> m_shortPath;
     std::vector<std::vector<AzimuthalProjection::Point>> m_longPath;
     GeoPoint m_subsolar;
+    // The terminator in map metres, projected once per sun position and centre: a palette change
+    // or a resize redraws it without solving its 360 geodesics again.
+    mutable std::optional<AzimuthalProjection::Ring> m_terminator;
     QTimer m_sunTimer;
     std::optional<QPointF> m_pressedAt;
     // Ocean and land, then that with the night side, rings, ticks and the station on top.

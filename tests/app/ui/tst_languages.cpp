@@ -2,6 +2,7 @@
 #include "app/ui/shell/Languages.h"
 #include "app/ui/shell/MainWindow.h"
 #include "app/ui/shell/ServerLoginView.h"
+#include "app/ui/shell/SettingsSheet.h"
 #include "app/ui/station/StationView.h"
 #include "app/ui/station/StationWorkspaceView.h"
 #include "app/ui/style/LocaleText.h"
@@ -12,6 +13,7 @@
 #include "tests/app/ui/StationViewTestSupport.h"
 #include "tools/station-sim/StationSimulator.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -35,6 +37,7 @@ class TestLanguages final : public QObject {
             delete translator;
         }
         QLocale::setDefault(QLocale::c());
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
     }
 
 private Q_SLOTS:
@@ -107,6 +110,29 @@ private Q_SLOTS:
         QVERIFY(Languages::install(*QCoreApplication::instance(), code));
         QTEST(QCoreApplication::translate("IntegrationRotctldSection", "%n clients", nullptr, 1), "one");
         QTEST(QCoreApplication::translate("IntegrationRotctldSection", "%n clients", nullptr, 5), "five");
+    }
+
+    // Settings: the language is saved for the next start, the unit applies at once.
+    void settingsSheet_savesLanguageAndUnit()
+    {
+        MemorySettingsStore settings;
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
+        SettingsSheet sheet(settings, QString());
+        sheet.show();
+        const QString note = ViewTest::byName<QLabel>(&sheet, u"Language note"_s)->text();
+        sheet.languagePicker()->setCurrentIndex(sheet.languagePicker()->findText(u"Deutsch"_s));
+        QVERIFY(ViewTest::byName<QLabel>(&sheet, u"Language note"_s)->text() != note);
+        sheet.unitPicker()->setCurrentIndex(sheet.unitPicker()->findData(u"mi"_s));
+        QTest::keyClick(&sheet, Qt::Key_Return);
+        QCOMPARE(settings.text(Languages::languageKey), std::optional(u"de"_s));
+        QCOMPARE(LocaleText::distanceUnit(), LocaleText::DistanceUnit::miles);
+
+        // The next start.
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
+        QVERIFY(Languages::applySaved(*QCoreApplication::instance(), settings));
+        QCOMPARE(QCoreApplication::translate("StationView", "Connect"), u"Verbinden"_s);
+        QCOMPARE(LocaleText::distanceUnit(), LocaleText::DistanceUnit::miles);
+        QCOMPARE(LocaleText::number(1.5, 1), u"1,5"_s);
     }
 
     void unknownLanguage_speaksEnglish()

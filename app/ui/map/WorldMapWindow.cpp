@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -172,6 +173,12 @@ void WorldMapWindow::refresh()
         }
     }
     m_firstRotor = first;
+    // The reach choices in the distance unit chosen now.
+    for (const auto& [index, metres] : {std::pair{0, 5'000'000.0}, std::pair{1, 10'000'000.0}}) {
+        if (const QString text = LocaleText::distance(metres); m_reach->itemText(index) != text) {
+            m_reach->setItemText(index, text);
+        }
+    }
     m_map->setCentre(centre);
     m_map->setRotors(rotors);
     m_map->setVisible(centre.has_value());

@@ -129,12 +129,18 @@ RotorCard::RotorCard(KeltoClient& client, SettingsStore& defaults, const QString
     name->setTextFormat(Qt::PlainText);
     // A long name wraps beside the status and the settings button rather than being cut.
     name->setWordWrap(true);
+    // The status sits under the name, so a longer status ("Dreht im Uhrzeigersinn") arriving
+    // never re-wraps the name and moves the card's controls.
     m_status = caption(QString(), this);
+    m_status->setWordWrap(true);
+    auto* title = new QVBoxLayout;
+    title->setSpacing(0);
+    title->addWidget(name);
+    title->addWidget(m_status);
     auto* header = new QHBoxLayout;
-    header->addWidget(name, 1);
-    header->addWidget(m_status);
+    header->addLayout(title, 1);
     m_rotorSettings = addButton(tr("Rotor settings…"), tr("Rotor settings for %1").arg(rotorName));
-    header->addWidget(m_rotorSettings);
+    header->addWidget(m_rotorSettings, 0, Qt::AlignTop);
 
     m_headingCaption = caption(QString(), this);
     m_heading = PlainText::label({}, this);

@@ -4,6 +4,7 @@
 #include "app/ui/map/WorldMapWindow.h"
 #include "app/ui/station/StationView.h"
 #include "app/ui/station/StationWorkspaceView.h"
+#include "app/ui/style/LocaleText.h"
 #include "app/workspace/StationWorkspace.h"
 #include "core/client/KeltoClient.h"
 #include "core/client/MemorySettingsStore.h"
@@ -13,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -113,6 +115,20 @@ private Q_SLOTS:
                 QFAIL(qPrintable(u"no beam of %1 along %2°"_s.arg(rotor.name).arg(heading)));
             }
         }
+    }
+
+    // The reach choices and the rings follow the distance unit chosen in Settings.
+    void reach_followsTheDistanceUnit()
+    {
+        WorldMapWindow* window = openWindow();
+        QVERIFY(window);
+        auto* reach = window->findChild<QComboBox*>();
+        QCOMPARE(reach->itemText(0), u"5,000 km"_s);
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::miles);
+        window->refresh();
+        LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
+        QCOMPARE(reach->itemText(0), u"3,107 mi"_s);
+        QCOMPARE(reach->itemText(1), u"6,214 mi"_s);
     }
 
     // A turn under way shows its target until the rotor is stopped.

@@ -2687,6 +2687,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>ALLES STOPP</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>Dieses Gerät koppeln</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>Auf dem Desktop im Menü „Fenster“ „Fernzugriff“ öffnen und den dort angezeigten sechsstelligen Code eingeben.</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>Kopplungscode</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>Name dieses Geräts</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Koppeln</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Smartphone</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>Ziel °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>Zielrichtung für %1</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Richtung %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>Lokale Presets</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>Server-Presets</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>Live · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>Steuern</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>Beobachten</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Dieses Gerät darf nur beobachten: Der Operator kann ihm auf dem Desktop die Rolle „Steuern“ geben.</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>Kopplung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>Der Desktop ist nicht erreichbar.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2728,6 +2839,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>Fernzugriff: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>Zu viele Versuche. Eine Minute warten, dann den auf dem Desktop angezeigten Code eingeben.</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>Dieser Code ist abgelaufen. Den neuen, auf dem Desktop angezeigten Code eingeben.</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>Falscher Code. Den unter „Fernzugriff“ auf dem Desktop angezeigten Code eingeben.</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>Zu viele Befehle: Dieser wurde verworfen.</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>Die Seite hat eine Nachricht gesendet, die der Desktop nicht versteht.</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>Dieser Tab ist auf dem Desktop nicht mehr geöffnet.</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>Geben Sie eine Zielrichtung von 0 bis 360 ein.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>Der Desktop hat das Drehen von %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>Der Desktop hat das Stoppen von %1 abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbinde</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Dieses Gerät darf nur beobachten: Der Operator kann ihm auf dem Desktop die Rolle „Steuern“ geben.</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>Die Steuerung ist für diesen Tab auf dem Desktop nicht freigegeben.</translation>
     </message>
 </context>
 <context>

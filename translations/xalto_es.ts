@@ -2687,6 +2687,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>Fuera de línea</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>PARAR TODO</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>Emparejar este dispositivo</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>Abra Acceso remoto en el menú Ventana del ordenador y escriba el código de seis dígitos que muestra.</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>Código de emparejamiento</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>Nombre de este dispositivo</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Emparejar</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>Objetivo °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>Rumbo objetivo de %1</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Rumbo %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>Preajustes locales</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>Preajustes del servidor</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>En vivo · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>Observar</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Este dispositivo solo puede observar: el operador puede asignarle el rol Control en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>El emparejamiento ha fallado.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>No se puede conectar con el ordenador.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2728,6 +2839,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>remoto: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>Demasiados intentos. Espere un minuto y escriba el código que muestra el ordenador.</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>Ese código ha caducado. Escriba el código nuevo que muestra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>Código incorrecto. Escriba el código que muestra Acceso remoto en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>Demasiados comandos: este se ha descartado.</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>La página envió un mensaje que el ordenador no entiende.</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>Esa pestaña ya no está abierta en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>Introduzca un rumbo objetivo de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>El ordenador se negó a girar %1.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>El ordenador se negó a parar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Este dispositivo solo puede observar: el operador puede asignarle el rol Control en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>El control está desactivado en el ordenador para esta pestaña.</translation>
     </message>
 </context>
 <context>

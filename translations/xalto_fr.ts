@@ -2687,6 +2687,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>TOUT ARRÊTER</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>Appairer cet appareil</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>Ouvrez «&#xa0;Accès distant&#xa0;» dans le menu Fenêtre de l&apos;ordinateur et saisissez le code à six chiffres affiché.</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>Code d&apos;appairage</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>Nom de cet appareil</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Appairer</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>Cible °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>Cap cible pour %1</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Cap %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>Préréglages locaux</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>Préréglages du serveur</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>En direct · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Cet appareil peut seulement observer&#xa0;: l&apos;opérateur peut lui donner le rôle Contrôle sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>Échec de l&apos;appairage.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>Impossible de joindre l&apos;ordinateur.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2728,6 +2839,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>distant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>Trop d&apos;essais. Attendez une minute, puis saisissez le code affiché sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>Ce code a expiré. Saisissez le nouveau code affiché sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>Code erroné. Saisissez le code affiché dans «&#xa0;Accès distant&#xa0;» sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>Trop de commandes&#xa0;: celle-ci a été ignorée.</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>La page a envoyé un message que l&apos;ordinateur ne comprend pas.</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>Cet onglet n&apos;est plus ouvert sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>Saisissez un cap cible de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>L&apos;ordinateur a refusé de tourner %1.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>L&apos;ordinateur a refusé d&apos;arrêter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connexion en cours</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Cet appareil peut seulement observer&#xa0;: l&apos;opérateur peut lui donner le rôle Contrôle sur l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>Les commandes sont désactivées sur l&apos;ordinateur pour cet onglet.</translation>
     </message>
 </context>
 <context>

@@ -2687,6 +2687,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>Non in linea</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>FERMA TUTTO</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>Abbina questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>Apri Accesso remoto nel menu Finestra sul desktop e digita il codice a sei cifre che mostra.</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>Codice di abbinamento</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>Nome di questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Abbina</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>Destinazione °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>Azimut di destinazione per %1</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Azimut %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>Preset locali</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>Preset del server</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>In linea · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>Controllo</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>Osserva</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Questo dispositivo può solo osservare: l’operatore può assegnargli il ruolo Controllo sul desktop.</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>Abbinamento non riuscito.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>Il desktop non è raggiungibile.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2728,6 +2839,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>remoto: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>Troppi tentativi. Attendi un minuto, poi digita il codice mostrato sul desktop.</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>Il codice è scaduto. Digita il nuovo codice mostrato sul desktop.</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>Codice errato. Digita il codice mostrato in Accesso remoto sul desktop.</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>Troppi comandi: questo è stato scartato.</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>La pagina ha inviato un messaggio che il desktop non comprende.</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>Quella scheda non è più aperta sul desktop.</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>Inserisci un azimut di destinazione da 0 a 360.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>Il desktop ha rifiutato di ruotare %1.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>Il desktop ha rifiutato di fermare %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connesso</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connessione in corso</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Questo dispositivo può solo osservare: l’operatore può assegnargli il ruolo Controllo sul desktop.</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>Il controllo è disattivato sul desktop per questa scheda.</translation>
     </message>
 </context>
 <context>

@@ -2683,6 +2683,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>全停止</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>このデバイスをペアリング</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>デスクトップのウィンドウメニューで「リモートアクセス」を開き、表示される 6 桁のコードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>ペアリングコード</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>このデバイスの名前</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>ペアリング</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>スマートフォン</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>目標 °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>%1 の目標方位</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>方位 %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>ローカルプリセット</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>サーバープリセット</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>スタック: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>ライブ · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>監視</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>このデバイスは監視のみ可能です: デスクトップでオペレーターが「操作」ロールを付与できます。</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>ペアリングに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>デスクトップに接続できません。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2724,6 +2835,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>リモート: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>試行回数が多すぎます。1 分待ってから、デスクトップに表示されているコードを入力してください。</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>このコードは有効期限が切れています。デスクトップに表示されている新しいコードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>コードが違います。デスクトップの「リモートアクセス」に表示されているコードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>コマンドが多すぎるため、このコマンドは破棄されました。</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>ページからデスクトップが理解できないメッセージが送られました。</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>そのタブはデスクトップでもう開かれていません。</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>0～360 の目標方位を入力してください。</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>デスクトップが %1 の回転を拒否しました。</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>デスクトップが %1 の停止を拒否しました。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>接続中</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>このデバイスは監視のみ可能です: デスクトップでオペレーターが「操作」ロールを付与できます。</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>デスクトップでこのタブの操作がオフになっています。</translation>
     </message>
 </context>
 <context>

@@ -2687,6 +2687,117 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>STOP ALL</source>
+        <translation>PARAR TUDO</translation>
+    </message>
+    <message>
+        <source>Pair this device</source>
+        <translation>Parear este dispositivo</translation>
+    </message>
+    <message>
+        <source>Open Remote access in the Window menu on the desktop and type the six-digit code it shows.</source>
+        <translation>Abra Acesso remoto no menu Janela do computador e digite o código de seis dígitos exibido.</translation>
+    </message>
+    <message>
+        <source>Pairing code</source>
+        <translation>Código de pareamento</translation>
+    </message>
+    <message>
+        <source>Name of this device</source>
+        <translation>Nome deste dispositivo</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Parear</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Compass letters on the phone&apos;s dial</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Target °</source>
+        <translation>Alvo °</translation>
+    </message>
+    <message>
+        <source>Target heading for %1</source>
+        <translation>Azimute-alvo de %1</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Azimute %1</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Local presets</source>
+        <translation>Memórias locais</translation>
+    </message>
+    <message>
+        <source>Server presets</source>
+        <translation>Memórias do servidor</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Live · %1</source>
+        <extracomment>The page&apos;s link state: &quot;Live · Control&quot; or &quot;Live · Watch&quot;, %1 the device&apos;s role</extracomment>
+        <translation>Ao vivo · %1</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <extracomment>A paired device&apos;s role: it may command</extracomment>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <extracomment>A paired device&apos;s role: it may only watch</extracomment>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Este dispositivo pode apenas visualizar: o operador pode lhe dar a função Controle no computador.</translation>
+    </message>
+    <message>
+        <source>Pairing failed.</source>
+        <translation>Falha no pareamento.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot be reached.</source>
+        <translation>Não é possível acessar o computador.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Off</source>
@@ -2728,6 +2839,65 @@
         <source>remote: %1</source>
         <extracomment>Who sent a command, shown in the log after it: &quot;(remote: Shack tablet)&quot;</extracomment>
         <translation>remoto: %1</translation>
+    </message>
+    <message>
+        <source>Too many tries. Wait a minute, then type the code shown on the desktop.</source>
+        <translation>Tentativas demais. Aguarde um minuto e digite o código mostrado no computador.</translation>
+    </message>
+    <message>
+        <source>That code has expired. Type the new code shown on the desktop.</source>
+        <translation>Esse código expirou. Digite o novo código mostrado no computador.</translation>
+    </message>
+    <message>
+        <source>Wrong code. Type the code shown in Remote access on the desktop.</source>
+        <translation>Código errado. Digite o código mostrado em Acesso remoto no computador.</translation>
+    </message>
+    <message>
+        <source>Too many commands: this one was dropped.</source>
+        <translation>Comandos demais: este foi descartado.</translation>
+    </message>
+    <message>
+        <source>The page sent a message the desktop does not understand.</source>
+        <translation>A página enviou uma mensagem que o computador não entende.</translation>
+    </message>
+    <message>
+        <source>That tab is no longer open on the desktop.</source>
+        <translation>Essa aba não está mais aberta no computador.</translation>
+    </message>
+    <message>
+        <source>Enter a target heading from 0 to 360.</source>
+        <translation>Informe um azimute-alvo de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to turn %1.</source>
+        <translation>O computador se recusou a girar %1.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to stop %1.</source>
+        <translation>O computador se recusou a parar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteState</name>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>This device may only watch: the operator can give it the Control role on the desktop.</source>
+        <translation>Este dispositivo pode apenas visualizar: o operador pode lhe dar a função Controle no computador.</translation>
+    </message>
+    <message>
+        <source>Control is off on the desktop for this tab.</source>
+        <translation>O controle está desligado no computador para esta aba.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -46,6 +48,61 @@ constexpr QByteArrayView pageHeaders =
     "img-src data:; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
     "Referrer-Policy: no-referrer\r\n";
 
+// The page's own texts, translated as the desktop speaks; the page shows English for any it is
+// not given. The keys are the page's English texts, so the two lists must agree.
+constexpr const char* pageTexts[] = {
+    QT_TRANSLATE_NOOP("RemotePage", "Offline"),
+    QT_TRANSLATE_NOOP("RemotePage", "STOP ALL"),
+    QT_TRANSLATE_NOOP("RemotePage", "Pair this device"),
+    QT_TRANSLATE_NOOP("RemotePage",
+                      "Open Remote access in the Window menu on the desktop and type the six-digit code it shows."),
+    QT_TRANSLATE_NOOP("RemotePage", "Pairing code"),
+    QT_TRANSLATE_NOOP("RemotePage", "Name of this device"),
+    QT_TRANSLATE_NOOP("RemotePage", "Pair"),
+    QT_TRANSLATE_NOOP("RemotePage", "Phone"),
+    //: Compass letters on the phone's dial
+    QT_TRANSLATE_NOOP("RemotePage", "N"),
+    QT_TRANSLATE_NOOP("RemotePage", "E"),
+    QT_TRANSLATE_NOOP("RemotePage", "S"),
+    QT_TRANSLATE_NOOP("RemotePage", "W"),
+    QT_TRANSLATE_NOOP("RemotePage", "Target °"),
+    QT_TRANSLATE_NOOP("RemotePage", "Target heading for %1"),
+    QT_TRANSLATE_NOOP("RemotePage", "Heading %1"),
+    QT_TRANSLATE_NOOP("RemotePage", "Rotate"),
+    QT_TRANSLATE_NOOP("RemotePage", "Stop"),
+    QT_TRANSLATE_NOOP("RemotePage", "Local presets"),
+    QT_TRANSLATE_NOOP("RemotePage", "Server presets"),
+    QT_TRANSLATE_NOOP("RemotePage", "Stack: %1"),
+    //: The page's link state: "Live · Control" or "Live · Watch", %1 the device's role
+    QT_TRANSLATE_NOOP("RemotePage", "Live · %1"),
+    //: A paired device's role: it may command
+    QT_TRANSLATE_NOOP("RemotePage", "Control"),
+    //: A paired device's role: it may only watch
+    QT_TRANSLATE_NOOP("RemotePage", "Watch"),
+    QT_TRANSLATE_NOOP("RemotePage",
+                      "This device may only watch: the operator can give it the Control role on the desktop."),
+    QT_TRANSLATE_NOOP("RemotePage", "Pairing failed."),
+    QT_TRANSLATE_NOOP("RemotePage", "The desktop cannot be reached."),
+};
+
+// The served page with its texts in the desktop's language, as a JSON block the page reads.
+// "<" is escaped so no translation can end the block.
+QByteArray withTexts(QByteArray page)
+{
+    QJsonObject texts;
+    for (const char* text : pageTexts) {
+        const QString english = QString::fromUtf8(text);
+        if (const QString translated = QCoreApplication::translate("RemotePage", text); translated != english) {
+            texts.insert(english, translated);
+        }
+    }
+    texts.insert(u"__lang"_s, QLocale().bcp47Name());
+    QByteArray block = QJsonDocument(texts).toJson(QJsonDocument::Compact);
+    block.replace('<', "\\u003c");
+    page.replace(R"(<script id="texts" type="application/json">{}</script>)",
+                 R"(<script id="texts" type="application/json">)" + block + "</script>");
+    return page;
+}
 } // namespace
 
 RemoteServer::RemoteServer(StationWorkspace& workspace, SettingsStore& defaults, const Clock& clock, QObject* parent)
@@ -364,7 +421,7 @@ void RemoteServer::readRequest(QTcpSocket* socket)
     if (request->target == "/" && (request->method == "GET" || request->method == "HEAD")) {
         QFile page(u":/xalto/remote/remote.html"_s);
         page.open(QIODevice::ReadOnly);
-        const QByteArray body = page.readAll();
+        const QByteArray body = withTexts(page.readAll());
         answer(socket, "200 OK", "text/html; charset=utf-8", request->method == "GET" ? body : QByteArray(),
                pageHeaders.toByteArray());
         return;
@@ -399,10 +456,9 @@ void RemoteServer::pair(QTcpSocket* socket, const QByteArray& body)
         m_pairingWindowStart = now;
         m_pairingAttempts = 0;
     }
-    // The pairing answers are shown by the page, which is English for now.
     if (++m_pairingAttempts > pairingAttemptsPerMinute) {
         answer(socket, "429 Too Many Requests", "application/json",
-               json({{u"error"_s, u"Too many tries. Wait a minute, then type the code shown on the desktop."_s}}));
+               json({{u"error"_s, tr("Too many tries. Wait a minute, then type the code shown on the desktop.")}}));
         return;
     }
     const QJsonObject request = QJsonDocument::fromJson(body).object();
@@ -410,8 +466,8 @@ void RemoteServer::pair(QTcpSocket* socket, const QByteArray& body)
     pairingCode();
     if (outcome != PairingCode::Outcome::accepted) {
         const QString why = outcome == PairingCode::Outcome::expired
-                                ? u"That code has expired. Type the new code shown on the desktop."_s
-                                : u"Wrong code. Type the code shown in Remote access on the desktop."_s;
+                                ? tr("That code has expired. Type the new code shown on the desktop.")
+                                : tr("Wrong code. Type the code shown in Remote access on the desktop.");
         answer(socket, "403 Forbidden", "application/json", json({{u"error"_s, why}}));
         return;
     }
@@ -544,13 +600,13 @@ void RemoteServer::receive(QWebSocket* socket, const QString& message)
         peer.windowCount = 0;
     }
     if (++peer.windowCount > commandsPerSecond) {
-        notify(peer, u"Too many commands: this one was dropped."_s);
+        notify(peer, tr("Too many commands: this one was dropped."));
         return;
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        notify(peer, u"The page sent a message the desktop does not understand."_s);
+        notify(peer, tr("The page sent a message the desktop does not understand."));
         return;
     }
     execute(peer, *device, document.object());
@@ -566,7 +622,7 @@ void RemoteServer::execute(Peer& peer, const PairedDevice& device, const QJsonOb
     }
     static const QStringList commands{u"turn"_s, u"stop"_s, u"stopAll"_s, u"preset"_s, u"switch"_s, u"stack"_s};
     if (!commands.contains(type)) {
-        notify(peer, u"The page sent a message the desktop does not understand."_s);
+        notify(peer, tr("The page sent a message the desktop does not understand."));
         return;
     }
     if (device.role != PairedDevice::Role::control) {
@@ -584,7 +640,7 @@ void RemoteServer::execute(Peer& peer, const PairedDevice& device, const QJsonOb
     }
     StationSession* session = m_workspace.session(QUuid::fromString(command.value(u"tab"_s).toString()));
     if (!session) {
-        notify(peer, u"That tab is no longer open on the desktop."_s);
+        notify(peer, tr("That tab is no longer open on the desktop."));
         return;
     }
     KeltoClient& client = session->client();
@@ -595,13 +651,13 @@ void RemoteServer::execute(Peer& peer, const PairedDevice& device, const QJsonOb
         const std::optional<double> target = RotorCardState::targetHeading(
             heading.isDouble() ? QString::number(heading.toDouble(), 'g', 17) : heading.toString());
         if (!target) {
-            notify(peer, u"Enter a target heading from 0 to 360."_s);
+            notify(peer, tr("Enter a target heading from 0 to 360."));
         } else if (!client.turn(name, *target)) {
-            notify(peer, u"The desktop refused to turn "_s + name + u'.');
+            notify(peer, tr("The desktop refused to turn %1.").arg(name));
         }
     } else if (type == u"stop"_s) {
         if (!client.stop(name)) {
-            notify(peer, u"The desktop refused to stop "_s + name + u'.');
+            notify(peer, tr("The desktop refused to stop %1.").arg(name));
         }
     } else if (type == u"preset"_s) {
         client.turnToPreset(name, command.value(u"preset"_s).toString());
@@ -631,7 +687,7 @@ void RemoteServer::send(Peer& peer, const QByteArray& message)
     peer.socket->sendTextMessage(QString::fromUtf8(message));
 }
 
-// The page is served in English for now, so what it is told stays English.
+// Shown by the page as text, in the desktop's language.
 void RemoteServer::notify(Peer& peer, const QString& text)
 {
     send(peer, json({{u"type"_s, u"notice"_s}, {u"text"_s, text}}));

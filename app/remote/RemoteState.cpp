@@ -10,6 +10,7 @@
 #include "core/client/KeltoClient.h"
 #include "core/protocol/FixedText.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 #include <array>
@@ -17,8 +18,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// What the page shows. The page is served in English for now, so the texts written here are not
-// translated, and the JSON keys never are.
+// What the page shows, in the desktop's language as the page's own texts are; the JSON keys and the
+// role values the page compares are never translated.
 
 namespace {
 
@@ -50,9 +51,10 @@ QJsonObject control(bool enabled, const QString& reason, Role role, bool control
 QString connectionText(const KeltoClient& client)
 {
     if (client.connected()) {
-        return u"Connected"_s;
+        return QCoreApplication::translate("RemoteState", "Connected");
     }
-    return client.connecting() ? u"Connecting"_s : u"Disconnected"_s;
+    return client.connecting() ? QCoreApplication::translate("RemoteState", "Connecting")
+                               : QCoreApplication::translate("RemoteState", "Disconnected");
 }
 
 QJsonObject rotorJson(const KeltoClient& client, const SettingsStore& defaults, const Rotor& rotor, Role role)
@@ -153,12 +155,14 @@ QJsonObject stackJson(const KeltoClient& client, const StackOutput& stack, Role 
 
 QString RemoteState::watchOnlyReason()
 {
-    return u"This device may only watch: the operator can give it the Control role on the desktop."_s;
+    return QCoreApplication::translate("RemoteState",
+                                       "This device may only watch: the operator can give it the Control role on "
+                                       "the desktop.");
 }
 
 QString RemoteState::controlOffReason()
 {
-    return u"Control is off on the desktop for this tab."_s;
+    return QCoreApplication::translate("RemoteState", "Control is off on the desktop for this tab.");
 }
 
 QJsonArray RemoteState::tabs(const StationWorkspace& workspace, PairedDevice::Role role)

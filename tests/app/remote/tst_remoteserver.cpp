@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QWebSocket>
 
 #include <memory>
@@ -247,6 +248,34 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.server->connectionCount(), 0);
         rig.expectStationGot({});
+    }
+
+    // The page's own texts come in the desktop's language, as a data block no translation can
+    // break out of.
+    void page_carriesItsTextsInTheDesktopsLanguage()
+    {
+        class StandIn final : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                return qstrcmp(context, "RemotePage") == 0 && qstrcmp(source, "Rotate") == 0
+                           ? u"Drehen</script><img src=x>"_s
+                           : QString();
+            }
+        } translator;
+        QCoreApplication::installTranslator(&translator);
+        Rig rig;
+        CLIENT_TEST_CHECK(rig.open());
+        const QByteArray host = rig.origin().mid(7).toUtf8();
+        const QByteArray page = rig.raw("GET / HTTP/1.1\r\nHost: " + host + "\r\n\r\n");
+        QCoreApplication::removeTranslator(&translator);
+        const QByteArray rotate = "\"Rotate\":\"Drehen\\u003c/script>\\u003cimg src=x>\"";
+        QVERIFY2(page.contains(rotate), page.constData());
+        QVERIFY(page.contains("\"__lang\":\""));
+        // The texts block and the page's script, nothing more.
+        QCOMPARE(page.count("</script>"), 2);
+        QVERIFY(!page.contains("<img"));
     }
 
     void pageAndPairing_refuseForeignHostsAndOrigins()

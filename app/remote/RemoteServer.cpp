@@ -250,7 +250,7 @@ void RemoteServer::start()
     m_tcp->setMaxPendingConnections(maxPendingRequests);
     // Over TLS a connection is pending once its handshake is done.
     connect(m_tcp, &QTcpServer::pendingConnectionAvailable, this, &RemoteServer::acceptTcp);
-    // The name the WebSocket handshake carries, not shown.
+    // The server name the WebSocket handshake carries: protocol, never shown, not translated.
     m_webSockets = new QWebSocketServer(u"Xalto Station Control"_s, QWebSocketServer::NonSecureMode, this);
     m_webSockets->setMaxPendingConnections(maxConnections);
     connect(m_webSockets, &QWebSocketServer::newConnection, this, &RemoteServer::acceptWebSocket);

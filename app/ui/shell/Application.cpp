@@ -31,15 +31,21 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A name, the same in every language: not translated.
 const QString programName = u"Xalto Station Control"_s;
 
-// The command line answers in English: it is read before the saved language is known.
+// The command line's help stays English, not translated: it is read before the saved language
+// (and a --lang given with it) is known, and answers without a window.
 struct Options {
+    // English help, not translated (above).
     QCommandLineOption settingsDir{u"settings-dir"_s,
                                    u"Keep the saved settings in <dir> instead of the user's own settings."_s, u"dir"_s};
+    // English help, not translated (above).
     QCommandLineOption logFile{
         u"log-file"_s, u"Append the connection and command log of every tab, with dates, to <file>."_s, u"file"_s};
+    // English help, not translated (above).
     QCommandLineOption connect{u"connect"_s, u"Connect every restored server tab at start."_s};
+    // English help, not translated (above).
     QCommandLineOption language{
         u"lang"_s, u"Speak <code> for this run only: en, de, es, fr, it, ja, pt_BR (or pseudo, for layout tests)."_s,
         u"code"_s};
@@ -47,6 +53,7 @@ struct Options {
 
 void describe(QCommandLineParser& parser, const Options& options)
 {
+    // Part of the English command-line help, not translated (see Options).
     parser.setApplicationDescription(u"Station control for amateur-radio operators."_s);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -135,9 +142,8 @@ int Application::run()
     }
 
     // Before the first view: views build their texts once.
-    m_language = parser.isSet(options.language) ? parser.value(options.language)
-                                                : m_settings->text(Languages::languageKey).value_or(QString());
-    if (!Languages::applySaved(*this, *m_settings, parser.value(options.language))) {
+    m_language = parser.isSet(options.language) ? parser.value(options.language) : Languages::saved(*m_settings);
+    if (!Languages::applySaved(*this, *m_settings, m_language)) {
         std::fprintf(stderr, "There is no translation for \"%s\"; the program speaks English.\n",
                      qPrintable(m_language));
     }

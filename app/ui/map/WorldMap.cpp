@@ -25,9 +25,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr double metresPerMile = 1609.344;
 constexpr double ringStepKilometres = 2'500'000.0;
-constexpr double ringStepMiles = 1'500.0 * metresPerMile;
+constexpr double ringStepMiles = 1'500.0 * LocaleText::metresPerMile;
 // A press and release closer than this is a click, not a slip of the hand.
 constexpr double clickSlop = 4.0;
 

@@ -73,10 +73,10 @@ PointAtState PointAtState::of(const Facts& facts)
                 state.longHeading = tenths(Beam::controllerHeading(beam->longPath.bearing, tower.northOffset));
                 if (state.shortHeading && state.longHeading) {
                     //: A path's heading and distance, "52.3° · 8,953 km"
-                    state.shortPath = tr("%1 · %2").arg(headingText(*state.shortHeading),
-                                                        distanceText(beam->shortPath.distanceMeters));
-                    state.longPath =
-                        tr("%1 · %2").arg(headingText(*state.longHeading), distanceText(beam->longPath.distanceMeters));
+                    state.shortPath = tr("%1 · %2").arg(LocaleText::degrees(*state.shortHeading),
+                                                        LocaleText::distance(beam->shortPath.distanceMeters));
+                    state.longPath = tr("%1 · %2").arg(LocaleText::degrees(*state.longHeading),
+                                                       LocaleText::distance(beam->longPath.distanceMeters));
                 }
                 if (beam->nearAntipode) {
                     state.warning = tr("Near the antipode of the tower: every heading is about as short, so the "
@@ -106,14 +106,4 @@ PointAtState PointAtState::of(const Facts& facts)
     state.turnShort = control(ready, shortHelp);
     state.turnLong = control(ready, longHelp);
     return state;
-}
-
-QString PointAtState::distanceText(double meters)
-{
-    return LocaleText::distance(meters);
-}
-
-QString PointAtState::headingText(double heading)
-{
-    return LocaleText::degrees(heading, 1);
 }

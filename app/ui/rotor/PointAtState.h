@@ -56,10 +56,5 @@ public:
 
     static PointAtState of(const Facts& facts);
 
-    // Every distance the section shows, in the operator's unit.
-    static QString distanceText(double meters);
-    // A controller heading as the log and the section show it, "52.3°".
-    static QString headingText(double heading);
-
     bool operator==(const PointAtState&) const = default;
 };

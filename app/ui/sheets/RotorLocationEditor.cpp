@@ -70,16 +70,6 @@ std::optional<double> number(const QLineEdit* field)
     return LocaleText::parse(field->text());
 }
 
-// The stored offset as typed, shortest form, with the locale's separator.
-QString offsetText(double offset)
-{
-    QString text = QString::number(offset, 'f', QLocale::FloatingPointShortest);
-    if (const QString point = QLocale().decimalPoint(); point != u"."_s) {
-        text.replace(u'.', point);
-    }
-    return text;
-}
-
 void setColor(QWidget* widget, const QColor& color)
 {
     QPalette colors = widget->palette();
@@ -212,7 +202,7 @@ RotorLocationEditor::RotorLocationEditor(TileLoader& tiles, PlaceSearch& places,
     if (existing) {
         m_previewSpan = existing->spanMeters;
         m_address->setText(existing->label);
-        m_offset->setText(offsetText(existing->northOffset));
+        m_offset->setText(LocaleText::shortest(existing->northOffset));
         m_satellite = existing->satellite;
         m_map->setSatellite(m_satellite);
         choose({existing->latitude, existing->longitude});

@@ -3,6 +3,7 @@
 #include "app/ui/style/LocaleText.h"
 #include "core/client/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -85,13 +86,22 @@ bool Languages::install(QCoreApplication& application, const QString& code)
     return load(application, translationFolder + u"/xalto_"_s + code);
 }
 
-bool Languages::applySaved(QCoreApplication& application, const SettingsStore& settings, const QString& override)
+QString Languages::saved(const SettingsStore& settings)
 {
-    const QString unit = settings.text(distanceUnitKey).value_or(QString());
-    if (unit == u"km"_s) {
+    return settings.text(languageKey).value_or(QString());
+}
+
+void Languages::applyDistanceUnit(const QString& value)
+{
+    if (value == u"km"_s) {
         LocaleText::setDistanceUnit(LocaleText::DistanceUnit::kilometres);
-    } else if (unit == u"mi"_s) {
+    } else if (value == u"mi"_s) {
         LocaleText::setDistanceUnit(LocaleText::DistanceUnit::miles);
     }
-    return install(application, override.isEmpty() ? settings.text(languageKey).value_or(QString()) : override);
+}
+
+bool Languages::applySaved(QCoreApplication& application, const SettingsStore& settings, const QString& override)
+{
+    applyDistanceUnit(settings.text(distanceUnitKey).value_or(QString()));
+    return install(application, override.isEmpty() ? saved(settings) : override);
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
+class QCoreApplication;
 class SettingsStore;
 
 // The languages the program speaks and the one it starts in. English is the source; the others
 // are compiled into the program. The choice takes effect at the next start: views build their
 // texts once, and a live switch would leave half of them in the old language.
 class Languages final {
-    Q_DECLARE_TR_FUNCTIONS(Languages)
-
 public:
     struct Language {
         QString code; // "de", "pt_BR": the translation file's suffix and the locale's name
@@ -32,6 +30,11 @@ public:
     // is the build's stretched test language) and makes that language's locale the default for
     // numbers. False, and English, when there is no such translation.
     static bool install(QCoreApplication& application, const QString& code);
+
+    // The saved language's code, "" for the system's.
+    static QString saved(const SettingsStore& settings);
+    // Makes a saved distance unit ("km", "mi") the program's; anything else leaves the locale's.
+    static void applyDistanceUnit(const QString& value);
 
     // The saved language and distance unit, applied at start. `override` (from --lang) wins
     // over the saved language for this run only.

@@ -28,8 +28,7 @@ SettingsSheet::SettingsSheet(SettingsStore& settings, QString running, QWidget* 
     for (const Languages::Language& language : Languages::shipped()) {
         m_language->addItem(language.name, language.code);
     }
-    const QString saved = m_settings.text(Languages::languageKey).value_or(QString());
-    m_language->setCurrentIndex(std::max(0, m_language->findData(saved)));
+    m_language->setCurrentIndex(std::max(0, m_language->findData(Languages::saved(m_settings))));
     m_language->setAccessibleName(tr("Language"));
     m_language->setToolTip(tr("The language of the program's texts. \"System\" follows the desktop's language."));
 
@@ -78,7 +77,6 @@ void SettingsSheet::save()
     m_settings.setText(Languages::languageKey, m_language->currentData().toString());
     const QString unit = m_unit->currentData().toString();
     m_settings.setText(Languages::distanceUnitKey, unit);
-    LocaleText::setDistanceUnit(unit == u"mi"_s ? LocaleText::DistanceUnit::miles
-                                                : LocaleText::DistanceUnit::kilometres);
+    Languages::applyDistanceUnit(unit);
     accept();
 }

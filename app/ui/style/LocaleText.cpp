@@ -6,24 +6,19 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <atomic>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr double metresPerMile = 1609.344;
+// Set at start and from Settings, read by the views and the remote page's state: all on the main
+// thread. Below zero: the locale's unit.
+int g_unit = -1;
 
-// Set once at start and from Settings; read by views on the main thread and by the remote page's
-// state on its own, hence atomic.
-std::atomic<int> g_unit{-1};
-
-} // namespace
-
-QString LocaleText::number(double value, int decimals)
+// A number written with "." and "-", as the locale writes it.
+QString localised(QString text)
 {
-    QString text = fixedText(value, decimals);
     const QLocale locale;
     const QString point = locale.decimalPoint();
     if (point != u"."_s) {
@@ -33,6 +28,18 @@ QString LocaleText::number(double value, int decimals)
         text.replace(0, 1, locale.negativeSign());
     }
     return text;
+}
+
+} // namespace
+
+QString LocaleText::number(double value, int decimals)
+{
+    return localised(fixedText(value, decimals));
+}
+
+QString LocaleText::shortest(double value)
+{
+    return localised(QString::number(value, 'f', QLocale::FloatingPointShortest));
 }
 
 QString LocaleText::degrees(double value, int decimals)
@@ -68,13 +75,12 @@ LocaleText::DistanceUnit LocaleText::localeDistanceUnit()
 
 LocaleText::DistanceUnit LocaleText::distanceUnit()
 {
-    const int unit = g_unit.load();
-    return unit < 0 ? localeDistanceUnit() : DistanceUnit(unit);
+    return g_unit < 0 ? localeDistanceUnit() : DistanceUnit(g_unit);
 }
 
 void LocaleText::setDistanceUnit(DistanceUnit unit)
 {
-    g_unit.store(int(unit));
+    g_unit = int(unit);
 }
 
 QString LocaleText::distance(double metres)

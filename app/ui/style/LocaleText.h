@@ -10,6 +10,7 @@
 class LocaleText final {
 public:
     enum class DistanceUnit { kilometres, miles };
+    static constexpr double metresPerMile = 1609.344;
 
     LocaleText() = delete;
 
@@ -17,6 +18,8 @@ public:
     static QString number(double value, int decimals);
     // "123.4°" or "123,4°": headings keep their degree sign in every language.
     static QString degrees(double value, int decimals = 1);
+    // As few digits as give the value back ("12.25", "-3"), with the locale's separator.
+    static QString shortest(double value);
     // A whole count with the locale's group separator ("12,345", "12.345").
     static QString count(qint64 value);
 
